@@ -1,0 +1,47 @@
+# Native Linux build: core with the fake platform, GoogleTest suites, fuzzers, benchmarks.
+file(GLOB_RECURSE FAKE_SOURCES CONFIGURE_DEPENDS src/platform/fake/*.cpp)
+add_library(kefelo_fake STATIC ${FAKE_SOURCES})
+target_link_libraries(kefelo_fake PUBLIC kefelo_core_text kefelo_core_time)
+target_include_directories(kefelo_fake PUBLIC src)
+
+find_package(GTest REQUIRED)
+
+# One test program per core subsystem: tests/core/<subsystem>/*.cpp -> <subsystem>_tests.
+foreach(sub ${CORE_SUBSYSTEMS})
+    file(GLOB_RECURSE test_sources CONFIGURE_DEPENDS tests/core/${sub}/*.cpp)
+    if(test_sources)
+        add_executable(${sub}_tests ${test_sources})
+        target_include_directories(${sub}_tests PRIVATE tests)
+        target_link_libraries(${sub}_tests PRIVATE kefelo_core_${sub} kefelo_fake GTest::gtest GTest::gtest_main)
+        add_test(NAME ${sub}_tests COMMAND ${sub}_tests --gtest_brief=1)
+    endif()
+endforeach()
+
+file(GLOB PLATFORM_CONTRACT_SOURCES CONFIGURE_DEPENDS tests/platform/*_contract.cpp)
+if(PLATFORM_CONTRACT_SOURCES)
+    add_executable(platform_contract_fake ${PLATFORM_CONTRACT_SOURCES} tests/platform/env_fake.cpp)
+    target_include_directories(platform_contract_fake PRIVATE tests)
+    target_link_libraries(platform_contract_fake PRIVATE kefelo_fake GTest::gtest GTest::gtest_main)
+    add_test(NAME platform_contract_fake COMMAND platform_contract_fake --gtest_brief=1)
+endif()
+
+# Benchmarks that run natively: bench/native/<name>.cpp.
+file(GLOB NATIVE_BENCH_SOURCES CONFIGURE_DEPENDS bench/native/*.cpp)
+foreach(src ${NATIVE_BENCH_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE kefelo_core kefelo_fake)
+    target_compile_options(${name} PRIVATE -O2)
+endforeach()
+
+# libFuzzer targets (fuzz/<name>.cpp) need clang.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+    file(GLOB FUZZ_SOURCES CONFIGURE_DEPENDS fuzz/*.cpp)
+    foreach(src ${FUZZ_SOURCES})
+        get_filename_component(name ${src} NAME_WE)
+        add_executable(${name} ${src})
+        target_link_libraries(${name} PRIVATE kefelo_core kefelo_fake)
+        target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+        target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    endforeach()
+endif()

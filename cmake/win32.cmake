@@ -1,0 +1,49 @@
+# MinGW-w64 build: the program and the Win32 test programs, all linked statically.
+add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
+set(STATIC_FLAGS -static -static-libgcc -static-libstdc++)
+
+set(LIBZIP_PREFIX "${CMAKE_BINARY_DIR}/../mingw-libzip" CACHE PATH "libzip built for MinGW")
+
+file(GLOB_RECURSE WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
+add_library(kefelo_win32 STATIC ${WIN32_PLATFORM_SOURCES})
+target_link_libraries(kefelo_win32 PUBLIC kefelo_core_text kefelo_core_time shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32)
+
+file(GLOB_RECURSE UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp src/app/*.cpp)
+add_executable(kefelo WIN32 ${UI_SOURCES} src/app/kefelo.rc)
+target_link_libraries(kefelo PRIVATE kefelo_win32 kefelo_core)
+target_link_options(kefelo PRIVATE ${STATIC_FLAGS} -municode)
+set_target_properties(kefelo PROPERTIES OUTPUT_NAME kefelo)
+
+# GoogleTest built from Debian's sources for the Win32 tests.
+set(gtest_disable_pthreads OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+target_compile_options(gtest PRIVATE -Wno-error)
+target_compile_options(gtest_main PRIVATE -Wno-error)
+
+file(GLOB PLATFORM_CONTRACT_SOURCES CONFIGURE_DEPENDS tests/platform/*_contract.cpp)
+add_executable(platform_contract_win32 ${PLATFORM_CONTRACT_SOURCES} tests/platform/env_win32.cpp)
+target_include_directories(platform_contract_win32 PRIVATE tests)
+target_link_libraries(platform_contract_win32 PRIVATE kefelo_win32 gtest gtest_main)
+target_link_options(platform_contract_win32 PRIVATE ${STATIC_FLAGS})
+add_test(NAME platform_contract_win32 COMMAND platform_contract_win32 --gtest_brief=1)
+
+file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+if(WIN32_TEST_SOURCES)
+    add_executable(win32_tests ${WIN32_TEST_SOURCES})
+    target_include_directories(win32_tests PRIVATE tests)
+    target_link_libraries(win32_tests PRIVATE kefelo_win32 gtest gtest_main)
+    target_link_options(win32_tests PRIVATE ${STATIC_FLAGS})
+    add_test(NAME win32_tests COMMAND win32_tests --gtest_brief=1)
+endif()
+
+# Benchmarks that run under Wine.
+file(GLOB WIN32_BENCH_SOURCES CONFIGURE_DEPENDS bench/win32/*.cpp)
+foreach(src ${WIN32_BENCH_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_libraries(${name} PRIVATE kefelo_win32 kefelo_core)
+    target_compile_options(${name} PRIVATE -O2)
+    target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
+endforeach()

@@ -1,0 +1,73 @@
+#pragma once
+// An in-memory file tree for tests: attributes, sizes, times, listing order (the order in
+// which entries were added), locked files, short names, unlistable folders and refused
+// writes. Paths compare without regard to letter case, as on Windows.
+#include <cstdint>
+#include <map>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/file_system.h"
+
+namespace kefelo::platform::fake {
+
+class FakeFileSystem : public FileSystem {
+public:
+    FakeFileSystem();
+    ~FakeFileSystem() override;
+
+    // --- building the tree (parents are created as needed) ---
+    void addDirectory(const std::string& path, uint32_t attributes = attr::kDirectory, int64_t lastWriteUtc = 0);
+    void addFile(const std::string& path, const std::string& content = "", uint32_t attributes = attr::kArchive,
+                 int64_t lastWriteUtc = 0);
+    // A file whose reported size is given without holding that many bytes.
+    void addFileOfSize(const std::string& path, uint64_t size, uint32_t attributes = attr::kArchive,
+                       int64_t lastWriteUtc = 0);
+    // Delete, move and writes of a locked file fail with error 32 (sharing violation).
+    void setLocked(const std::string& path, bool locked);
+    void setShortName(const std::string& path, const std::string& shortName);
+    // A folder that cannot be listed (access denied); find() on it still works.
+    void setListable(const std::string& path, bool listable);
+    // Creating, writing or deleting anything directly inside this folder fails with error 5.
+    void setWritable(const std::string& folder, bool writable);
+    void addDrive(char letter, DriveType type, DiskSpace space, const std::string& label);
+
+    // --- inspecting ---
+    bool exists(const std::string& path) const;
+    std::optional<std::string> content(const std::string& path) const;
+    // Names directly inside a folder, in listing order.
+    std::vector<std::string> namesIn(const std::string& folder) const;
+    // Counts of calls, for tests that check a walk does not touch the disk twice.
+    int listCalls() const;
+
+    // --- FileSystem ---
+    std::unique_ptr<Listing> list(const std::string& pattern) override;
+    std::optional<DirEntry> find(const std::string& path) override;
+    std::optional<uint32_t> getAttributes(const std::string& path) override;
+    bool setAttributes(const std::string& path, uint32_t attributes) override;
+    bool fileExists(const std::string& path) override;
+    bool directoryExists(const std::string& path) override;
+    bool deleteFile(const std::string& path) override;
+    bool removeDirectory(const std::string& path) override;
+    bool createDirectory(const std::string& path) override;
+    bool moveFile(const std::string& from, const std::string& to) override;
+    bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    std::string shortPath(const std::string& path) override;
+    std::optional<std::string> readFile(const std::string& path) override;
+    bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
+    std::string currentDirectory() override;
+    bool setCurrentDirectory(const std::string& path) override;
+    uint32_t logicalDrives() override;
+    DriveType driveType(const std::string& root) override;
+    std::optional<DiskSpace> diskSpace(const std::string& root) override;
+    std::optional<std::string> volumeLabel(const std::string& root) override;
+    uint32_t lastError() override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> impl_;
+};
+
+}  // namespace kefelo::platform::fake

@@ -1,0 +1,65 @@
+#pragma once
+// Settable system facts, registry and clock for tests.
+#include <map>
+#include <optional>
+#include <string>
+#include <tuple>
+
+#include "platform/clock.h"
+#include "platform/registry.h"
+#include "platform/system_info.h"
+
+namespace kefelo::platform::fake {
+
+class FakeSystemInfo : public SystemInfo {
+public:
+    std::string windowsDir = "C:\\WINDOWS";
+    std::string temp = "C:\\Users\\user\\Temp\\";
+    int platform = 2;
+    std::string language = "HUN";
+    std::string shortDate = "yyyy. MM. dd.";
+    std::string longTime = "H:mm:ss";
+    std::map<SpecialFolder, std::string> folders;
+    std::string exePath = "C:\\Kefelo\\kefelo.exe";
+
+    std::string windowsDirectory() override { return windowsDir; }
+    std::string tempPath() override { return temp; }
+    int platformId() override { return platform; }
+    std::string languageAbbreviation() override { return language; }
+    std::string shortDateFormat() override { return shortDate; }
+    std::string longTimeFormat() override { return longTime; }
+    std::optional<std::string> specialFolder(SpecialFolder folder) override;
+    std::string executablePath() override { return exePath; }
+};
+
+class FakeRegistry : public Registry {
+public:
+    std::optional<std::string> readString(RegistryRoot root, const std::string& key, const std::string& name) override;
+    bool writeString(RegistryRoot root, const std::string& key, const std::string& name,
+                     const std::string& value) override;
+    bool deleteValue(RegistryRoot root, const std::string& key, const std::string& name) override;
+    bool deleteKey(RegistryRoot root, const std::string& key) override;
+    bool keyExists(RegistryRoot root, const std::string& key) override;
+
+private:
+    // Keys compare without regard to case; a key exists once created even without values.
+    std::map<std::tuple<int, std::string>, std::map<std::string, std::string>> keys_;
+};
+
+class FakeClock : public Clock {
+public:
+    timeutil::TDateTime current = 46364.5;  // 2026-12-08 12:00
+    uint64_t ticks = 0;
+    // Added to `ticks` on every tickMs() call, so time-sliced code sees time pass.
+    uint64_t autoAdvanceMs = 0;
+    int64_t utcOffsetTicks = 0;
+
+    timeutil::TDateTime now() override { return current; }
+    uint64_t tickMs() override {
+        ticks += autoAdvanceMs;
+        return ticks;
+    }
+    int64_t utcToLocal(int64_t utcTicks) override { return utcTicks + utcOffsetTicks; }
+};
+
+}  // namespace kefelo::platform::fake

@@ -1,0 +1,84 @@
+#pragma once
+// File system as the program needs it. Paths are UTF-8 with Windows separators.
+#include <cstdint>
+#include <memory>
+#include <optional>
+#include <string>
+
+namespace kefelo::platform {
+
+namespace attr {
+constexpr uint32_t kReadOnly = 0x01;
+constexpr uint32_t kHidden = 0x02;
+constexpr uint32_t kSystem = 0x04;
+constexpr uint32_t kVolume = 0x08;
+constexpr uint32_t kDirectory = 0x10;
+constexpr uint32_t kArchive = 0x20;
+constexpr uint32_t kNormal = 0x80;
+}  // namespace attr
+
+// One directory entry as the listing reports it.
+struct DirEntry {
+    std::string name;         // long name
+    std::string shortName;    // 8.3 alias, empty when the volume gives none
+    uint32_t attributes = 0;
+    uint64_t size = 0;        // full 64-bit size
+    int64_t lastWriteUtc = 0; // FILETIME ticks, UTC
+};
+
+// A listing in progress; entries come in the file system's own order.
+class Listing {
+public:
+    virtual ~Listing() = default;
+    virtual bool next(DirEntry& entry) = 0;
+};
+
+enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
+
+struct DiskSpace {
+    uint64_t freeToCaller = 0;
+    uint64_t total = 0;
+    uint64_t totalFree = 0;
+};
+
+class FileSystem {
+public:
+    virtual ~FileSystem() = default;
+
+    // Lists a pattern such as "C:\Temp\*.*". nullptr when the folder cannot be listed.
+    virtual std::unique_ptr<Listing> list(const std::string& pattern) = 0;
+    // Looks up one path (FindFirstFile on the path itself).
+    virtual std::optional<DirEntry> find(const std::string& path) = 0;
+
+    // nullopt when the path does not exist or cannot be read.
+    virtual std::optional<uint32_t> getAttributes(const std::string& path) = 0;
+    virtual bool setAttributes(const std::string& path, uint32_t attributes) = 0;
+    virtual bool fileExists(const std::string& path) = 0;
+    virtual bool directoryExists(const std::string& path) = 0;
+
+    virtual bool deleteFile(const std::string& path) = 0;
+    virtual bool removeDirectory(const std::string& path) = 0;
+    virtual bool createDirectory(const std::string& path) = 0;
+    virtual bool moveFile(const std::string& from, const std::string& to) = 0;
+    virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    // The 8.3 form; the input unchanged when it cannot be had.
+    virtual std::string shortPath(const std::string& path) = 0;
+
+    // Whole-file read of raw bytes; nullopt on any failure.
+    virtual std::optional<std::string> readFile(const std::string& path) = 0;
+    // Replaces the file atomically (written beside, then renamed over the old one).
+    virtual bool writeFileAtomic(const std::string& path, const std::string& bytes) = 0;
+
+    virtual std::string currentDirectory() = 0;
+    virtual bool setCurrentDirectory(const std::string& path) = 0;
+
+    virtual uint32_t logicalDrives() = 0;  // bit 0 = A:
+    virtual DriveType driveType(const std::string& root) = 0;
+    virtual std::optional<DiskSpace> diskSpace(const std::string& root) = 0;
+    virtual std::optional<std::string> volumeLabel(const std::string& root) = 0;
+
+    // Error code of the last failed call (Windows error numbers: 2, 3, 5, 32, ...).
+    virtual uint32_t lastError() = 0;
+};
+
+}  // namespace kefelo::platform

@@ -1,0 +1,28 @@
+#pragma once
+// Facts about the running system and its regional settings.
+#include <optional>
+#include <string>
+
+namespace kefelo::platform {
+
+// Shell special folders by their CSIDL numbers.
+enum class SpecialFolder {
+    Desktop = 0x0000, Programs = 0x0002, Recent = 0x0008, StartMenu = 0x000B, BitBucket = 0x000A,
+    Templates = 0x0015, AppData = 0x001A, InternetCache = 0x0020, Cookies = 0x0021, History = 0x0022,
+    LocalAppData = 0x001C, Profile = 0x0028, ProgramFiles = 0x0026,
+};
+
+class SystemInfo {
+public:
+    virtual ~SystemInfo() = default;
+    virtual std::string windowsDirectory() = 0;  // without trailing backslash
+    virtual std::string tempPath() = 0;          // with trailing backslash, as GetTempPath gives it
+    virtual int platformId() = 0;                // 2 on the NT family, 1 on Windows 9x
+    virtual std::string languageAbbreviation() = 0;  // "HUN", "ENU", ...
+    virtual std::string shortDateFormat() = 0;       // "yyyy. MM. dd."
+    virtual std::string longTimeFormat() = 0;        // "H:mm:ss"
+    virtual std::optional<std::string> specialFolder(SpecialFolder folder) = 0;
+    virtual std::string executablePath() = 0;
+};
+
+}  // namespace kefelo::platform

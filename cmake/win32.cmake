@@ -1,5 +1,7 @@
 # MinGW-w64 build: the program and the Win32 test programs, all linked statically.
 add_compile_definitions(UNICODE _UNICODE NOMINMAX WIN32_LEAN_AND_MEAN _WIN32_WINNT=0x0601 WINVER=0x0601)
+# Test programs run under Wine.
+set(CMAKE_CROSSCOMPILING_EMULATOR wine)
 set(STATIC_FLAGS -static -static-libgcc -static-libstdc++)
 
 set(LIBZIP_PREFIX "${CMAKE_BINARY_DIR}/../mingw-libzip" CACHE PATH "libzip built for MinGW")
@@ -47,3 +49,12 @@ foreach(src ${WIN32_BENCH_SOURCES})
     target_compile_options(${name} PRIVATE -O2)
     target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
 endforeach()
+
+# libzip over zlib, cross-built by scripts/setup; used by the ZIP and update features.
+if(EXISTS "${LIBZIP_PREFIX}/lib/libzip.a")
+    add_library(kefelo_libzip STATIC IMPORTED)
+    set_target_properties(kefelo_libzip PROPERTIES
+        IMPORTED_LOCATION "${LIBZIP_PREFIX}/lib/libzip.a"
+        INTERFACE_INCLUDE_DIRECTORIES "${LIBZIP_PREFIX}/include"
+        INTERFACE_LINK_LIBRARIES "z;bcrypt;advapi32")
+endif()

@@ -1,0 +1,18 @@
+# Shared settings of the build, test and run scripts (sourced, not run).
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="${KEFELO_BUILD:-$ROOT/build}"
+NATIVE_BUILD="$BUILD/native"
+MINGW_BUILD="$BUILD/mingw"
+ARTIFACTS="${ARTIFACTS:-$BUILD/artifacts}"
+export WINEPREFIX="${WINEPREFIX:-$BUILD/wineprefix}"
+export WINEDEBUG="${WINEDEBUG:--all}"
+export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=}"
+
+# Wine needs its prefix created once (about 15 s).
+ensure_wineprefix() {
+    if [ ! -f "$WINEPREFIX/system.reg" ]; then
+        echo "wine: creating prefix $WINEPREFIX"
+        LC_ALL=hu_HU.UTF-8 wineboot -i >/dev/null 2>&1 || true
+        wineserver -w || true
+    fi
+}

@@ -12,7 +12,11 @@ target_link_libraries(kefelo_win32 PUBLIC kefelo_core_text kefelo_core_time shlw
 
 file(GLOB_RECURSE UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp src/app/*.cpp)
 add_executable(kefelo WIN32 ${UI_SOURCES} src/app/kefelo.rc)
-target_link_libraries(kefelo PRIVATE kefelo_win32 kefelo_core)
+target_link_libraries(kefelo PRIVATE kefelo_win32 kefelo_core version uxtheme)
+# The resource script finds its icon, manifest and included templates through these.
+target_include_directories(kefelo PRIVATE src src/app)
+file(GLOB RC_INPUTS CONFIGURE_DEPENDS src/app/*.ico src/app/*.manifest src/app/*.h src/ui/*/*.rc src/ui/*/*_ids.h)
+set_source_files_properties(src/app/kefelo.rc PROPERTIES OBJECT_DEPENDS "${RC_INPUTS}")
 target_link_options(kefelo PRIVATE ${STATIC_FLAGS} -municode)
 set_target_properties(kefelo PROPERTIES OUTPUT_NAME kefelo)
 

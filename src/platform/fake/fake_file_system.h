@@ -25,7 +25,8 @@ public:
     // A file whose reported size is given without holding that many bytes.
     void addFileOfSize(const std::string& path, uint64_t size, uint32_t attributes = attr::kArchive,
                        int64_t lastWriteUtc = 0);
-    // Delete, move and writes of a locked file fail with error 32 (sharing violation).
+    // Another program holds the file open without sharing: delete, move, read and copy fail
+    // with error 32 (sharing violation); writeFileAtomic, a rename over it, fails with 5.
     void setLocked(const std::string& path, bool locked);
     void setShortName(const std::string& path, const std::string& shortName);
     // A folder that cannot be listed (access denied); find() on it still works.
@@ -43,6 +44,8 @@ public:
     int listCalls() const;
 
     // --- FileSystem ---
+    // Listings carry no short names, as a basic-information listing on Windows; find()
+    // does. Paths may use a short name that was set.
     std::unique_ptr<Listing> list(const std::string& pattern) override;
     std::optional<DirEntry> find(const std::string& path) override;
     std::optional<uint32_t> getAttributes(const std::string& path) override;

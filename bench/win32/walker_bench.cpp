@@ -1,0 +1,120 @@
+// The walker against a bare listing of the same tree: how much the masks, records,
+// events and message pumping cost on top of FindFirstFileExW/FindNextFileW.
+// Usage: walker_bench [folder]   (the tree is made there once and reused)
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <string>
+
+#include "core/search/search_folders.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+
+namespace {
+
+constexpr int kTopFolders = 40;
+constexpr int kSubFolders = 49;  // 40 + 40 * 49 = 2000 folders
+constexpr int kFilesPerFolder = 100;
+
+const wchar_t* const kExtensions[] = {L".dll", L".txt", L".jpg", L".tmp", L".html", L".docx", L".ini",
+                                      L".bak", L".log", L".png", L".dat", L".exe",  L".js",   L".css"};
+
+void fillFolder(const std::wstring& folder) {
+    CreateDirectoryW(folder.c_str(), nullptr);
+    for (int i = 0; i < kFilesPerFolder; ++i) {
+        std::wstring name = folder + L"\\file_" + std::to_wstring(i) + kExtensions[i % std::size(kExtensions)];
+        HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+    }
+}
+
+void makeTree(const std::wstring& root) {
+    const std::wstring marker = root + L"\\tree-complete";
+    if (GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES) return;
+    std::fprintf(stderr, "creating the tree...\n");
+    CreateDirectoryW(root.c_str(), nullptr);
+    for (int t = 0; t < kTopFolders; ++t) {
+        const std::wstring top = root + L"\\top" + std::to_wstring(t);
+        fillFolder(top);
+        for (int s = 0; s < kSubFolders; ++s) fillFolder(top + L"\\sub" + std::to_wstring(s));
+    }
+    HANDLE h = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
+}
+
+long bareWalk(const std::wstring& folder) {
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileExW((folder + L"\\*.*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    long entries = 0;
+    do {
+        ++entries;
+        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) && wcscmp(data.cFileName, L".") != 0 &&
+            wcscmp(data.cFileName, L"..") != 0)
+            entries += bareWalk(folder + L"\\" + data.cFileName);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return entries;
+}
+
+// What the program's pump does: run the queue; report waiting keyboard or mouse input.
+class BenchUi : public kefelo::platform::UiServices {
+public:
+    kefelo::platform::Answer message(kefelo::platform::MessageKind, kefelo::platform::Buttons,
+                                     const std::string&) override {
+        return kefelo::platform::Answer::Ok;
+    }
+    std::optional<std::string> inputBox(const kefelo::platform::InputBoxRequest&) override { return std::nullopt; }
+    void pumpMessages() override {
+        ++pumps;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageW(&msg);
+        }
+    }
+    bool inputPending() override { return HIWORD(GetQueueStatus(QS_INPUT)) != 0; }
+    long pumps = 0;
+};
+
+double seconds(std::chrono::steady_clock::time_point start) {
+    return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    const std::wstring root = argc > 1 ? argv[1] : L"C:\\kefelo-bench";
+    makeTree(root);
+
+    kefelo::platform::win32::Win32FileSystem fs;
+    kefelo::platform::win32::Win32Clock clock;
+    BenchUi ui;
+    kefelo::search::TSearchFolders search(fs, clock, ui);
+    search.ScanDir = kefelo::platform::win32::narrow(root);
+    search.FileMask = "*.tmp, *.bak";
+    long folders = 0;
+    search.OnProcess = [&folders](kefelo::search::TSearchFolders&, const std::string&, int64_t, int64_t) {
+        ++folders;
+    };
+
+    double bestBare = 1e300, bestWalker = 1e300;
+    long entries = 0;
+    for (int round = 0; round < 5; ++round) {
+        auto start = std::chrono::steady_clock::now();
+        entries = bareWalk(root);
+        bestBare = std::min(bestBare, seconds(start));
+
+        folders = 0;
+        start = std::chrono::steady_clock::now();
+        search.Execute();
+        bestWalker = std::min(bestWalker, seconds(start));
+    }
+    std::fprintf(stderr, "%ld entries, %ld folders, %lld matches, %ld pumps; bare %.3f s, walker %.3f s\n", entries,
+                 folders, static_cast<long long>(search.CountFiles()), ui.pumps, bestBare, bestWalker);
+    std::printf("walker_vs_bare_listing: %.3f\n", bestBare / bestWalker);
+    return 0;
+}

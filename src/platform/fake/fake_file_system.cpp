@@ -1,0 +1,641 @@
+#include "platform/fake/fake_file_system.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+#include <unordered_map>
+
+#include "core/text/codec.h"
+
+namespace kefelo::platform::fake {
+namespace {
+
+// Windows error numbers the fake reports, chosen to match what the real calls give.
+constexpr uint32_t kFileNotFound = 2;
+constexpr uint32_t kPathNotFound = 3;
+constexpr uint32_t kAccessDenied = 5;
+constexpr uint32_t kNotEnoughMemory = 8;
+constexpr uint32_t kNotSameDevice = 17;
+constexpr uint32_t kInvalidParameter = 87;
+constexpr uint32_t kSharingViolation = 32;
+constexpr uint32_t kFileExists = 80;
+constexpr uint32_t kInvalidName = 123;
+constexpr uint32_t kDirNotEmpty = 145;
+constexpr uint32_t kAlreadyExists = 183;
+constexpr uint32_t kDirectoryInvalid = 267;
+
+// Larger "sized" files are refused by readFile, as a real read would run out of memory.
+constexpr uint64_t kMaxReadSize = 64ull << 20;
+
+// Bits kept per node; the directory bit follows the node kind, "normal" is only reported.
+constexpr uint32_t kStoredMask = ~(attr::kDirectory | attr::kNormal);
+
+struct Node {
+    std::string name;
+    bool dir = false;
+    uint32_t attributes = 0;
+    std::string content;
+    std::optional<uint64_t> sizeOverride;
+    int64_t lastWriteUtc = 0;
+    bool locked = false;
+    bool listable = true;
+    bool writable = true;
+    std::string shortName;
+    Node* parent = nullptr;
+    std::vector<std::unique_ptr<Node>> children;         // listing order
+    std::unordered_map<std::string, Node*> byLowerName;  // lookup without regard to case
+    std::unordered_map<std::string, Node*> byLowerShortName;  // paths may use the 8.3 alias
+
+    uint64_t size() const { return dir ? 0 : sizeOverride.value_or(content.size()); }
+    uint32_t reportedAttributes() const {
+        uint32_t a = attributes & kStoredMask;
+        if (dir) return a | attr::kDirectory;
+        return a ? a : attr::kNormal;
+    }
+    bool readOnly() const { return (attributes & attr::kReadOnly) != 0; }
+
+    Node* child(const std::string& lowerName) const {
+        auto it = byLowerName.find(lowerName);
+        if (it != byLowerName.end()) return it->second;
+        auto alias = byLowerShortName.find(lowerName);
+        return alias == byLowerShortName.end() ? nullptr : alias->second;
+    }
+    void setShortName(Node* node, const std::string& shortName) {
+        if (!node->shortName.empty()) byLowerShortName.erase(text::lower(node->shortName));
+        node->shortName = shortName;
+        if (!shortName.empty()) byLowerShortName[text::lower(shortName)] = node;
+    }
+    Node* attach(std::unique_ptr<Node> node) {
+        node->parent = this;
+        Node* raw = node.get();
+        byLowerName[text::lower(raw->name)] = raw;
+        children.push_back(std::move(node));
+        return raw;
+    }
+    std::unique_ptr<Node> detach(Node* node) {
+        auto it = std::find_if(children.begin(), children.end(), [&](const auto& c) { return c.get() == node; });
+        std::unique_ptr<Node> owned = std::move(*it);
+        children.erase(it);
+        byLowerName.erase(text::lower(node->name));
+        if (!node->shortName.empty()) byLowerShortName.erase(text::lower(node->shortName));
+        owned->parent = nullptr;
+        return owned;
+    }
+    bool isInside(const Node* ancestor) const {
+        for (const Node* n = this; n; n = n->parent) {
+            if (n == ancestor) return true;
+        }
+        return false;
+    }
+};
+
+DirEntry entryOf(const Node& node, const std::string& name) {
+    DirEntry e;
+    e.name = name;
+    e.attributes = node.reportedAttributes();
+    e.size = node.size();
+    e.lastWriteUtc = node.lastWriteUtc;
+    return e;
+}
+
+// A path split into drive and components, with "." and ".." already applied.
+struct ParsedPath {
+    char drive = 0;  // upper case; 0 when the path cannot be parsed
+    std::vector<std::string> parts;
+    bool trailingSeparator = false;
+};
+
+bool isSeparator(char c) { return c == '\\' || c == '/'; }
+
+std::vector<std::string> splitComponents(std::string_view s) {
+    std::vector<std::string> out;
+    size_t start = 0;
+    while (start <= s.size()) {
+        size_t end = start;
+        while (end < s.size() && !isSeparator(s[end])) ++end;
+        out.emplace_back(s.substr(start, end - start));
+        start = end + 1;
+    }
+    return out;
+}
+
+// Shell-style match of one name against "*" and "?" (the mask is already lower case).
+bool globMatch(std::string_view name, std::string_view mask) {
+    size_t n = 0, m = 0, starM = std::string_view::npos, starN = 0;
+    while (n < name.size()) {
+        if (m < mask.size() && (mask[m] == '?' || mask[m] == name[n])) {
+            ++n;
+            ++m;
+        } else if (m < mask.size() && mask[m] == '*') {
+            starM = m++;
+            starN = n;
+        } else if (starM != std::string_view::npos) {
+            m = starM + 1;
+            n = ++starN;
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') ++m;
+    return m == mask.size();
+}
+
+bool hasWildcard(std::string_view s) { return s.find_first_of("*?") != std::string_view::npos; }
+
+class FakeListing : public Listing {
+public:
+    explicit FakeListing(std::vector<DirEntry> entries) : entries_(std::move(entries)) {}
+    bool next(DirEntry& entry) override {
+        if (pos_ >= entries_.size()) return false;
+        entry = std::move(entries_[pos_++]);
+        return true;
+    }
+
+private:
+    std::vector<DirEntry> entries_;
+    size_t pos_ = 0;
+};
+
+}  // namespace
+
+struct FakeFileSystem::Impl {
+    struct Drive {
+        std::unique_ptr<Node> root;
+        DriveType type = DriveType::Fixed;
+        DiskSpace space{50'000'000'000ull, 100'000'000'000ull, 50'000'000'000ull};
+        std::string label;
+    };
+    std::map<char, Drive> drives;
+    std::string currentDir = "C:\\";
+    uint32_t lastError = 0;
+    int listCalls = 0;
+
+    bool fail(uint32_t code) {
+        lastError = code;
+        return false;
+    }
+
+    ParsedPath parse(const std::string& path) const {
+        ParsedPath p;
+        if (path.empty()) return p;
+        std::string_view rest = path;
+        std::string base;
+        if (rest.size() >= 2 && rest[1] == ':' && std::isalpha(static_cast<unsigned char>(rest[0]))) {
+            p.drive = static_cast<char>(std::toupper(static_cast<unsigned char>(rest[0])));
+            rest.remove_prefix(2);
+            // "X:name" is relative to the current folder when that is on drive X.
+            if ((rest.empty() || !isSeparator(rest[0])) && std::toupper(currentDir[0]) == p.drive) base = currentDir;
+        } else if (rest.size() >= 2 && isSeparator(rest[0]) && isSeparator(rest[1])) {
+            return p;  // network paths do not exist in the fake
+        } else {
+            p.drive = static_cast<char>(std::toupper(static_cast<unsigned char>(currentDir[0])));
+            if (rest.empty() || !isSeparator(rest[0])) base = currentDir;
+        }
+        for (const auto& part : splitComponents(std::string_view(base).substr(std::min<size_t>(2, base.size())))) {
+            if (!part.empty()) p.parts.push_back(part);
+        }
+        p.trailingSeparator = !rest.empty() && isSeparator(rest.back());
+        for (auto& part : splitComponents(rest)) {
+            if (part.empty() || part == ".") continue;
+            if (part == "..") {
+                if (!p.parts.empty()) p.parts.pop_back();
+                continue;
+            }
+            p.parts.push_back(std::move(part));
+        }
+        return p;
+    }
+
+    Node* root(char drive) const {
+        auto it = drives.find(drive);
+        return it == drives.end() ? nullptr : it->second.root.get();
+    }
+
+    Drive& ensureDrive(char drive) {
+        Drive& d = drives[drive];
+        if (!d.root) {
+            d.root = std::make_unique<Node>();
+            d.root->name = std::string(1, drive) + ":";
+            d.root->dir = true;
+        }
+        return d;
+    }
+
+    // Walks a parsed path without touching the error code; missingAt tells how far it got.
+    Node* lookup(const ParsedPath& p, size_t* missingAt = nullptr) const {
+        Node* node = p.drive ? root(p.drive) : nullptr;
+        if (!node) {
+            if (missingAt) *missingAt = 0;
+            return nullptr;
+        }
+        for (size_t i = 0; i < p.parts.size(); ++i) {
+            Node* next = node->dir ? node->child(text::lower(p.parts[i])) : nullptr;
+            if (!next) {
+                if (missingAt) *missingAt = node->dir ? i + 1 : 0;
+                return nullptr;
+            }
+            node = next;
+        }
+        // "file.txt\" names no folder.
+        if (p.trailingSeparator && !node->dir) {
+            if (missingAt) *missingAt = 0;
+            return nullptr;
+        }
+        return node;
+    }
+
+    // Resolves a parsed path; on failure sets the error Windows gives: 2 when only the
+    // last component is missing, 3 when a folder on the way is.
+    Node* resolve(const ParsedPath& p) {
+        size_t missingAt = 0;
+        Node* node = lookup(p, &missingAt);
+        if (!node) fail(missingAt == p.parts.size() && missingAt > 0 ? kFileNotFound : kPathNotFound);
+        return node;
+    }
+    Node* resolve(const std::string& path) { return resolve(parse(path)); }
+
+    // The folder that would hold the path's last component.
+    Node* resolveParent(const ParsedPath& p) {
+        if (p.parts.empty()) return fail(kAccessDenied), nullptr;
+        ParsedPath parent = p;
+        parent.parts.pop_back();
+        parent.trailingSeparator = false;
+        Node* node = resolve(parent);
+        if (!node || !node->dir) return fail(kPathNotFound), nullptr;
+        return node;
+    }
+
+    Node* build(const std::string& path, bool dir) {
+        ParsedPath p = parse(path);
+        if (!p.drive) throw std::invalid_argument("fake file system: bad path " + path);
+        Node* node = ensureDrive(p.drive).root.get();
+        for (size_t i = 0; i < p.parts.size(); ++i) {
+            Node* next = node->child(text::lower(p.parts[i]));
+            if (!next) {
+                auto fresh = std::make_unique<Node>();
+                fresh->name = p.parts[i];
+                fresh->dir = dir || i + 1 < p.parts.size();
+                next = node->attach(std::move(fresh));
+            } else if (!next->dir && i + 1 < p.parts.size()) {
+                throw std::invalid_argument("fake file system: a file is in the way of " + path);
+            }
+            node = next;
+        }
+        if (node->dir != dir) throw std::invalid_argument("fake file system: kind differs for " + path);
+        return node;
+    }
+
+    Node* existing(const std::string& path) {
+        Node* node = resolve(path);
+        if (!node) throw std::invalid_argument("fake file system: no such path " + path);
+        return node;
+    }
+};
+
+FakeFileSystem::FakeFileSystem() : impl_(std::make_unique<Impl>()) {}
+FakeFileSystem::~FakeFileSystem() = default;
+
+void FakeFileSystem::addDirectory(const std::string& path, uint32_t attributes, int64_t lastWriteUtc) {
+    Node* node = impl_->build(path, true);
+    node->attributes = attributes & kStoredMask;
+    node->lastWriteUtc = lastWriteUtc;
+}
+
+void FakeFileSystem::addFile(const std::string& path, const std::string& content, uint32_t attributes,
+                             int64_t lastWriteUtc) {
+    Node* node = impl_->build(path, false);
+    node->content = content;
+    node->sizeOverride.reset();
+    node->attributes = attributes & kStoredMask;
+    node->lastWriteUtc = lastWriteUtc;
+}
+
+void FakeFileSystem::addFileOfSize(const std::string& path, uint64_t size, uint32_t attributes, int64_t lastWriteUtc) {
+    addFile(path, "", attributes, lastWriteUtc);
+    impl_->resolve(path)->sizeOverride = size;
+}
+
+void FakeFileSystem::setLocked(const std::string& path, bool locked) { impl_->existing(path)->locked = locked; }
+
+void FakeFileSystem::setShortName(const std::string& path, const std::string& shortName) {
+    Node* node = impl_->existing(path);
+    if (!node->parent) throw std::invalid_argument("fake file system: a drive root has no short name");
+    node->parent->setShortName(node, shortName);
+}
+
+void FakeFileSystem::setListable(const std::string& path, bool listable) {
+    impl_->existing(path)->listable = listable;
+}
+
+void FakeFileSystem::setWritable(const std::string& folder, bool writable) {
+    impl_->existing(folder)->writable = writable;
+}
+
+void FakeFileSystem::addDrive(char letter, DriveType type, DiskSpace space, const std::string& label) {
+    auto& d = impl_->ensureDrive(static_cast<char>(std::toupper(static_cast<unsigned char>(letter))));
+    d.type = type;
+    d.space = space;
+    d.label = label;
+}
+
+bool FakeFileSystem::exists(const std::string& path) const {
+    return impl_->lookup(impl_->parse(path)) != nullptr;
+}
+
+std::optional<std::string> FakeFileSystem::content(const std::string& path) const {
+    const Node* node = impl_->lookup(impl_->parse(path));
+    if (!node || node->dir) return std::nullopt;
+    return node->content;
+}
+
+std::vector<std::string> FakeFileSystem::namesIn(const std::string& folder) const {
+    std::vector<std::string> names;
+    const Node* node = impl_->lookup(impl_->parse(folder));
+    if (!node) return names;
+    for (const auto& c : node->children) names.push_back(c->name);
+    return names;
+}
+
+int FakeFileSystem::listCalls() const { return impl_->listCalls; }
+
+std::unique_ptr<Listing> FakeFileSystem::list(const std::string& pattern) {
+    ++impl_->listCalls;
+    if (pattern.empty()) return impl_->fail(kPathNotFound), nullptr;
+    size_t cut = pattern.find_last_of("\\/");
+    std::string folder, mask;
+    if (cut == std::string::npos) {
+        bool drivePrefix = pattern.size() >= 2 && pattern[1] == ':';
+        folder = drivePrefix ? pattern.substr(0, 2) : ".";
+        mask = drivePrefix ? pattern.substr(2) : pattern;
+    } else {
+        folder = pattern.substr(0, cut + 1);
+        mask = pattern.substr(cut + 1);
+    }
+    ParsedPath p = impl_->parse(folder);
+    Node* dir = impl_->resolve(p);
+    if (!dir || !dir->dir) return impl_->fail(kPathNotFound), nullptr;
+    if (!dir->listable) return impl_->fail(kAccessDenied), nullptr;
+
+    std::string lowerMask = text::lower(mask);
+    // "*.*" means every name, dotted or not, as on Windows.
+    bool all = lowerMask == "*" || lowerMask == "*.*";
+    auto wanted = [&](const std::string& name) { return all || globMatch(text::lower(name), lowerMask); };
+
+    std::vector<DirEntry> entries;
+    entries.reserve(dir->children.size() + 2);
+    // Windows reports "." and ".." first in every folder but a drive root.
+    if (dir->parent) {
+        if (wanted(".")) entries.push_back(entryOf(*dir, "."));
+        if (wanted("..")) entries.push_back(entryOf(*dir->parent, ".."));
+    }
+    for (const auto& c : dir->children) {
+        if (wanted(c->name)) entries.push_back(entryOf(*c, c->name));
+    }
+    // The names the listing gives carry no short names (a basic-information listing).
+    return std::make_unique<FakeListing>(std::move(entries));
+}
+
+std::optional<DirEntry> FakeFileSystem::find(const std::string& path) {
+    ParsedPath p = impl_->parse(path);
+    if (!p.parts.empty() && hasWildcard(p.parts.back())) {
+        auto listing = list(path);
+        DirEntry e;
+        if (listing && listing->next(e)) return e;
+        if (listing) impl_->fail(kFileNotFound);
+        return std::nullopt;
+    }
+    // A drive root or a path ending in a separator is no directory entry of its own.
+    if (p.parts.empty() || p.trailingSeparator) return impl_->fail(kFileNotFound), std::nullopt;
+    Node* node = impl_->resolve(p);
+    if (!node) return std::nullopt;
+    DirEntry e = entryOf(*node, node->name);
+    e.shortName = node->shortName;
+    return e;
+}
+
+std::optional<uint32_t> FakeFileSystem::getAttributes(const std::string& path) {
+    Node* node = impl_->resolve(path);
+    if (!node) return std::nullopt;
+    return node->reportedAttributes();
+}
+
+bool FakeFileSystem::setAttributes(const std::string& path, uint32_t attributes) {
+    Node* node = impl_->resolve(path);
+    if (!node) return false;
+    node->attributes = attributes & kStoredMask;
+    return true;
+}
+
+bool FakeFileSystem::fileExists(const std::string& path) {
+    Node* node = impl_->resolve(path);
+    return node && !node->dir;
+}
+
+bool FakeFileSystem::directoryExists(const std::string& path) {
+    Node* node = impl_->resolve(path);
+    return node && node->dir;
+}
+
+bool FakeFileSystem::deleteFile(const std::string& path) {
+    Node* node = impl_->resolve(path);
+    if (!node) return false;
+    if (node->dir || node->readOnly() || !node->parent->writable) return impl_->fail(kAccessDenied);
+    if (node->locked) return impl_->fail(kSharingViolation);
+    node->parent->detach(node);
+    return true;
+}
+
+bool FakeFileSystem::removeDirectory(const std::string& path) {
+    Node* node = impl_->resolve(path);
+    if (!node) return false;
+    if (!node->dir) return impl_->fail(kDirectoryInvalid);
+    if (!node->parent || node->readOnly() || !node->parent->writable) return impl_->fail(kAccessDenied);
+    if (node->locked) return impl_->fail(kSharingViolation);
+    if (!node->children.empty()) return impl_->fail(kDirNotEmpty);
+    // The process holds its current folder open.
+    if (impl_->lookup(impl_->parse(impl_->currentDir)) == node) return impl_->fail(kSharingViolation);
+    node->parent->detach(node);
+    return true;
+}
+
+bool FakeFileSystem::createDirectory(const std::string& path) {
+    ParsedPath p = impl_->parse(path);
+    if (p.parts.empty() && impl_->root(p.drive)) return impl_->fail(kAlreadyExists);
+    Node* parent = impl_->resolveParent(p);
+    if (!parent) return false;
+    if (parent->child(text::lower(p.parts.back()))) return impl_->fail(kAlreadyExists);
+    if (!parent->writable) return impl_->fail(kAccessDenied);
+    auto node = std::make_unique<Node>();
+    node->name = p.parts.back();
+    node->dir = true;
+    parent->attach(std::move(node));
+    return true;
+}
+
+bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
+    Node* source = impl_->resolve(from);
+    if (!source) return false;
+    if (!source->parent) return impl_->fail(kAccessDenied);
+    ParsedPath target = impl_->parse(to);
+    Node* targetParent = impl_->resolveParent(target);
+    if (!targetParent) return false;
+    Node* existing = targetParent->child(text::lower(target.parts.back()));
+    if (existing && existing != source) return impl_->fail(kAlreadyExists);
+    if (source->locked) return impl_->fail(kSharingViolation);
+    if (!source->parent->writable || !targetParent->writable) return impl_->fail(kAccessDenied);
+    if (source->dir) {
+        if (impl_->parse(from).drive != target.drive) return impl_->fail(kNotSameDevice);
+        if (targetParent->isInside(source)) return impl_->fail(kInvalidParameter);
+    }
+    if (existing == source) {  // a change of letter case only
+        source->parent->byLowerName.erase(text::lower(source->name));
+        source->name = target.parts.back();
+        source->parent->byLowerName[text::lower(source->name)] = source;
+        return true;
+    }
+    auto owned = source->parent->detach(source);
+    owned->name = target.parts.back();
+    owned->shortName.clear();  // the volume would make a new alias for the new name
+    targetParent->attach(std::move(owned));
+    return true;
+}
+
+bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
+    Node* source = impl_->resolve(from);
+    if (!source) return false;
+    if (source->dir) return impl_->fail(kAccessDenied);
+    if (source->locked) return impl_->fail(kSharingViolation);
+    ParsedPath target = impl_->parse(to);
+    Node* targetParent = impl_->resolveParent(target);
+    if (!targetParent) return false;
+    Node* existing = targetParent->child(text::lower(target.parts.back()));
+    if (existing) {
+        if (failIfExists) return impl_->fail(kFileExists);
+        if (existing == source || existing->locked) return impl_->fail(kSharingViolation);
+        // CopyFile will not overwrite a read-only or hidden file.
+        if (existing->dir || existing->readOnly() || (existing->attributes & attr::kHidden)) {
+            return impl_->fail(kAccessDenied);
+        }
+    }
+    if (!targetParent->writable) return impl_->fail(kAccessDenied);
+    Node* copy = existing;
+    if (!copy) {
+        auto node = std::make_unique<Node>();
+        node->name = target.parts.back();
+        copy = targetParent->attach(std::move(node));
+    }
+    // A copy carries the source's bytes, attributes and last-write time.
+    copy->content = source->content;
+    copy->sizeOverride = source->sizeOverride;
+    copy->attributes = source->attributes;
+    copy->lastWriteUtc = source->lastWriteUtc;
+    return true;
+}
+
+std::string FakeFileSystem::shortPath(const std::string& path) {
+    ParsedPath p = impl_->parse(path);
+    Node* node = impl_->resolve(p);
+    if (!node) return path;
+    // Only a plain absolute path is rewritten: its components map one to one onto the
+    // folders from the root down. Anything relative or with "." or ".." stays as given.
+    std::vector<std::string> given = splitComponents(path);
+    if (p.trailingSeparator) given.pop_back();
+    std::vector<Node*> chain;
+    for (Node* n = node; n->parent; n = n->parent) chain.push_back(n);
+    std::reverse(chain.begin(), chain.end());
+    if (chain.empty()) return path;
+    if (given.size() != chain.size() + 1 || given[0].size() != 2 || given[0][1] != ':') return path;
+    std::string out = given[0];
+    for (size_t i = 0; i < chain.size(); ++i) {
+        if (given[i + 1] == "." || given[i + 1] == "..") return path;
+        out += '\\';
+        out += chain[i]->shortName.empty() ? given[i + 1] : chain[i]->shortName;
+    }
+    if (p.trailingSeparator) out += '\\';
+    return out;
+}
+
+std::optional<std::string> FakeFileSystem::readFile(const std::string& path) {
+    Node* node = impl_->resolve(path);
+    if (!node) return std::nullopt;
+    if (node->dir) return impl_->fail(kAccessDenied), std::nullopt;
+    if (node->locked) return impl_->fail(kSharingViolation), std::nullopt;
+    if (node->sizeOverride) {
+        if (*node->sizeOverride > kMaxReadSize) return impl_->fail(kNotEnoughMemory), std::nullopt;
+        return std::string(*node->sizeOverride, '\0');
+    }
+    return node->content;
+}
+
+bool FakeFileSystem::writeFileAtomic(const std::string& path, const std::string& bytes) {
+    ParsedPath p = impl_->parse(path);
+    Node* parent = impl_->resolveParent(p);
+    if (!parent) return false;
+    if (!parent->writable) return impl_->fail(kAccessDenied);
+    Node* node = parent->child(text::lower(p.parts.back()));
+    if (node) {
+        // A rename over a file that someone holds open is refused as access denied.
+        if (node->dir || node->readOnly() || node->locked) return impl_->fail(kAccessDenied);
+    } else {
+        auto fresh = std::make_unique<Node>();
+        fresh->name = p.parts.back();
+        node = parent->attach(std::move(fresh));
+    }
+    // The renamed-in file is a new one: fresh bytes and plain archive attribute.
+    node->content = bytes;
+    node->sizeOverride.reset();
+    node->attributes = attr::kArchive;
+    return true;
+}
+
+std::string FakeFileSystem::currentDirectory() { return impl_->currentDir; }
+
+bool FakeFileSystem::setCurrentDirectory(const std::string& path) {
+    ParsedPath p = impl_->parse(path);
+    Node* node = impl_->resolve(p);
+    if (!node) return false;
+    if (!node->dir) return impl_->fail(kDirectoryInvalid);
+    // The drive letter stays as the caller wrote it, like the rest of the path.
+    std::string dir(1, path.size() >= 2 && path[1] == ':' ? path[0] : p.drive);
+    dir += ":";
+    if (p.parts.empty()) dir += '\\';
+    for (const auto& part : p.parts) dir += "\\" + part;
+    impl_->currentDir = dir;
+    return true;
+}
+
+uint32_t FakeFileSystem::logicalDrives() {
+    uint32_t mask = 0;
+    for (const auto& [letter, drive] : impl_->drives) {
+        if (letter >= 'A' && letter <= 'Z') mask |= 1u << (letter - 'A');
+    }
+    return mask;
+}
+
+namespace {
+char driveLetterOf(const std::string& root) {
+    return root.empty() ? 0 : static_cast<char>(std::toupper(static_cast<unsigned char>(root[0])));
+}
+}  // namespace
+
+DriveType FakeFileSystem::driveType(const std::string& root) {
+    auto it = impl_->drives.find(driveLetterOf(root));
+    return it == impl_->drives.end() ? DriveType::NoRootDir : it->second.type;
+}
+
+std::optional<DiskSpace> FakeFileSystem::diskSpace(const std::string& root) {
+    Node* node = impl_->resolve(root);
+    if (!node) return std::nullopt;
+    if (!node->dir) return impl_->fail(kInvalidName), std::nullopt;
+    return impl_->drives.at(impl_->parse(root).drive).space;
+}
+
+std::optional<std::string> FakeFileSystem::volumeLabel(const std::string& root) {
+    auto it = impl_->drives.find(driveLetterOf(root));
+    if (it == impl_->drives.end()) return impl_->fail(kPathNotFound), std::nullopt;
+    return it->second.label;
+}
+
+uint32_t FakeFileSystem::lastError() { return impl_->lastError; }
+
+}  // namespace kefelo::platform::fake

@@ -1,0 +1,37 @@
+#pragma once
+// Owns a kernel handle and closes it once. Both "no handle" values Windows uses (null and
+// INVALID_HANDLE_VALUE) count as empty.
+#include <windows.h>
+
+namespace kefelo::platform::win32 {
+
+class Handle {
+public:
+    Handle() = default;
+    explicit Handle(HANDLE h) : h_(h) {}
+    Handle(Handle&& other) noexcept : h_(other.release()) {}
+    Handle& operator=(Handle&& other) noexcept {
+        if (this != &other) reset(other.release());
+        return *this;
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    ~Handle() { reset(); }
+
+    HANDLE get() const { return h_; }
+    explicit operator bool() const { return h_ != nullptr && h_ != INVALID_HANDLE_VALUE; }
+    HANDLE release() {
+        HANDLE h = h_;
+        h_ = nullptr;
+        return h;
+    }
+    void reset(HANDLE h = nullptr) {
+        if (*this) CloseHandle(h_);
+        h_ = h;
+    }
+
+private:
+    HANDLE h_ = nullptr;
+};
+
+}  // namespace kefelo::platform::win32

@@ -1,0 +1,43 @@
+#include "ui/common/dialog.h"
+
+namespace kefelo::ui {
+
+Dialog::~Dialog() {
+    if (hwnd_) {
+        SetWindowLongPtrW(hwnd_, DWLP_USER, 0);
+        DestroyWindow(hwnd_);
+    }
+}
+
+HWND Dialog::createModeless(HINSTANCE instance, int templateId, HWND parent) {
+    return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, &Dialog::dialogProc,
+                              reinterpret_cast<LPARAM>(this));
+}
+
+INT_PTR Dialog::handleMessage(UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
+
+INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+    } else {
+        self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    }
+    if (!self) return FALSE;
+
+    INT_PTR result = FALSE;
+    try {
+        result = self->handleMessage(message, wParam, lParam);
+    } catch (...) {
+        result = FALSE;  // let the dialog manager's default handling run
+    }
+    if (message == WM_NCDESTROY) {
+        SetWindowLongPtrW(hwnd, DWLP_USER, 0);
+        self->hwnd_ = nullptr;
+    }
+    return result;
+}
+
+}  // namespace kefelo::ui

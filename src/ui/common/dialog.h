@@ -1,0 +1,28 @@
+#pragma once
+// Base of the modeless child dialogs built from .rc templates (the pages of the main
+// window): the same object-pointer and no-exception rules as Window.
+#include <windows.h>
+
+namespace kefelo::ui {
+
+class Dialog {
+public:
+    Dialog() = default;
+    Dialog(const Dialog&) = delete;
+    Dialog& operator=(const Dialog&) = delete;
+    virtual ~Dialog();
+
+    HWND hwnd() const { return hwnd_; }
+
+protected:
+    HWND createModeless(HINSTANCE instance, int templateId, HWND parent);
+
+    // Return TRUE when handled; SetWindowLongPtr(DWLP_MSGRESULT) for a result.
+    virtual INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
+
+private:
+    static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    HWND hwnd_ = nullptr;
+};
+
+}  // namespace kefelo::ui

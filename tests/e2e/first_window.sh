@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Starts kefelo.exe under Wine on the current DISPLAY, finds its main window by the exact
+# title, takes a screenshot, closes the window and checks that the process ends.
+#
+# Usage: WINEPREFIX=... first_window.sh path/to/kefelo.exe
+# The caller provides the display (for example through xvfb-run -a). Screenshots go to
+# $ARTIFACTS (default build/artifacts). Prints "N passed, M failed" last; exits non-zero
+# when anything failed.
+set -u
+
+EXE="${1:?usage: first_window.sh path/to/kefelo.exe}"
+: "${WINEPREFIX:?WINEPREFIX must name the Wine prefix to use}"
+: "${DISPLAY:?DISPLAY must be set (run under xvfb-run -a)}"
+export WINEPREFIX
+export WINEDEBUG="${WINEDEBUG:--all}"
+export LC_ALL="${LC_ALL:-hu_HU.UTF-8}"
+ARTIFACTS="${ARTIFACTS:-build/artifacts}"
+START_TIMEOUT="${START_TIMEOUT:-60}"
+EXIT_TIMEOUT="${EXIT_TIMEOUT:-20}"
+
+TITLE="Kefeló v3.2.1.0 - A merevlemezterület karbantartója  <http://kefelo.hu>"
+
+passed=0
+failed=0
+pass() { passed=$((passed + 1)); echo "PASS: $*"; }
+fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+
+finish() {
+    # Only this prefix's Wine processes are ended; other prefixes are left alone.
+    if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null; fi
+    wineserver -k 2>/dev/null
+    echo "$passed passed, $failed failed"
+    [ "$failed" -eq 0 ]
+    exit $?
+}
+
+# Waits up to $1 seconds for a command to succeed, polling every 0.25 s.
+wait_for() {
+    local timeout=$1
+    shift
+    local deadline=$((SECONDS + timeout))
+    while [ "$SECONDS" -lt "$deadline" ]; do
+        "$@" && return 0
+        sleep 0.25
+    done
+    return 1
+}
+
+find_window() {
+    # --name takes a regular expression: match the whole title, every character literal.
+    local pattern
+    pattern="^$(printf '%s' "$TITLE" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
+    window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}
+
+process_ended() { ! kill -0 "$pid" 2>/dev/null; }
+
+[ -f "$EXE" ] || { fail "no executable at $EXE"; finish; }
+mkdir -p "$ARTIFACTS"
+
+wine "$EXE" >"$ARTIFACTS/first_window.wine.log" 2>&1 &
+pid=$!
+
+window=""
+if wait_for "$START_TIMEOUT" find_window; then
+    pass "main window appears with its title"
+else
+    fail "no visible window titled \"$TITLE\" within ${START_TIMEOUT}s"
+    finish
+fi
+
+name=$(xdotool getwindowname "$window" 2>/dev/null)
+if [ "$name" = "$TITLE" ]; then
+    pass "title is exactly the caption"
+else
+    fail "title is \"$name\""
+fi
+
+# Let the first paint finish before the screenshot.
+sleep 1
+shot="$ARTIFACTS/first_window.png"
+if import -window root "$shot" 2>/dev/null && [ -s "$shot" ]; then
+    pass "screenshot saved to $shot"
+else
+    fail "screenshot could not be taken"
+fi
+
+# No window manager is needed: focus the window directly and press Alt+F4.
+xdotool windowfocus --sync "$window" 2>/dev/null
+xdotool key --clearmodifiers alt+F4 2>/dev/null
+if wait_for "$EXIT_TIMEOUT" process_ended; then
+    pass "process ends after the window is closed"
+else
+    fail "process still running ${EXIT_TIMEOUT}s after Alt+F4"
+fi
+
+finish

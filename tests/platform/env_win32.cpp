@@ -1,0 +1,114 @@
+// The contract environment over the real Windows calls (run under Wine on Linux).
+#include <windows.h>
+#include <winioctl.h>
+
+#include <map>
+#include <stdexcept>
+
+#include "platform/contract_env.h"
+#include "platform/win32/handle.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
+
+namespace kefelo::contract {
+namespace {
+
+using platform::win32::Handle;
+using platform::win32::narrow;
+using platform::win32::widen;
+
+void check(bool ok, const std::string& what) {
+    if (!ok) throw std::runtime_error(what + " failed, error " + std::to_string(GetLastError()));
+}
+
+// Removes a folder and everything in it, read-only entries included.
+void removeTree(const std::wstring& dir) {
+    WIN32_FIND_DATAW data;
+    HANDLE h = FindFirstFileW((dir + L"\\*").c_str(), &data);
+    if (h != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = dir + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                removeTree(path);
+            } else {
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(h, &data));
+        FindClose(h);
+    }
+    SetFileAttributesW(dir.c_str(), FILE_ATTRIBUTE_NORMAL);
+    RemoveDirectoryW(dir.c_str());
+}
+
+class Win32Env : public ContractEnv {
+public:
+    Win32Env() {
+        static int serial = 0;
+        std::string tag = std::to_string(GetCurrentProcessId()) + "-" + std::to_string(++serial);
+        // A fresh Wine prefix names a temp folder it has not created yet.
+        CreateDirectoryW(widen(system_.tempPath()).c_str(), nullptr);
+        root_ = system_.tempPath() + "Kefeló próba " + tag;
+        check(CreateDirectoryW(widen(root_).c_str(), nullptr), "creating " + root_);
+        key_ = "Software\\Kefelo contract " + tag;
+    }
+    ~Win32Env() override {
+        locks_.clear();
+        removeTree(widen(root_));
+        RegDeleteTreeW(HKEY_CURRENT_USER, widen(key_).c_str());
+    }
+
+    platform::FileSystem& fs() override { return fs_; }
+    platform::Registry& registry() override { return registry_; }
+    platform::SystemInfo& system() override { return system_; }
+    platform::Clock& clock() override { return clock_; }
+    std::string root() override { return root_; }
+    std::string registryKey() override { return key_; }
+
+    void makeFile(const std::string& path, const std::string& bytes) override {
+        Handle file(create(path, GENERIC_WRITE));
+        DWORD wrote = 0;
+        check(WriteFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &wrote, nullptr), "writing");
+    }
+
+    // Setting the end of an empty file is cheap: the volume allocates nothing for the gap.
+    void makeBigFile(const std::string& path, uint64_t size) override {
+        Handle file(create(path, GENERIC_WRITE));
+        DWORD ignored = 0;
+        DeviceIoControl(file.get(), FSCTL_SET_SPARSE, nullptr, 0, nullptr, 0, &ignored, nullptr);
+        LARGE_INTEGER end;
+        end.QuadPart = static_cast<LONGLONG>(size);
+        check(SetFilePointerEx(file.get(), end, nullptr, FILE_BEGIN) && SetEndOfFile(file.get()), "extending " + path);
+    }
+
+    void lock(const std::string& path) override {
+        Handle h(CreateFileW(widen(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        check(static_cast<bool>(h), "locking " + path);
+        locks_[path] = std::move(h);
+    }
+    void unlock(const std::string& path) override { locks_.erase(path); }
+    void provideShortName(const std::string&) override {}
+
+private:
+    HANDLE create(const std::string& path, DWORD access) {
+        HANDLE h = CreateFileW(widen(path).c_str(), access, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+        check(h != INVALID_HANDLE_VALUE, "creating " + path);
+        return h;
+    }
+
+    platform::win32::Win32FileSystem fs_;
+    platform::win32::Win32Registry registry_;
+    platform::win32::Win32SystemInfo system_;
+    platform::win32::Win32Clock clock_;
+    std::string root_;
+    std::string key_;
+    std::map<std::string, Handle> locks_;
+};
+
+}  // namespace
+
+std::unique_ptr<ContractEnv> makeContractEnv() { return std::make_unique<Win32Env>(); }
+
+}  // namespace kefelo::contract

@@ -1,0 +1,69 @@
+// System facts and the clock. The Wine run uses a Hungarian locale; the fake defaults
+// describe the same system.
+#include <gtest/gtest.h>
+
+#include "core/text/codec.h"
+#include "platform/contract_env.h"
+
+using namespace kefelo;
+
+namespace {
+
+class SystemContract : public ::testing::Test {
+protected:
+    std::unique_ptr<contract::ContractEnv> env = contract::makeContractEnv();
+    platform::SystemInfo& sys = env->system();
+    platform::FileSystem& fs = env->fs();
+};
+
+TEST_F(SystemContract, FoldersAreUsableAsTheProgramFormsPaths) {
+    std::string windows = sys.windowsDirectory();
+    ASSERT_GT(windows.size(), 2u);
+    EXPECT_NE(windows.back(), '\\');
+    EXPECT_TRUE(fs.directoryExists(windows));
+
+    std::string temp = sys.tempPath();
+    ASSERT_GT(temp.size(), 3u);
+    EXPECT_EQ(temp[1], ':');
+    EXPECT_EQ(temp.back(), '\\');
+
+    std::string exe = sys.executablePath();
+    EXPECT_TRUE(text::equalsNoCase(exe.substr(exe.size() - 4), ".exe")) << exe;
+    EXPECT_TRUE(fs.fileExists(exe));
+}
+
+TEST_F(SystemContract, SpecialFoldersHaveFileSystemPathsExceptVirtualOnes) {
+    auto recent = sys.specialFolder(platform::SpecialFolder::Recent);
+    ASSERT_TRUE(recent);
+    EXPECT_EQ((*recent)[1], ':');
+    EXPECT_NE(recent->back(), '\\');
+    // The Recycle Bin is a shell namespace folder with no path of its own.
+    EXPECT_FALSE(sys.specialFolder(platform::SpecialFolder::BitBucket));
+}
+
+TEST_F(SystemContract, HungarianRegionalSettings) {
+    EXPECT_EQ(sys.platformId(), 2);
+    EXPECT_EQ(text::lower(sys.languageAbbreviation()), "hun");
+    EXPECT_EQ(sys.shortDateFormat(), "yyyy. MM. dd.");
+    std::string time = sys.longTimeFormat();
+    EXPECT_NE(time.find("mm"), std::string::npos) << time;
+    EXPECT_NE(time.find("ss"), std::string::npos) << time;
+}
+
+TEST_F(SystemContract, ClockGivesPlausibleLocalTime) {
+    auto& clock = env->clock();
+    double now = clock.now();
+    EXPECT_GT(now, timeutil::toDateTime({2020, 1, 1}));
+    EXPECT_LT(now, timeutil::toDateTime({2100, 1, 1}));
+    uint64_t t1 = clock.tickMs();
+    uint64_t t2 = clock.tickMs();
+    EXPECT_LE(t1, t2);
+
+    const int64_t utc = timeutil::toFileTime(timeutil::toDateTime({2026, 7, 1, 12}));
+    int64_t offset = clock.utcToLocal(utc) - utc;
+    const int64_t kMinute = 600'000'000;
+    EXPECT_LE(std::abs(offset), 14 * 60 * kMinute);
+    EXPECT_EQ(offset % (15 * kMinute), 0);
+}
+
+}  // namespace

@@ -64,7 +64,8 @@ public:
     // The 8.3 form; the input unchanged when it cannot be had.
     virtual std::string shortPath(const std::string& path) = 0;
 
-    // Whole-file read of raw bytes; nullopt on any failure.
+    // Whole-file read of raw bytes; nullopt on any failure. Files over 256 MiB are refused
+    // (error 8): this is for the program's own small files.
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Replaces the file atomically (written beside, then renamed over the old one).
     virtual bool writeFileAtomic(const std::string& path, const std::string& bytes) = 0;

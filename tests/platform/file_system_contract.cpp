@@ -310,6 +310,9 @@ TEST_F(FileSystemContract, SizesAreSixtyFourBit) {
             EXPECT_EQ(e.size, size);
         }
     }
+    // A whole-file read refuses it instead of trying to hold 3 GiB.
+    EXPECT_FALSE(fs.readFile(at("big.iso")));
+    EXPECT_EQ(fs.lastError(), 8u);
 }
 
 TEST_F(FileSystemContract, FindReportsTheStoredNameAndAttributes) {
@@ -331,7 +334,7 @@ TEST_F(FileSystemContract, FindReportsTheStoredNameAndAttributes) {
 }
 
 TEST_F(FileSystemContract, AnyNameCanBeWrittenListedAndDeleted) {
-    const std::vector<std::string> names = {"Árvíztűrő tükörfúrógép.txt", "ŐŰ őű.TMP", "mosoly \xF0\x9F\x98\x80.txt",
+    const std::vector<std::string> names = {"Árvíztűrő tükörfúrógép.txt",   "ŐŰ őű.TMP", "mosoly \xF0\x9F\x98\x80.txt",
                                             "\xE6\x97\xA5\xE6\x9C\xAC.doc", "a.b.c.txt", "~$lock.docx"};
     for (const auto& name : names) ASSERT_TRUE(fs.writeFileAtomic(at(name), name)) << name;
     auto listed = sortedNames(root + "\\*.*");

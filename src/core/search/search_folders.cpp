@@ -38,7 +38,8 @@ public:
           updateList_(owner.UpdateList),
           messages_(owner.Messages),
           pumpIntervalMs_(owner.PumpIntervalMs),
-          lastPumpMs_(owner.clock_.tickMs()) {
+          lastPumpMs_(owner.clock_.tickMs()),
+          lastInputCheckMs_(lastPumpMs_) {
         frames_.reserve(32);
         path_.reserve(512);
     }
@@ -106,9 +107,17 @@ private:
         if (messages_) pumpWhenDue();
     }
 
+    // Asking the window system for waiting input costs a round trip (several
+    // microseconds under Wine, more than listing an entry), so it is asked at most once
+    // per clock tick.
     void pumpWhenDue() {
         const uint64_t now = owner_.clock_.tickMs();
-        if (now - lastPumpMs_ >= pumpIntervalMs_ || owner_.ui_.inputPending()) {
+        bool due = now - lastPumpMs_ >= pumpIntervalMs_;
+        if (!due && now != lastInputCheckMs_) {
+            lastInputCheckMs_ = now;
+            due = owner_.ui_.inputPending();
+        }
+        if (due) {
             owner_.ui_.pumpMessages();
             lastPumpMs_ = now;
         }
@@ -141,6 +150,7 @@ private:
     const bool messages_;
     const uint64_t pumpIntervalMs_;
     uint64_t lastPumpMs_;
+    uint64_t lastInputCheckMs_;
     std::string path_;  // the current folder, extended in place for children and patterns
     std::vector<Frame> frames_;
 };

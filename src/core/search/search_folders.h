@@ -48,7 +48,7 @@ public:
     // Owned by the users of the walker (their activity code); the walker never reads it.
     int Tag = 0;
     // The queue is run when this much time has passed since it last ran, or when input
-    // waits; 0 runs it after every entry.
+    // waits (looked at once per clock tick); 0 runs it after every entry.
     uint64_t PumpIntervalMs = 15;
 
     // Runs one walk and returns when it has ended. Throws InvalidMask, before any folder

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <list>
 #include <stdexcept>
 #include <unordered_map>
 
@@ -24,8 +25,8 @@ constexpr uint32_t kDirNotEmpty = 145;
 constexpr uint32_t kAlreadyExists = 183;
 constexpr uint32_t kDirectoryInvalid = 267;
 
-// Larger "sized" files are refused by readFile, as a real read would run out of memory.
-constexpr uint64_t kMaxReadSize = 64ull << 20;
+// The same limit as the Win32 readFile: whole-file reads are for small files.
+constexpr uint64_t kMaxReadSize = 256ull << 20;
 
 // Bits kept per node; the directory bit follows the node kind, "normal" is only reported.
 constexpr uint32_t kStoredMask = ~(attr::kDirectory | attr::kNormal);
@@ -42,8 +43,10 @@ struct Node {
     bool writable = true;
     std::string shortName;
     Node* parent = nullptr;
-    std::vector<std::unique_ptr<Node>> children;         // listing order
-    std::unordered_map<std::string, Node*> byLowerName;  // lookup without regard to case
+    // Listing order; a list so that deleting from a big folder stays cheap.
+    std::list<std::unique_ptr<Node>> children;
+    std::list<std::unique_ptr<Node>>::iterator self;          // this node's place in its parent
+    std::unordered_map<std::string, Node*> byLowerName;       // lookup without regard to case
     std::unordered_map<std::string, Node*> byLowerShortName;  // paths may use the 8.3 alias
 
     uint64_t size() const { return dir ? 0 : sizeOverride.value_or(content.size()); }
@@ -70,12 +73,12 @@ struct Node {
         Node* raw = node.get();
         byLowerName[text::lower(raw->name)] = raw;
         children.push_back(std::move(node));
+        raw->self = std::prev(children.end());
         return raw;
     }
     std::unique_ptr<Node> detach(Node* node) {
-        auto it = std::find_if(children.begin(), children.end(), [&](const auto& c) { return c.get() == node; });
-        std::unique_ptr<Node> owned = std::move(*it);
-        children.erase(it);
+        std::unique_ptr<Node> owned = std::move(*node->self);
+        children.erase(node->self);
         byLowerName.erase(text::lower(node->name));
         if (!node->shortName.empty()) byLowerShortName.erase(text::lower(node->shortName));
         owned->parent = nullptr;
@@ -285,6 +288,42 @@ struct FakeFileSystem::Impl {
         return node;
     }
 
+    std::unique_ptr<Listing> list(const std::string& pattern) {
+        if (pattern.empty()) return fail(kPathNotFound), nullptr;
+        size_t cut = pattern.find_last_of("\\/");
+        std::string folder, mask;
+        if (cut == std::string::npos) {
+            bool drivePrefix = pattern.size() >= 2 && pattern[1] == ':';
+            folder = drivePrefix ? pattern.substr(0, 2) : ".";
+            mask = drivePrefix ? pattern.substr(2) : pattern;
+        } else {
+            folder = pattern.substr(0, cut + 1);
+            mask = pattern.substr(cut + 1);
+        }
+        ParsedPath p = parse(folder);
+        Node* dir = resolve(p);
+        if (!dir || !dir->dir) return fail(kPathNotFound), nullptr;
+        if (!dir->listable) return fail(kAccessDenied), nullptr;
+
+        std::string lowerMask = text::lower(mask);
+        // "*.*" means every name, dotted or not, as on Windows.
+        bool all = lowerMask == "*" || lowerMask == "*.*";
+        auto wanted = [&](const std::string& name) { return all || globMatch(text::lower(name), lowerMask); };
+
+        std::vector<DirEntry> entries;
+        entries.reserve(dir->children.size() + 2);
+        // Windows reports "." and ".." first in every folder but a drive root.
+        if (dir->parent) {
+            if (wanted(".")) entries.push_back(entryOf(*dir, "."));
+            if (wanted("..")) entries.push_back(entryOf(*dir->parent, ".."));
+        }
+        for (const auto& c : dir->children) {
+            if (wanted(c->name)) entries.push_back(entryOf(*c, c->name));
+        }
+        // The names the listing gives carry no short names (a basic-information listing).
+        return std::make_unique<FakeListing>(std::move(entries));
+    }
+
     Node* existing(const std::string& path) {
         Node* node = resolve(path);
         if (!node) throw std::invalid_argument("fake file system: no such path " + path);
@@ -323,9 +362,7 @@ void FakeFileSystem::setShortName(const std::string& path, const std::string& sh
     node->parent->setShortName(node, shortName);
 }
 
-void FakeFileSystem::setListable(const std::string& path, bool listable) {
-    impl_->existing(path)->listable = listable;
-}
+void FakeFileSystem::setListable(const std::string& path, bool listable) { impl_->existing(path)->listable = listable; }
 
 void FakeFileSystem::setWritable(const std::string& folder, bool writable) {
     impl_->existing(folder)->writable = writable;
@@ -338,9 +375,7 @@ void FakeFileSystem::addDrive(char letter, DriveType type, DiskSpace space, cons
     d.label = label;
 }
 
-bool FakeFileSystem::exists(const std::string& path) const {
-    return impl_->lookup(impl_->parse(path)) != nullptr;
-}
+bool FakeFileSystem::exists(const std::string& path) const { return impl_->lookup(impl_->parse(path)) != nullptr; }
 
 std::optional<std::string> FakeFileSystem::content(const std::string& path) const {
     const Node* node = impl_->lookup(impl_->parse(path));
@@ -360,45 +395,13 @@ int FakeFileSystem::listCalls() const { return impl_->listCalls; }
 
 std::unique_ptr<Listing> FakeFileSystem::list(const std::string& pattern) {
     ++impl_->listCalls;
-    if (pattern.empty()) return impl_->fail(kPathNotFound), nullptr;
-    size_t cut = pattern.find_last_of("\\/");
-    std::string folder, mask;
-    if (cut == std::string::npos) {
-        bool drivePrefix = pattern.size() >= 2 && pattern[1] == ':';
-        folder = drivePrefix ? pattern.substr(0, 2) : ".";
-        mask = drivePrefix ? pattern.substr(2) : pattern;
-    } else {
-        folder = pattern.substr(0, cut + 1);
-        mask = pattern.substr(cut + 1);
-    }
-    ParsedPath p = impl_->parse(folder);
-    Node* dir = impl_->resolve(p);
-    if (!dir || !dir->dir) return impl_->fail(kPathNotFound), nullptr;
-    if (!dir->listable) return impl_->fail(kAccessDenied), nullptr;
-
-    std::string lowerMask = text::lower(mask);
-    // "*.*" means every name, dotted or not, as on Windows.
-    bool all = lowerMask == "*" || lowerMask == "*.*";
-    auto wanted = [&](const std::string& name) { return all || globMatch(text::lower(name), lowerMask); };
-
-    std::vector<DirEntry> entries;
-    entries.reserve(dir->children.size() + 2);
-    // Windows reports "." and ".." first in every folder but a drive root.
-    if (dir->parent) {
-        if (wanted(".")) entries.push_back(entryOf(*dir, "."));
-        if (wanted("..")) entries.push_back(entryOf(*dir->parent, ".."));
-    }
-    for (const auto& c : dir->children) {
-        if (wanted(c->name)) entries.push_back(entryOf(*c, c->name));
-    }
-    // The names the listing gives carry no short names (a basic-information listing).
-    return std::make_unique<FakeListing>(std::move(entries));
+    return impl_->list(pattern);
 }
 
 std::optional<DirEntry> FakeFileSystem::find(const std::string& path) {
     ParsedPath p = impl_->parse(path);
     if (!p.parts.empty() && hasWildcard(p.parts.back())) {
-        auto listing = list(path);
+        auto listing = impl_->list(path);
         DirEntry e;
         if (listing && listing->next(e)) return e;
         if (listing) impl_->fail(kFileNotFound);

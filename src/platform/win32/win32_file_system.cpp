@@ -15,8 +15,9 @@ namespace {
 // length but skips the normalisation of "." and "..", which GetFullPathNameW does first.
 constexpr size_t kPlainPathLimit = 240;
 
-// Whole-file reads are for the program's own small files; refuse what would not fit.
-constexpr uint64_t kMaxReadSize = 1ull << 30;
+// Whole-file reads are for the program's own small files; a huge file is refused with
+// "not enough memory" rather than tried (the fake uses the same limit).
+constexpr uint64_t kMaxReadSize = 256ull << 20;
 
 std::wstring toWide(const std::string& path) {
     std::wstring w = widen(path);

@@ -1,4 +1,5 @@
 #include <windows.h>
+// shlobj.h needs windows.h first.
 #include <shlobj.h>
 
 #include "platform/win32/wide.h"

@@ -83,7 +83,7 @@ void MainWindow::applyFont() {
     const auto font = reinterpret_cast<WPARAM>(font_.get());
     // Narrower than the default padding, so the five captions share one row at the
     // minimum width with the usual system fonts.
-    SendMessageW(pc_, TCM_SETPADDING, 0, MAKELPARAM(scaleForDpi(4, dpi_), scaleForDpi(3, dpi_)));
+    SendMessageW(pc_, TCM_SETPADDING, 0, MAKELPARAM(scaleForDpi(4, dpi_), scaleForDpi(5, dpi_)));
     SendMessageW(pc_, WM_SETFONT, font, TRUE);
     SendMessageW(status_, WM_SETFONT, font, TRUE);
 }

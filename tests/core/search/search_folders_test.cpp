@@ -262,7 +262,11 @@ TEST_F(StoppingWalker, MessagesArePumpedByTimeOrWaitingInput) {
     search.Execute();
     EXPECT_EQ(ui.pumpCount, 0);
 
+    // Waiting input is asked for once per clock tick.
     ui.pendingInput = true;
+    search.Execute();
+    EXPECT_EQ(ui.pumpCount, 0);
+    clock.autoAdvanceMs = 1;
     search.Execute();
     EXPECT_EQ(ui.pumpCount, 18);
 

@@ -90,6 +90,16 @@ double seconds(std::chrono::steady_clock::time_point start) {
 int wmain(int argc, wchar_t** argv) {
     const std::wstring root = argc > 1 ? argv[1] : L"C:\\kefelo-bench";
     makeTree(root);
+    {
+        kefelo::platform::win32::Win32Clock c;
+        auto st = std::chrono::steady_clock::now();
+        int64_t acc = 0;
+        for (int i = 0; i < 28000; ++i) acc += c.utcToLocal(133000000000000000LL + i * 1000000000LL);
+        std::fprintf(stderr, "utcToLocal x28000: %.4f s (%lld)\n", seconds(st), (long long)(acc & 1));
+        st = std::chrono::steady_clock::now();
+        for (int i = 0; i < 28000; ++i) acc += c.tickMs();
+        std::fprintf(stderr, "tickMs x28000: %.4f s (%lld)\n", seconds(st), (long long)(acc & 1));
+    }
 
     kefelo::platform::win32::Win32FileSystem fs;
     kefelo::platform::win32::Win32Clock clock;
@@ -98,6 +108,8 @@ int wmain(int argc, wchar_t** argv) {
     search.ScanDir = kefelo::platform::win32::narrow(root);
     search.FileMask = "*.tmp, *.bak";
     search.Messages = getenv("NOMSG") == nullptr;
+    search.UpdateList = getenv("NOLIST") == nullptr;
+    if (getenv("MASK")) search.FileMask = getenv("MASK");
     long folders = 0;
     search.OnProcess = [&folders](kefelo::search::TSearchFolders&, const std::string&, int64_t, int64_t) {
         ++folders;

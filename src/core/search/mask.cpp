@@ -119,14 +119,39 @@ TMask::TMask(std::string_view maskText) {
         }
     }
     emit(State{Kind::End}, length + 1);
+
+    hasTail_ = !states_.back().skip;
+    for (size_t i = 0; i < states_.size(); ++i)
+        if (states_[i].skip) tailStart_ = i;
 }
 
 bool TMask::accepts(const State& state, char32_t c) const {
     switch (state.kind) {
-        case Kind::Literal: return asciiUpper(c) == state.literal;
-        case Kind::Any: return true;
-        case Kind::Set: return sets_[state.set].contains(asciiUpper(c)) != state.negate;
-        case Kind::End: return false;
+        case Kind::Literal:
+            return asciiUpper(c) == state.literal;
+        case Kind::Any:
+            return true;
+        case Kind::Set:
+            return sets_[state.set].contains(asciiUpper(c)) != state.negate;
+        case Kind::End:
+            return false;
+    }
+    return false;
+}
+
+// Most names of a walk fail on their last characters ("*.tmp" against "setup.exe"), and
+// those are read backwards here without running the matcher. Only plain ASCII is read
+// this way; anything else is left to the matcher.
+bool TMask::tailRejects(const FoldedName& name) const {
+    const std::string_view bytes = name.bytes();
+    size_t pos = bytes.size();
+    for (size_t i = states_.size() - 1; i-- > tailStart_;) {
+        do {
+            if (pos == 0) return true;  // shorter than the tail
+            --pos;
+            if (static_cast<unsigned char>(bytes[pos]) >= 0x80) return false;
+        } while (name.dropsDotAt(pos));
+        if (!accepts(states_[i], static_cast<unsigned char>(bytes[pos]))) return true;
     }
     return false;
 }
@@ -137,6 +162,7 @@ bool TMask::accepts(const State& state, char32_t c) const {
 // exactly when a full search over every "*" would, but in time proportional to
 // name length times mask length instead of exponential time.
 bool TMask::Matches(const FoldedName& name) const {
+    if (hasTail_ && tailRejects(name)) return false;
     constexpr size_t kNone = ~size_t{0};
     size_t stateIndex = 0;
     size_t pos = name.start();

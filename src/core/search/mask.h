@@ -36,6 +36,10 @@ public:
     // The character at pos (not at the end) and the position of the one after it.
     char32_t at(size_t pos, size_t& next) const;
 
+    // Backwards over the name's last characters, for the matcher's quick rejection.
+    std::string_view bytes() const { return name_; }
+    bool dropsDotAt(size_t pos) const { return pos < lastDot_ && name_[pos] == '.'; }
+
 private:
     size_t skipDroppedDots(size_t pos) const {
         while (pos < lastDot_ && name_[pos] == '.') ++pos;
@@ -59,8 +63,8 @@ private:
     enum class Kind : uint8_t { Literal, Any, Set, End };
 
     struct CharSet {
-        std::array<uint64_t, 4> low{};                        // characters below 256
-        std::vector<std::pair<char32_t, char32_t>> high;      // inclusive ranges above
+        std::array<uint64_t, 4> low{};                    // characters below 256
+        std::vector<std::pair<char32_t, char32_t>> high;  // inclusive ranges above
         bool contains(char32_t c) const;
         void addRange(char32_t from, char32_t to);
         bool empty() const;
@@ -75,9 +79,15 @@ private:
     };
 
     bool accepts(const State& state, char32_t c) const;
+    bool tailRejects(const FoldedName& name) const;
 
     std::vector<State> states_;
     std::vector<CharSet> sets_;
+    // States from here to the end of the name follow the last "*" and match a fixed
+    // number of characters at the end of every matching name; none when the mask ends
+    // in "*".
+    size_t tailStart_ = 0;
+    bool hasTail_ = false;
 };
 
 }  // namespace kefelo::search

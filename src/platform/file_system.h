@@ -15,6 +15,7 @@ constexpr uint32_t kVolume = 0x08;
 constexpr uint32_t kDirectory = 0x10;
 constexpr uint32_t kArchive = 0x20;
 constexpr uint32_t kNormal = 0x80;
+constexpr uint32_t kReparsePoint = 0x400;
 }  // namespace attr
 
 // One directory entry as the listing reports it.

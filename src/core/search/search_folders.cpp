@@ -65,7 +65,10 @@ public:
             }
             const bool isFolder = (entry.attributes & platform::attr::kDirectory) != 0;
             if (!isFolder && masks_.Matches(entry.name)) record(frame);
-            if (isFolder && recursive_) {
+            // Junctions and symbolic links lead out of the tree being cleaned (or back
+            // into it, without end), so the walk never follows them.
+            const bool isLink = (entry.attributes & platform::attr::kReparsePoint) != 0;
+            if (isFolder && recursive_ && !isLink) {
                 frame.returningFromChild = true;
                 path_.resize(frame.dirLength);
                 if (path_.back() != '\\') path_ += '\\';

@@ -118,6 +118,17 @@ TEST_F(Walker, FoldersAreNeverMatchesAndRecursionCanBeSwitchedOff) {
     EXPECT_EQ(entered, (Paths{"C:\\T"}));
 }
 
+TEST_F(Walker, JunctionsAreNotFollowed) {
+    // A junction inside a container can point anywhere; its target must stay untouched.
+    fs.addDirectory("C:\\T\\link", attr::kDirectory | attr::kReparsePoint);
+    fs.addFile("C:\\T\\link\\elsewhere.tmp");
+    fs.addFile("C:\\T\\own.tmp");
+
+    walk("C:\\T", "*.tmp");
+    EXPECT_EQ(matchedPaths(), (Paths{"C:\\T\\own.tmp"}));
+    EXPECT_EQ(entered, (Paths{"C:\\T"}));
+}
+
 TEST_F(Walker, FoldersThatCannotBeListedCountAsEmpty) {
     fs.addFile("C:\\T\\locked\\x.tmp");
     fs.addFile("C:\\T\\after.tmp");

@@ -78,6 +78,13 @@ char32_t nextCodePoint(std::string_view s, size_t& pos) {
         }
         cp = (cp << 6) | (cc & 0x3F);
     }
+    // Overlong forms and values past U+10FFFF are not characters. Encoded surrogates are
+    // kept: that is how a lone surrogate of a file name travels in UTF-8.
+    static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
+    if (cp < kMin[extra] || cp > 0x10FFFF) {
+        ++pos;
+        return 0xFFFD;
+    }
     pos += extra + 1;
     return cp;
 }

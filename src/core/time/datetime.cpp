@@ -84,8 +84,11 @@ uint32_t toDosDateTime(const CivilTime& t) {
     return date << 16 | time;
 }
 
-std::string formatDate(TDateTime value, std::string_view picture) {
-    CivilTime t = toCivil(value);
+namespace {
+// Walks a Windows date or time picture: quoted text is copied as it stands, every run of
+// one letter goes to `field`, which returns false for letters it does not know.
+template <typename Field>
+std::string renderPicture(std::string_view picture, Field field) {
     std::string out;
     for (size_t i = 0; i < picture.size();) {
         char c = picture[i];
@@ -98,6 +101,16 @@ std::string formatDate(TDateTime value, std::string_view picture) {
         }
         size_t run = 1;
         while (i + run < picture.size() && picture[i + run] == c) ++run;
+        if (!field(c, run, out)) out.append(run, c);
+        i += run;
+    }
+    return out;
+}
+}  // namespace
+
+std::string formatDate(TDateTime value, std::string_view picture) {
+    const CivilTime t = toCivil(value);
+    return renderPicture(picture, [&](char c, size_t run, std::string& out) {
         if (c == 'y') {
             out += run <= 2 ? pad(t.year % 100, 2) : pad(t.year, 4);
         } else if (c == 'M') {
@@ -105,28 +118,16 @@ std::string formatDate(TDateTime value, std::string_view picture) {
         } else if (c == 'd') {
             out += pad(t.day, run >= 2 ? 2 : 1);
         } else {
-            out.append(run, c);
+            return false;
         }
-        i += run;
-    }
-    return out;
+        return true;
+    });
 }
 
 std::string formatTime(TDateTime value, std::string_view picture) {
-    CivilTime t = toCivil(value);
-    std::string out;
-    for (size_t i = 0; i < picture.size();) {
-        char c = picture[i];
-        if (c == '\'') {
-            size_t close = picture.find('\'', i + 1);
-            if (close == std::string_view::npos) close = picture.size();
-            out.append(picture.substr(i + 1, close - i - 1));
-            i = close + 1;
-            continue;
-        }
-        size_t run = 1;
-        while (i + run < picture.size() && picture[i + run] == c) ++run;
-        size_t width = run >= 2 ? 2 : 1;
+    const CivilTime t = toCivil(value);
+    return renderPicture(picture, [&](char c, size_t run, std::string& out) {
+        const size_t width = run >= 2 ? 2 : 1;
         if (c == 'H') {
             out += pad(t.hour, width);
         } else if (c == 'h') {
@@ -138,11 +139,10 @@ std::string formatTime(TDateTime value, std::string_view picture) {
         } else if (c == 't') {
             out += run >= 2 ? (t.hour < 12 ? "AM" : "PM") : (t.hour < 12 ? "A" : "P");
         } else {
-            out.append(run, c);
+            return false;
         }
-        i += run;
-    }
-    return out;
+        return true;
+    });
 }
 
 }  // namespace kefelo::timeutil

@@ -3,6 +3,7 @@
 // boxes and runs the message queue, the test fake answers from a script.
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kefelo::platform {
 
@@ -18,6 +19,17 @@ struct InputBoxRequest {
     std::optional<int> x, y;
 };
 
+// One entry of a file dialog's type list: "Sima szöveg (.txt)" and "*.txt".
+struct FileFilter {
+    std::string description;
+    std::string pattern;
+};
+
+struct SaveFileChoice {
+    std::string path;
+    int filterIndex = 1;  // 1-based, the type chosen in the dialog
+};
+
 class UiServices {
 public:
     virtual ~UiServices() = default;
@@ -28,6 +40,14 @@ public:
     virtual void pumpMessages() = 0;
     // True when keyboard or mouse input waits in the queue.
     virtual bool inputPending() = 0;
+
+    // The folder picker, opening at startDir. nullopt when nothing was chosen.
+    virtual std::optional<std::string> chooseFolder(const std::string& title, const std::string& startDir) = 0;
+    // The save dialog with an empty file name and the first filter selected; it does not ask
+    // about overwriting (callers ask in their own words). nullopt when cancelled.
+    virtual std::optional<SaveFileChoice> saveFileDialog(const std::string& title,
+                                                         const std::vector<FileFilter>& filters,
+                                                         const std::string& initialDir) = 0;
 };
 
 // The titles of the four message kinds.

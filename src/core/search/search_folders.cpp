@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "core/search/mask_list.h"
+#include "core/search/message_pump.h"
 #include "core/time/datetime.h"
 
 namespace kefelo::search {
@@ -37,9 +38,7 @@ public:
           recursive_(owner.DoRecursive),
           updateList_(owner.UpdateList),
           messages_(owner.Messages),
-          pumpIntervalMs_(owner.PumpIntervalMs),
-          lastPumpMs_(owner.clock_.tickMs()),
-          lastInputCheckMs_(lastPumpMs_) {
+          pump_(owner.clock_, owner.ui_, owner.PumpIntervalMs) {
         frames_.reserve(32);
         path_.reserve(512);
     }
@@ -107,23 +106,7 @@ private:
 
     void advance(Frame& frame) {
         frame.haveEntry = frame.listing->next(frame.entry);
-        if (messages_) pumpWhenDue();
-    }
-
-    // Asking the window system for waiting input costs a round trip (several
-    // microseconds under Wine, more than listing an entry), so it is asked at most once
-    // per clock tick.
-    void pumpWhenDue() {
-        const uint64_t now = owner_.clock_.tickMs();
-        bool due = now - lastPumpMs_ >= pumpIntervalMs_;
-        if (!due && now != lastInputCheckMs_) {
-            lastInputCheckMs_ = now;
-            due = owner_.ui_.inputPending();
-        }
-        if (due) {
-            owner_.ui_.pumpMessages();
-            lastPumpMs_ = now;
-        }
+        if (messages_) pump_.pumpWhenDue();
     }
 
     void record(const Frame& frame) {
@@ -151,9 +134,7 @@ private:
     const bool recursive_;
     const bool updateList_;
     const bool messages_;
-    const uint64_t pumpIntervalMs_;
-    uint64_t lastPumpMs_;
-    uint64_t lastInputCheckMs_;
+    MessagePump pump_;
     std::string path_;  // the current folder, extended in place for children and patterns
     std::vector<Frame> frames_;
 };

@@ -29,4 +29,21 @@ void FakeUi::pumpMessages() {
 
 bool FakeUi::inputPending() { return pendingInput; }
 
+std::optional<std::string> FakeUi::chooseFolder(const std::string& title, const std::string& startDir) {
+    folderRequests.push_back({title, startDir});
+    if (folders.empty()) return std::nullopt;
+    auto result = folders.front();
+    folders.pop_front();
+    return result;
+}
+
+std::optional<SaveFileChoice> FakeUi::saveFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
+                                                     const std::string& initialDir) {
+    saveFileRequests.push_back({title, filters, initialDir});
+    if (saveFiles.empty()) return std::nullopt;
+    auto result = saveFiles.front();
+    saveFiles.pop_front();
+    return result;
+}
+
 }  // namespace kefelo::platform::fake

@@ -11,6 +11,17 @@
 
 namespace kefelo::platform::fake {
 
+struct FolderRequest {
+    std::string title;
+    std::string startDir;
+};
+
+struct SaveFileRequest {
+    std::string title;
+    std::vector<FileFilter> filters;
+    std::string initialDir;
+};
+
 struct RecordedMessage {
     MessageKind kind;
     Buttons buttons;
@@ -26,8 +37,15 @@ public:
     // Input box results in order (nullopt = Cancel). When none is left: Cancel.
     std::deque<std::optional<std::string>> inputs;
 
+    // Folder picker and save dialog results in order (nullopt = Cancel). When none is
+    // left: Cancel.
+    std::deque<std::optional<std::string>> folders;
+    std::deque<std::optional<SaveFileChoice>> saveFiles;
+
     std::vector<RecordedMessage> messages;
     std::vector<InputBoxRequest> inputRequests;
+    std::vector<FolderRequest> folderRequests;
+    std::vector<SaveFileRequest> saveFileRequests;
 
     int pumpCount = 0;
     std::function<void()> onPump;
@@ -37,6 +55,9 @@ public:
     std::optional<std::string> inputBox(const InputBoxRequest& request) override;
     void pumpMessages() override;
     bool inputPending() override;
+    std::optional<std::string> chooseFolder(const std::string& title, const std::string& startDir) override;
+    std::optional<SaveFileChoice> saveFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
+                                                 const std::string& initialDir) override;
 };
 
 }  // namespace kefelo::platform::fake

@@ -1,5 +1,8 @@
 #include "platform/win32/win32_ui_services.h"
 
+#include <commdlg.h>
+#include <shlobj.h>
+
 #include <string>
 #include <vector>
 
@@ -146,6 +149,27 @@ INT_PTR CALLBACK inputBoxProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) 
     return FALSE;
 }
 
+// --- folder picker ---
+
+int CALLBACK browseCallback(HWND window, UINT msg, LPARAM, LPARAM data) {
+    // The picker has no start-folder field; it is selected once the dialog is up.
+    if (msg == BFFM_INITIALIZED && data) SendMessageW(window, BFFM_SETSELECTIONW, TRUE, data);
+    return 0;
+}
+
+// "desc\0pattern\0...\0\0", the form the file dialogs take.
+std::wstring filterString(const std::vector<FileFilter>& filters) {
+    std::wstring out;
+    for (const auto& f : filters) {
+        out += widen(f.description);
+        out.push_back(L'\0');
+        out += widen(f.pattern);
+        out.push_back(L'\0');
+    }
+    out.push_back(L'\0');
+    return out;
+}
+
 }  // namespace
 
 Answer Win32UiServices::message(MessageKind kind, Buttons buttons, const std::string& text) {
@@ -189,5 +213,52 @@ void Win32UiServices::pumpMessages() {
 }
 
 bool Win32UiServices::inputPending() { return HIWORD(GetQueueStatus(QS_INPUT)) != 0; }
+
+std::optional<std::string> Win32UiServices::chooseFolder(const std::string& title, const std::string& startDir) {
+    std::wstring wtitle = widen(title);
+    std::wstring wstart = widen(startDir);
+    // The picker selects a folder given without a trailing backslash, except a drive root.
+    if (wstart.size() > 3 && wstart.back() == L'\\') wstart.pop_back();
+    wchar_t display[MAX_PATH] = {};
+    BROWSEINFOW info{};
+    info.hwndOwner = owner_;
+    info.pszDisplayName = display;
+    info.lpszTitle = wtitle.c_str();
+    info.ulFlags = BIF_RETURNONLYFSDIRS;
+    info.lpfn = browseCallback;
+    info.lParam = wstart.empty() ? 0 : reinterpret_cast<LPARAM>(wstart.c_str());
+    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+    if (!chosen) return std::nullopt;
+    std::wstring path(32768, L'\0');
+    BOOL ok = SHGetPathFromIDListEx(chosen, path.data(), static_cast<DWORD>(path.size()), GPFIDL_DEFAULT);
+    CoTaskMemFree(chosen);
+    if (!ok) return std::nullopt;
+    path.resize(wcslen(path.c_str()));
+    if (path.empty()) return std::nullopt;
+    return narrow(path);
+}
+
+std::optional<SaveFileChoice> Win32UiServices::saveFileDialog(const std::string& title,
+                                                              const std::vector<FileFilter>& filters,
+                                                              const std::string& initialDir) {
+    std::wstring wtitle = widen(title);
+    std::wstring wfilter = filterString(filters);
+    std::wstring wdir = widen(initialDir);
+    std::wstring file(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner_;
+    ofn.lpstrFilter = wfilter.c_str();
+    ofn.nFilterIndex = 1;
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = wdir.empty() ? nullptr : wdir.c_str();
+    ofn.lpstrTitle = wtitle.c_str();
+    // No overwrite prompt and no default extension: the callers add both in their own way.
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_PATHMUSTEXIST;
+    if (!GetSaveFileNameW(&ofn)) return std::nullopt;
+    file.resize(wcslen(file.c_str()));
+    return SaveFileChoice{narrow(file), static_cast<int>(ofn.nFilterIndex)};
+}
 
 }  // namespace kefelo::platform::win32

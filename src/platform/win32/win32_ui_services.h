@@ -17,6 +17,9 @@ public:
     std::optional<std::string> inputBox(const InputBoxRequest& request) override;
     void pumpMessages() override;
     bool inputPending() override;
+    std::optional<std::string> chooseFolder(const std::string& title, const std::string& startDir) override;
+    std::optional<SaveFileChoice> saveFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
+                                                 const std::string& initialDir) override;
 
     // Set when WM_QUIT was taken off the queue during a pump, so the main loop can end.
     bool quitRequested() const { return quitRequested_; }

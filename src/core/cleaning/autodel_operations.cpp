@@ -1,0 +1,220 @@
+#include "core/cleaning/autodel_operations.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "core/text/codec.h"
+
+namespace kefelo::cleaning {
+namespace {
+
+using platform::Answer;
+using platform::Buttons;
+using platform::MessageKind;
+namespace attr = platform::attr;
+
+constexpr size_t kViewPathLimit = 1000;
+
+size_t characterCount(std::string_view s) {
+    size_t count = 0;
+    for (size_t pos = 0; pos < s.size(); ++count) text::nextCodePoint(s, pos);
+    return count;
+}
+
+std::string withBackslash(std::string folder) {
+    if (folder.empty() || folder.back() != '\\') folder += '\\';
+    return folder;
+}
+
+}  // namespace
+
+bool AutodelOperations::ntFamily() const { return env_.sys.platformId() >= 2; }
+
+char AutodelOperations::windowsDrive() const {
+    std::string dir = env_.sys.windowsDirectory();
+    return dir.empty() ? 'C' : dir[0];
+}
+
+bool AutodelOperations::mBatKezd(int mode) {
+    if (mode == 1) {
+        env_.batch.start(ntFamily());
+        return true;
+    }
+    // The batch runs in DOS mode or a bare command prompt, where a long folder name with
+    // blanks would split the copy and del lines; the 8.3 form keeps them whole.
+    std::string batchDir = withBackslash(env_.fs.shortPath(env_.programDirectory));
+    if (!env_.batch.finish(batchDir, windowsDrive())) return false;
+
+    if (!writeBatch()) {
+        env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                        "Nem sikerült kimenteni az autodel.bat állományt a következő helyre:\r\n" +
+                            env_.programDirectory +
+                            "A törölhetetlen állományokat ezen állomány hinyában nem lehetséges törölni.");
+        return false;
+    }
+    env_.log.setAttributes(LogStyle{}, LogColour::WindowText);
+    if (env_.viewAlerts && env_.viewAlerts()) {
+        env_.log.insertAtCaret(
+            "\r\n  (A nem törölhető állományok hivatkozásai bekerültek az \"autodel.bat\" állományba!)");
+    }
+    return true;
+}
+
+bool AutodelOperations::writeBatch() {
+    std::string path = autodelPath();
+    // A batch left read-only by an earlier write is replaced, not kept.
+    auto old = env_.fs.getAttributes(path);
+    if (old && (*old & attr::kReadOnly)) env_.fs.setAttributes(path, *old & ~attr::kReadOnly);
+    if (!env_.fs.writeFileAtomic(path, text::encodeLines(env_.batch.lines()))) {
+        if (old) env_.fs.setAttributes(path, *old);
+        return false;
+    }
+    env_.fs.setAttributes(path, attr::kReadOnly);
+    return true;
+}
+
+bool AutodelOperations::guard() {
+    if (!runEnded_) {
+        env_.ui.message(MessageKind::Information, Buttons::Ok,
+                        "Először futtassa le a Takarítási folyamatot, hogy kiderüljön, vannak-e nem törölhető "
+                        "átmeneti állományok!");
+        return false;
+    }
+    if (!env_.fs.fileExists(autodelPath())) {
+        env_.ui.message(MessageKind::Information, Buttons::Ok, "Nincsenek törölhetetlen átmeneti állományok!");
+        return false;
+    }
+    return true;
+}
+
+void AutodelOperations::view() {
+    if (!guard()) return;
+    std::string path = autodelPath();
+    if (characterCount(path) > kViewPathLimit) {
+        env_.ui.message(MessageKind::Error, Buttons::Ok,
+                        "Az \"autodel.bat\" állomány elérési útja túl hosszú!\r\nNem tudom megjeleníteni!");
+        return;
+    }
+    env_.shell.executeFile("notepad.exe", path, "", true);
+}
+
+int AutodelOperations::FileMehet(const std::string& target) {
+    if (!env_.fs.fileExists(target)) return 0;
+    Answer answer = env_.ui.message(
+        MessageKind::Confirmation, Buttons::YesNoCancel,
+        "A megadott helyen és néven már létezik állomány:\r\n" + target +
+            "\r\n\r\n"
+            "Ha ezen a helyen és néven menti el az állományt, akkor az állomány mostani tartalma elvész!\r\n"
+            "Meg szeretné tekinteni az állomány tartalmát felülírás előtt?\r\n\r\n"
+            "Válasszon az alábbi lehetőségek közül:\r\n"
+            " - \"Igen\" - Az állomány jelenlegi tartalmának megnyitása a Jegyzettömben;\r\n"
+            " - \"Nem\" - Az állományt nem nyitom meg, azonnal lecserélem ;\r\n"
+            " - \"Mégse\" - Kilépés műveletvégzés nélkül.");
+    if (answer == Answer::Yes) {
+        env_.shell.executeFile("notepad.exe", env_.fs.shortPath(target), "", true);
+        return 1;
+    }
+    return answer == Answer::No ? 0 : 2;
+}
+
+void AutodelOperations::saveElsewhere() {
+    if (!guard()) return;
+    std::string target;
+    for (;;) {
+        auto folder = env_.ui.chooseFolder(
+            "Adja meg azt a helyet ahová el szeretné menteni az \"autodel.bat\" állományt", env_.programDirectory);
+        if (!folder || folder->empty()) return;
+        target = withBackslash(*folder) + std::string(kAutodelName);
+        int decision = FileMehet(target);
+        if (decision == 2) return;
+        if (decision == 1) {
+            Answer again = env_.ui.message(
+                MessageKind::Confirmation, Buttons::YesNoCancel,
+                "Valóban lecseréli az állományt?\r\n(Ha a \"Nem\"-et válassza, adjon meg egy másik helyet!)");
+            if (again == Answer::No) continue;
+            if (again != Answer::Yes) return;
+        }
+        break;
+    }
+
+    bool ok = false;
+    if (auto bytes = env_.fs.readFile(autodelPath())) {
+        env_.batch.setLines(text::decodeLines(*bytes));
+        ok = true;
+        if (env_.fs.fileExists(target)) {
+            auto old = env_.fs.getAttributes(target);
+            env_.fs.setAttributes(target, 0);
+            if (!env_.fs.deleteFile(target)) {
+                if (old) env_.fs.setAttributes(target, *old);
+                ok = false;
+            }
+        }
+        if (ok) {
+            ok = env_.fs.writeFileAtomic(target, text::encodeLines(env_.batch.lines()));
+            if (ok) env_.fs.setAttributes(target, attr::kReadOnly);
+        }
+    }
+    if (!ok) {
+        env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                        "Nem sikerült elmenteni az állományt a következő helyre:\r\n" + target +
+                            "\r\n\r\nValószínűleg nincs írási jogosultsága erre a helyre!");
+    }
+}
+
+void AutodelOperations::registerForNextStart(const std::function<void()>& saveConfiguration, bool diagnosticMode) {
+    // The guard has already refused when there is no autodel.bat to register.
+    if (!guard()) return;
+    const std::string& dir = env_.programDirectory;
+    Answer ready = env_.ui.message(
+        MessageKind::Information, Buttons::YesNo,
+        "A Kefeló most újraindítja a Windows operációs rendszert, hogy megkísérelje a most törölhetetlen átmeneti "
+        "állományok eltávolítását.\r\n\r\n"
+        "Újraindítás után Windows 95/98 rendszer esetében automatikusan elindul a törlést végző "
+        "segédprogram(\"autodel.bat\").\r\n"
+        "Windows2000, vagy újabb operációs rendszeren csökkentett módban(A rendszer betöltődésének megkezdése "
+        "előtt az F8 gomb megnyomása után a Csökkentett mód indítási módot kell választania) kézzel kell "
+        "elindítani az \"autodel.bat\" állományt.\r\n"
+        "(Amennyiben nem mentette máshová az alapértelmezett helye: " +
+            dir +
+            "autodel.bat).\r\n\r\n"
+            "NAGYON FONTOS, hogy mentse el minden megnyitott dokumentumát és ZÁRJON BE -a Kefeló kivételével- "
+            "MINDEN PROGRAMOT!\r\n\r\n"
+            "Csak a Kefeló program fut és készen áll az újraindításra?");
+    if (ready != Answer::Yes) return;
+
+    std::string startup = std::string(1, windowsDrive()) + ":\\autoexec.bat";
+    if (!env_.fs.fileExists(startup)) {
+        Answer create = env_.ui.message(MessageKind::Confirmation, Buttons::YesNo,
+                                        "Nem található a következő, automatikus indítást lehetővé tevő állomány:\r\n" +
+                                            startup + "\r\n\r\nKívánja most létrehozatni azt és folytatja a műveletet?");
+        if (create != Answer::Yes) return;
+        env_.fs.writeFileAtomic(startup, "");
+    }
+
+    bool ok = false;
+    auto attributes = env_.fs.getAttributes(startup);
+    env_.fs.setAttributes(startup, 0);
+    if (auto bytes = env_.fs.readFile(startup)) {
+        std::vector<std::string> lines = text::decodeLines(*bytes);
+        // An older registration is replaced, so registering twice leaves one call.
+        std::erase_if(lines, [](const std::string& line) { return line.find(kAutodelName) != std::string::npos; });
+        if (env_.fs.writeFileAtomic(dir + "autoexec.bat", text::encodeLines(lines))) {
+            lines.push_back(env_.fs.shortPath(autodelPath()));
+            ok = env_.fs.writeFileAtomic(startup, text::encodeLines(lines));
+        }
+    }
+    if (attributes) env_.fs.setAttributes(startup, *attributes);
+    if (!ok) {
+        env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                        "Valószínűleg nincs írási jogosultsága a következő, a Kefeló-t tartalmazó helyre:\r\n" + dir +
+                            "\r\n\r\n"
+                            "A kezeléshez szükség van a könyvtárban történő merevlemez-írásra, ennek hiányában a "
+                            "kezelés nem végezhető el!\r\n"
+                            "(Írási jogot a rendszergazdától kérhet)");
+    }
+
+    if (saveConfiguration) saveConfiguration();
+    if (!diagnosticMode) env_.shell.restartWindows(ntFamily());
+}
+
+}  // namespace kefelo::cleaning

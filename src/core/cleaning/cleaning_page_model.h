@@ -1,0 +1,34 @@
+#pragma once
+// Texts and fixed choices of the cleaning page and its report page that the view shows.
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "core/cleaning/cleaning_log.h"
+#include "core/time/datetime.h"
+
+namespace kefelo::cleaning {
+
+// The hint of `button_beginclean`, with the date of the last full run when there was one.
+std::string beginCleanHint(timeutil::TDateTime lastCleaning, std::string_view shortDatePicture);
+
+// The print job of the report: "Kefeló v" + version + " - Takarítási napló " + date.
+std::string printJobTitle(std::string_view fileVersion, std::string_view date);
+
+// The colour legend " Színleírás " of the report page, in its order.
+struct LegendEntry {
+    std::string_view text;
+    LogColour colour;
+};
+inline constexpr std::array<LegendEntry, 5> kReportLegend{{
+    {"Törölt", LogColour::Navy},
+    {"Írásvédett", LogColour::Blue},
+    {"Rejtett", LogColour::Maroon},
+    {"Rendszer", LogColour::Yellow},
+    {"Törölhetetlen", LogColour::Red},
+}};
+
+// The inner pages of the cleaning page (`pcKefelas`).
+enum CleaningInnerPage : int { cleaning_lists = 0, cleaning_report = 1 };
+
+}  // namespace kefelo::cleaning

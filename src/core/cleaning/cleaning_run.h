@@ -1,0 +1,97 @@
+#pragma once
+// The cleaning run ("Takarítás"): empties every active container, then walks every active
+// task and deletes its matches, and ends with the summary, "utolso.log", "autodel.bat" and
+// the notification that suits the run mode.
+//
+// Wiring: the main window owns one walker `Search`; its OnChanged and OnProcess handlers
+// call SearchFoldersChanged and SearchFoldersProcess below while the walker's tag (the
+// activity code) is 1. A run chains its tasks through OnChanged.
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "core/app/command_line.h"
+#include "core/cleaning/autodel_operations.h"
+#include "core/cleaning/cleaning_host.h"
+#include "core/cleaning/run_record.h"
+#include "core/config/config_model.h"
+#include "core/search/message_pump.h"
+#include "core/search/search_folders.h"
+#include "platform/platform.h"
+
+namespace kefelo::cleaning {
+
+inline constexpr const char* kTrayCleanStart = "Takarítás";
+inline constexpr const char* kTrayCleanHalt = "Megszakít";
+
+struct CleaningRunContext {
+    platform::Platform& platform;
+    config::ConfigModel& config;
+    search::TSearchFolders& Search;
+    const app::CommandLine& commandLine;
+    CleaningHost& host;
+    // Shared with the system stores (which add to it) and the autodel operations (which
+    // finish its batch and read its log).
+    RunRecord& record;
+    AutodelOperations& autodel;
+    std::string programDirectory;  // with trailing "\"
+    std::string fileVersion;
+    bool ntFamily = true;
+};
+
+class CleaningRun {
+public:
+    explicit CleaningRun(const CleaningRunContext& context);
+
+    // How often the run's own loops run the message queue (the walker has its own).
+    uint64_t PumpIntervalMs = 15;
+
+    // "Takarítás", "Ismétlés" and the automatic modes.
+    void button_begincleanClick();
+    // "Megszakít" on the report page, on the tray menu and on the splash.
+    void button_reporthaltClick();
+    // The tray menu item: the cleaning page, then start or halt by its caption.
+    void menu_traycleanClick();
+    // "Rendben": back to the lists; the undeletable list goes.
+    void button_reportrunendClick();
+
+    // The walker's end-of-walk event: one task's matches, then the next task.
+    void SearchFoldersChanged(search::TSearchFolders& sender);
+    // The walker's folder event during a task: the folder in `mUtolsoUrit`. (Running the
+    // queue and the splash text are the common part of that handler, for every activity.)
+    void SearchFoldersProcess(const std::string& dir);
+
+    // The end step; `halted` when the run was stopped by the user.
+    void TakaritVege(bool halted);
+
+    bool running() const { return running_; }
+    const std::string& trayCleanCaption() const { return trayCleanCaption_; }
+    // The full paths the current task deleted (rFel).
+    const std::vector<std::string>& taskDeletedPaths() const { return taskDeletedPaths_; }
+
+private:
+    int activity() const { return ctx_.Search.Tag; }
+    void setActivity(int code) { ctx_.Search.Tag = code; }
+    bool refreshLists();
+    bool deleteLeftovers();
+    void beginReport();
+    void containerPhase(search::MessagePump& pump);
+    void taskPhase(search::MessagePump& pump);
+    void startTask(int row);
+    int64_t processMatches(search::TSearchFolders& sender);
+    void notifyHidden(bool halted, bool& quitAfterwards);
+    void handBack();
+    std::string grouped(int64_t value) const;
+
+
+    CleaningRunContext ctx_;
+    RunRecord& record_;
+    bool running_ = false;
+    bool logShown_ = true;
+    bool containerTotalCounted_ = false;
+    int currentTaskRow_ = 0;
+    std::string trayCleanCaption_ = kTrayCleanStart;
+    std::vector<std::string> taskDeletedPaths_;
+};
+
+}  // namespace kefelo::cleaning

@@ -1,0 +1,185 @@
+#include "core/cleaning/container_emptying.h"
+
+#include <memory>
+#include <vector>
+
+namespace kefelo::cleaning {
+namespace {
+
+namespace attr = platform::attr;
+
+bool isDotEntry(const std::string& name) { return name == "." || name == ".."; }
+bool isFolder(const platform::DirEntry& entry) { return (entry.attributes & attr::kDirectory) != 0; }
+
+}  // namespace
+
+std::string batchDeletePath(platform::FileSystem& fs, const std::string& fullPath) {
+    std::string path = fs.shortPath(fullPath);
+    if (path.find(' ') != std::string::npos) path = "\"" + path + "\"";
+    return path;
+}
+
+// One folder of sub-folder emptying whose entries are being gone through. The folders
+// are kept on an explicit stack: a tree nested thousands of levels deep must not
+// overflow the call stack.
+struct ContainerEmptying::Frame {
+    std::string path;  // without trailing backslash
+    std::unique_ptr<platform::Listing> listing;
+    // The sub-folder just emptied, to be removed when it is left empty.
+    std::string child;
+    bool returningFromChild = false;
+};
+
+ContainerEmptying::ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record)
+    : env_(env), record_(record), isProtected_(env.config.list_protectfiles.items) {}
+
+void ContainerEmptying::showOnSplash(const std::string& path) { env_.host.setSplashPath(env_.fs.shortPath(path), path); }
+
+void ContainerEmptying::recordUndeletable(const std::string& fullPath, int64_t size) {
+    record_.writer.undeletableFile(fullPath, size);
+    record_.addContainerUndeletable(containerUndeletableEntry(fullPath, size));
+    record_.batch.addDelete(batchDeletePath(env_.fs, fullPath));
+}
+
+void ContainerEmptying::recordDeleted(const std::string& fullPath, int64_t size) {
+    record_.writer.deletedFile(fullPath, size);
+}
+
+// A folder whose removal fails keeps its attributes: it stays, so nothing about it may
+// change.
+void ContainerEmptying::removeIfEmpty(const std::string& path, uint32_t attributes, bool onlyNewLine) {
+    env_.fs.setAttributes(path, 0);
+    if (!env_.fs.removeDirectory(path)) {
+        env_.fs.setAttributes(path, attributes);
+        return;
+    }
+    if (!env_.config.check_viewalerts) return;
+    if (onlyNewLine && record_.log.hasLine(record_.writer.folderRemovedText(path))) return;
+    record_.writer.folderRemoved(path);
+}
+
+void ContainerEmptying::emptyContainer(const std::string& folder, const std::string& mask, bool recurse) {
+    const bool splashEveryEntry = env_.commandLine.isAutoRun();
+    const bool splashFolders = env_.commandLine.isAutoStart();
+    platform::DirEntry entry;
+    if (std::unique_ptr<platform::Listing> listing = env_.fs.list(folder + mask)) {
+        while (active() && listing->next(entry)) {
+            // "." and ".." are the folder itself and its parent, which are not ours to touch.
+            if (isDotEntry(entry.name)) continue;
+            const std::string path = folder + entry.name;
+            const bool folderEntry = isFolder(entry);
+            if (splashEveryEntry || (splashFolders && folderEntry)) showOnSplash(path);
+            env_.host.setLastPathText(path);
+            if (isProtected_(entry.name)) continue;
+            env_.pump.pumpWhenDue();
+            if (!active()) break;
+            // Folders cannot be deleted as files; the second pass empties them.
+            if (folderEntry) continue;
+
+            const std::optional<uint32_t> attributes = env_.fs.getAttributes(path);
+            env_.fs.setAttributes(path, 0);
+            const bool deleted = env_.fs.deleteFile(path);
+            const auto size = static_cast<int64_t>(entry.size);
+            if (deleted) {
+                record_.containerTotal += size;
+                record_.deletedFiles += 1;
+            }
+            if (logging()) {
+                if (deleted) {
+                    recordDeleted(path, size);
+                } else {
+                    recordUndeletable(path, size);
+                }
+            }
+            if (!deleted && attributes) env_.fs.setAttributes(path, *attributes);
+        }
+    }
+    if (!recurse) return;
+
+    std::unique_ptr<platform::Listing> listing = env_.fs.list(folder + "*.*");
+    if (!listing) return;
+    while (active() && listing->next(entry)) {
+        if (isDotEntry(entry.name)) continue;
+        env_.pump.pumpWhenDue();
+        // Files left over by the first pass hold nothing to empty.
+        if (!isFolder(entry)) continue;
+        emptySubFolder(folder + entry.name);
+    }
+}
+
+void ContainerEmptying::emptySubFolder(std::string path) {
+    if (!path.empty() && path.back() == '\\') path.pop_back();
+    const bool automatic = env_.commandLine.isAutomatic();
+    std::vector<Frame> frames;
+    // Junctions and symbolic links lead out of the tree, perhaps into the system's own
+    // folders: they are never emptied through, only the link itself may be removed.
+    const auto open = [&](std::string folder, uint32_t attributes) {
+        Frame frame;
+        frame.path = std::move(folder);
+        if ((attributes & attr::kReparsePoint) == 0) frame.listing = env_.fs.list(frame.path + "\\*.*");
+        frames.push_back(std::move(frame));
+    };
+    const uint32_t rootAttributes = env_.fs.getAttributes(path).value_or(0);
+    open(std::move(path), rootAttributes);
+
+    platform::DirEntry entry;
+    while (!frames.empty()) {
+        Frame& frame = frames.back();
+        if (frame.returningFromChild) {
+            frame.returningFromChild = false;
+            if (active() && env_.config.check_deleteemptyfolder) {
+                if (std::optional<uint32_t> attributes = env_.fs.getAttributes(frame.child)) {
+                    removeIfEmpty(frame.child, *attributes, false);
+                }
+            }
+        }
+        if (!frame.listing || !active() || !frame.listing->next(entry)) {
+            // The end steps: the folder goes when it was left empty, but never the root
+            // of the container being emptied.
+            if (active() && frame.path != record_.currentContainerRoot && env_.config.check_deleteemptyfolder) {
+                if (std::optional<uint32_t> attributes = env_.fs.getAttributes(frame.path)) {
+                    removeIfEmpty(frame.path, *attributes, true);
+                }
+            }
+            frames.pop_back();
+            continue;
+        }
+        if (isDotEntry(entry.name)) continue;
+        env_.pump.pumpWhenDue();
+        if (!active()) {
+            // Halted: this folder is left as it is.
+            env_.Search.Stop();
+            frames.pop_back();
+            continue;
+        }
+        std::string full = frame.path + "\\" + entry.name;
+        if (!isFolder(entry)) {
+            if (isProtected_(entry.name)) continue;
+            const std::optional<uint32_t> attributes = env_.fs.getAttributes(full);
+            env_.fs.setAttributes(full, 0);
+            env_.fs.deleteFile(full);
+            // Only what the look-up says counts: a delete may report failure for a file
+            // that is gone, or success for one that is still there.
+            const bool deleted = !env_.fs.find(full).has_value();
+            const auto size = static_cast<int64_t>(entry.size);
+            if (deleted || !logging()) {
+                if (logging()) {
+                    record_.containerTotal += size;
+                    record_.deletedFiles += 1;
+                    recordDeleted(full, size);
+                }
+            } else {
+                recordUndeletable(full, size);
+            }
+            if (!deleted && attributes) env_.fs.setAttributes(full, *attributes);
+            continue;
+        }
+        if (automatic) showOnSplash(full);
+        env_.host.setLastPathText(full);
+        frame.child = full;
+        frame.returningFromChild = true;
+        open(std::move(full), entry.attributes);  // may grow frames: `frame` is not used after this
+    }
+}
+
+}  // namespace kefelo::cleaning

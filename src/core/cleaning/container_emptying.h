@@ -1,0 +1,61 @@
+#pragma once
+// Emptying a folder file by file: the containers of a cleaning run and the system stores
+// of the tools page. Protected names stay; every failure becomes a red log line, an
+// undeletable-list entry and a batch line (only while the cleaning page shows and work
+// is not halted); empty sub-folders go when the option says so.
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "core/app/command_line.h"
+#include "core/cleaning/cleaning_host.h"
+#include "core/cleaning/run_record.h"
+#include "core/config/config_model.h"
+#include "core/config/protected_names.h"
+#include "core/search/message_pump.h"
+#include "core/search/search_folders.h"
+#include "platform/file_system.h"
+
+namespace kefelo::cleaning {
+
+// The path a "del " line of the batch names: the short form, quoted when even that holds
+// a blank (the command interpreter would split it otherwise).
+std::string batchDeletePath(platform::FileSystem& fs, const std::string& fullPath);
+
+struct EmptyingEnvironment {
+    platform::FileSystem& fs;
+    search::MessagePump& pump;
+    // Its tag is the activity code: everything stops once it is no longer 1.
+    search::TSearchFolders& Search;
+    CleaningHost& host;
+    const config::ConfigModel& config;
+    const app::CommandLine& commandLine;
+};
+
+class ContainerEmptying {
+public:
+    ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record);
+
+    // Every entry of folder + mask (folder ends in "\"), then, with recurse, every
+    // sub-folder tree of the folder.
+    void emptyContainer(const std::string& folder, const std::string& mask, bool recurse);
+    // Every file of the tree under path; then the folder itself is removed when it is
+    // empty, not the current container root and the option is on.
+    void emptySubFolder(std::string path);
+
+private:
+    struct Frame;
+
+    bool active() const { return env_.Search.Tag == 1; }
+    bool logging() const { return env_.host.mainPage() == 0 && env_.Search.Tag != 0; }
+    void showOnSplash(const std::string& path);
+    void recordUndeletable(const std::string& fullPath, int64_t size);
+    void recordDeleted(const std::string& fullPath, int64_t size);
+    void removeIfEmpty(const std::string& path, uint32_t attributes, bool onlyNewLine);
+
+    EmptyingEnvironment env_;
+    RunRecord& record_;
+    const config::ProtectionTest isProtected_;
+};
+
+}  // namespace kefelo::cleaning

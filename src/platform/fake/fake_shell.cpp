@@ -1,0 +1,21 @@
+#include "platform/fake/fake_shell.h"
+
+namespace kefelo::platform::fake {
+
+bool FakeShell::executeFile(const std::string& file, const std::string& parameters, const std::string& directory,
+                            bool showNormal) {
+    executed.push_back({file, parameters, directory, showNormal});
+    return accept;
+}
+
+bool FakeShell::propertiesDialog(const std::string& path) {
+    propertiesOpened.push_back(path);
+    return accept;
+}
+
+bool FakeShell::restartWindows(bool ntFamily) {
+    restarts.push_back(ntFamily);
+    return accept;
+}
+
+}  // namespace kefelo::platform::fake

@@ -1,0 +1,32 @@
+#pragma once
+// A shell that starts nothing and records every request.
+#include <string>
+#include <vector>
+
+#include "platform/shell.h"
+
+namespace kefelo::platform::fake {
+
+struct ExecutedFile {
+    std::string file;
+    std::string parameters;
+    std::string directory;
+    bool showNormal = true;
+    bool operator==(const ExecutedFile&) const = default;
+};
+
+class FakeShell : public Shell {
+public:
+    std::vector<ExecutedFile> executed;
+    std::vector<std::string> propertiesOpened;
+    // The NT-family flag of each restart request.
+    std::vector<bool> restarts;
+    bool accept = true;  // what every call reports
+
+    bool executeFile(const std::string& file, const std::string& parameters, const std::string& directory,
+                     bool showNormal) override;
+    bool propertiesDialog(const std::string& path) override;
+    bool restartWindows(bool ntFamily) override;
+};
+
+}  // namespace kefelo::platform::fake

@@ -1,0 +1,57 @@
+#include "platform/win32/win32_shell.h"
+
+#include <shellapi.h>
+
+#include "platform/win32/handle.h"
+#include "platform/win32/wide.h"
+
+namespace kefelo::platform::win32 {
+namespace {
+
+// Null for an empty text, so the shell uses its own default (no parameters, the
+// current directory).
+const wchar_t* orNull(const std::wstring& s) { return s.empty() ? nullptr : s.c_str(); }
+
+bool enableShutdownPrivilege() {
+    HANDLE raw = nullptr;
+    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &raw)) return false;
+    Handle token(raw);
+    TOKEN_PRIVILEGES privileges{};
+    if (!LookupPrivilegeValueW(nullptr, L"SeShutdownPrivilege", &privileges.Privileges[0].Luid)) return false;
+    privileges.PrivilegeCount = 1;
+    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
+    // Succeeds without granting when the account lacks the privilege; that is reported as
+    // ERROR_NOT_ALL_ASSIGNED.
+    if (!AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr)) return false;
+    return GetLastError() == ERROR_SUCCESS;
+}
+
+}  // namespace
+
+bool Win32Shell::executeFile(const std::string& file, const std::string& parameters, const std::string& directory,
+                             bool showNormal) {
+    std::wstring wfile = widen(file), wparams = widen(parameters), wdir = widen(directory);
+    HINSTANCE result = ShellExecuteW(owner_, nullptr, wfile.c_str(), orNull(wparams), orNull(wdir),
+                                     showNormal ? SW_SHOWNORMAL : SW_HIDE);
+    return reinterpret_cast<INT_PTR>(result) > 32;
+}
+
+bool Win32Shell::propertiesDialog(const std::string& path) {
+    std::wstring wpath = widen(path);
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_INVOKEIDLIST;
+    info.hwnd = owner_;
+    info.lpVerb = L"properties";
+    info.lpFile = wpath.c_str();
+    info.nShow = SW_SHOW;
+    return ShellExecuteExW(&info) != FALSE;
+}
+
+bool Win32Shell::restartWindows(bool ntFamily) {
+    // Without the privilege ExitWindowsEx refuses on its own; try anyway.
+    if (ntFamily) enableShutdownPrivilege();
+    return ExitWindowsEx(EWX_REBOOT | EWX_FORCE, SHTDN_REASON_MAJOR_APPLICATION | SHTDN_REASON_FLAG_PLANNED) != FALSE;
+}
+
+}  // namespace kefelo::platform::win32

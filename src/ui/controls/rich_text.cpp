@@ -1,0 +1,116 @@
+#include "ui/controls/rich_text.h"
+
+#include <commdlg.h>
+#include <richedit.h>
+
+namespace kefelo::ui {
+namespace {
+const wchar_t* richEditClass() {
+    static const wchar_t* const cls = [] () -> const wchar_t* {
+        if (LoadLibraryW(L"msftedit.dll")) return L"RICHEDIT50W";
+        if (LoadLibraryW(L"riched20.dll")) return L"RichEdit20W";
+        return nullptr;
+    }();
+    return cls;
+}
+
+// Twips (1/1440 inch) of a device's printable area, less a margin on every side.
+RECT printableTwips(HDC printer, int marginTwips) {
+    const int dpiX = GetDeviceCaps(printer, LOGPIXELSX);
+    const int dpiY = GetDeviceCaps(printer, LOGPIXELSY);
+    const int width = MulDiv(GetDeviceCaps(printer, HORZRES), 1440, dpiX > 0 ? dpiX : 1);
+    const int height = MulDiv(GetDeviceCaps(printer, VERTRES), 1440, dpiY > 0 ? dpiY : 1);
+    return RECT{marginTwips, marginTwips, width - marginTwips, height - marginTwips};
+}
+
+struct PrintDialogResult {
+    PRINTDLGW dialog{};
+    ~PrintDialogResult() {
+        if (dialog.hDC) DeleteDC(dialog.hDC);
+        if (dialog.hDevMode) GlobalFree(dialog.hDevMode);
+        if (dialog.hDevNames) GlobalFree(dialog.hDevNames);
+    }
+};
+}  // namespace
+
+HWND createRichEdit(HWND parent, int id, DWORD style, DWORD exStyle) {
+    const wchar_t* cls = richEditClass();
+    if (!cls) return nullptr;
+    HWND edit = CreateWindowExW(exStyle, cls, L"", style, 0, 0, 0, 0, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    if (edit) SendMessageW(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
+    return edit;
+}
+
+void moveCaretToEnd(HWND edit) {
+    CHARRANGE end{-1, -1};
+    SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
+}
+
+void appendRichText(HWND edit, const std::wstring& text, const RichTextStyle& style) {
+    moveCaretToEnd(edit);
+    CHARFORMAT2W format{};
+    format.cbSize = sizeof format;
+    format.dwMask = CFM_BOLD | CFM_UNDERLINE | CFM_COLOR;
+    format.dwEffects = (style.bold ? CFE_BOLD : 0) | (style.underline ? CFE_UNDERLINE : 0);
+    if (style.colour) {
+        format.crTextColor = *style.colour;
+    } else {
+        format.dwEffects |= CFE_AUTOCOLOR;
+    }
+    SendMessageW(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+bool printRichText(HWND owner, HWND edit, const std::wstring& jobTitle) {
+    PrintDialogResult print;
+    print.dialog.lStructSize = sizeof print.dialog;
+    print.dialog.hwndOwner = owner;
+    print.dialog.Flags = PD_RETURNDC | PD_NOPAGENUMS | PD_NOSELECTION | PD_USEDEVMODECOPIESANDCOLLATE;
+    if (!PrintDlgW(&print.dialog) || !print.dialog.hDC) return false;
+    HDC printer = print.dialog.hDC;
+
+    DOCINFOW document{};
+    document.cbSize = sizeof document;
+    document.lpszDocName = jobTitle.c_str();
+    if (StartDocW(printer, &document) <= 0) return false;
+
+    FORMATRANGE range{};
+    range.hdc = printer;
+    range.hdcTarget = printer;
+    range.rcPage = printableTwips(printer, 0);
+    range.rc = printableTwips(printer, 720);  // half an inch of margin
+    GETTEXTLENGTHEX lengthQuery{GTL_NUMCHARS | GTL_PRECISE, 1200};
+    const LONG length = static_cast<LONG>(SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0));
+    range.chrg.cpMin = 0;
+    range.chrg.cpMax = -1;
+
+    bool ok = true;
+    do {
+        if (StartPage(printer) <= 0) {
+            ok = false;
+            break;
+        }
+        const RECT area = range.rc;
+        const LONG next = static_cast<LONG>(SendMessageW(edit, EM_FORMATRANGE, TRUE, reinterpret_cast<LPARAM>(&range)));
+        range.rc = area;  // the control shrinks it to what it filled
+        if (EndPage(printer) <= 0) {
+            ok = false;
+            break;
+        }
+        // A page that takes nothing would repeat for ever.
+        if (next <= range.chrg.cpMin) break;
+        range.chrg.cpMin = next;
+    } while (range.chrg.cpMin < length);
+    SendMessageW(edit, EM_FORMATRANGE, FALSE, 0);
+
+    if (ok) {
+        EndDoc(printer);
+    } else {
+        AbortDoc(printer);
+    }
+    return ok;
+}
+
+}  // namespace kefelo::ui

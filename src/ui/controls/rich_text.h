@@ -1,0 +1,28 @@
+#pragma once
+// The rich-text control: creating it, adding styled text at the end, printing it.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+namespace kefelo::ui {
+
+// Loads the newest rich-edit library available and creates a control of it; null when
+// there is none.
+HWND createRichEdit(HWND parent, int id, DWORD style, DWORD exStyle);
+
+struct RichTextStyle {
+    bool bold = false;
+    bool underline = false;
+    std::optional<COLORREF> colour;  // none: the window-text colour of the system
+};
+
+// Adds text at the very end with the style, and leaves the caret there.
+void appendRichText(HWND edit, const std::wstring& text, const RichTextStyle& style);
+void moveCaretToEnd(HWND edit);
+
+// The print dialog, then every page of the control's text under the job title. False
+// when the dialog was cancelled or the printer refused the job.
+bool printRichText(HWND owner, HWND edit, const std::wstring& jobTitle);
+
+}  // namespace kefelo::ui

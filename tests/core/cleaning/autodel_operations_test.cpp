@@ -1,0 +1,314 @@
+#include "core/cleaning/autodel_operations.h"
+
+#include <gtest/gtest.h>
+
+#include "autodel_fixture.h"
+#include "core/text/codec.h"
+
+using namespace kefelo;
+using platform::Answer;
+using platform::Buttons;
+using platform::MessageKind;
+using platform::fake::ExecutedFile;
+namespace attr = platform::attr;
+
+namespace {
+
+const char* const kNoRunYet =
+    "Először futtassa le a Takarítási folyamatot, hogy kiderüljön, vannak-e nem törölhető átmeneti állományok!";
+const char* const kNothingToDo = "Nincsenek törölhetetlen átmeneti állományok!";
+const char* const kSaveTitle = "Adja meg azt a helyet ahová el szeretné menteni az \"autodel.bat\" állományt";
+const char* const kReallyReplace =
+    "Valóban lecseréli az állományt?\r\n(Ha a \"Nem\"-et válassza, adjon meg egy másik helyet!)";
+
+std::string fileMehetQuestion(const std::string& target) {
+    return "A megadott helyen és néven már létezik állomány:\r\n" + target +
+           "\r\n\r\nHa ezen a helyen és néven menti el az állományt, akkor az állomány mostani tartalma elvész!\r\n"
+           "Meg szeretné tekinteni az állomány tartalmát felülírás előtt?\r\n\r\nVálasszon az alábbi lehetőségek "
+           "közül:\r\n - \"Igen\" - Az állomány jelenlegi tartalmának megnyitása a Jegyzettömben;\r\n - \"Nem\" - "
+           "Az állományt nem nyitom meg, azonnal lecserélem ;\r\n - \"Mégse\" - Kilépés műveletvégzés nélkül.";
+}
+
+class Autodel : public cleaningtest::AutodelTest {};
+
+TEST_F(Autodel, GuardRefusesBeforeARunAndWithoutABatch) {
+    int saves = 0;
+    auto all = [&] {
+        ops->view();
+        ops->saveElsewhere();
+        ops->registerForNextStart([&] { ++saves; }, false);
+    };
+    // Even a batch left from an earlier start does not count before a run has ended here.
+    fs.addFile(at("autodel.bat"), "x");
+    all();
+    EXPECT_EQ(texts(), (std::vector<std::string>{kNoRunYet, kNoRunYet, kNoRunYet}));
+
+    fs.deleteFile(at("autodel.bat"));
+    ui.messages.clear();
+    runWith({});
+    all();
+    EXPECT_EQ(texts(), (std::vector<std::string>{kNothingToDo, kNothingToDo, kNothingToDo}));
+    for (const auto& m : ui.messages) EXPECT_EQ(m.kind, MessageKind::Information);
+    EXPECT_TRUE(shell.executed.empty());
+    EXPECT_TRUE(shell.restarts.empty());
+    EXPECT_TRUE(ui.folderRequests.empty());
+    EXPECT_EQ(saves, 0);
+}
+
+TEST_F(Autodel, ViewOpensNotepadUpToAThousandCharacters) {
+    // A program directory that makes the batch path exactly 1000 characters.
+    std::string longDir = "C:\\";
+    while (longDir.size() + 100 + std::string("autodel.bat").size() <= 1000) longDir += std::string(99, 'a') + "\\";
+    longDir += std::string(1000 - longDir.size() - 1 - std::string("autodel.bat").size(), 'b') + "\\";
+    ASSERT_EQ((longDir + "autodel.bat").size(), 1000u);
+    fs.addDirectory(longDir.substr(0, longDir.size() - 1));
+    useProgramDirectory(longDir);
+    runWith({"C:\\A"});
+    ops->view();
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0], (ExecutedFile{"notepad.exe", longDir + "autodel.bat", "", true}));
+
+    // One character more (an accented one counts once).
+    std::string longer = longDir.substr(0, longDir.size() - 2) + "ő\\";
+    fs.addDirectory(longer.substr(0, longer.size() - 1));
+    fs.addFile(longer + "autodel.bat", "x");
+    useProgramDirectory(longer);
+    ops->setRunEnded();
+    ops->view();
+    EXPECT_EQ(shell.executed.size(), 2u);
+    longer = longDir.substr(0, longDir.size() - 1) + "c\\";
+    fs.addDirectory(longer.substr(0, longer.size() - 1));
+    fs.addFile(longer + "autodel.bat", "x");
+    useProgramDirectory(longer);
+    ops->setRunEnded();
+    ops->view();
+    EXPECT_EQ(shell.executed.size(), 2u);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(ui.messages[0].text, "Az \"autodel.bat\" állomány elérési útja túl hosszú!\r\nNem tudom megjeleníteni!");
+}
+
+TEST_F(Autodel, FileMehetAnswers) {
+    EXPECT_EQ(ops->FileMehet("D:\\autodel.bat"), 0);
+    EXPECT_TRUE(ui.messages.empty());
+
+    fs.addFile("D:\\Hosszú név\\autodel.bat", "régi");
+    fs.setShortName("D:\\Hosszú név", "HOSSZ~1");
+    const std::string target = "D:\\Hosszú név\\autodel.bat";
+    ui.answers = {Answer::Cancel, Answer::No, Answer::Yes};
+    EXPECT_EQ(ops->FileMehet(target), 2);
+    EXPECT_EQ(ops->FileMehet(target), 0);
+    EXPECT_TRUE(shell.executed.empty());
+    EXPECT_EQ(ops->FileMehet(target), 1);
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0], (ExecutedFile{"notepad.exe", "D:\\HOSSZ~1\\autodel.bat", "", true}));
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNoCancel);
+    EXPECT_EQ(ui.messages[0].text, fileMehetQuestion(target));
+}
+
+class SaveElsewhere : public Autodel {
+protected:
+    SaveElsewhere() {
+        fs.addDirectory("D:\\Mentés");
+        runWith({"C:\\A.TMP"});
+    }
+    std::string source() { return file(at("autodel.bat")); }
+};
+
+TEST_F(SaveElsewhere, CopiesIntoTheChosenFolderReadOnly) {
+    ui.folders = {std::string("D:\\Mentés")};
+    ops->saveElsewhere();
+    ASSERT_EQ(ui.folderRequests.size(), 1u);
+    EXPECT_EQ(ui.folderRequests[0].title, kSaveTitle);
+    EXPECT_EQ(ui.folderRequests[0].startDir, dir);
+    EXPECT_EQ(file("D:\\Mentés\\autodel.bat"), source());
+    EXPECT_TRUE(readOnly("D:\\Mentés\\autodel.bat"));
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A drive root already ends in a backslash.
+    fs.addDirectory("E:\\Más");
+    ui.folders = {std::string("E:\\")};
+    ops->saveElsewhere();
+    EXPECT_EQ(file("E:\\autodel.bat"), source());
+
+    // Nothing chosen: nothing happens.
+    ops->saveElsewhere();
+    EXPECT_EQ(ui.folderRequests.size(), 3u);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST_F(SaveElsewhere, ReplacingAskedFilesAndLookingFirst) {
+    const std::string target = "D:\\Mentés\\autodel.bat";
+    fs.addFile(target, "régi", attr::kReadOnly | attr::kHidden);
+
+    // Cancel at the first question: the old file stays.
+    ui.folders = {std::string("D:\\Mentés\\")};
+    ui.answers = {Answer::Cancel};
+    ops->saveElsewhere();
+    EXPECT_EQ(file(target), "régi");
+
+    // Look first, then "No" to the second question: pick another folder, which is new.
+    fs.addDirectory("D:\\Másik");
+    ui.folders = {std::string("D:\\Mentés"), std::string("D:\\Másik")};
+    ui.answers = {Answer::Yes, Answer::No};
+    ui.messages.clear();
+    ops->saveElsewhere();
+    EXPECT_EQ(texts(), (std::vector<std::string>{fileMehetQuestion(target), kReallyReplace}));
+    EXPECT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(file(target), "régi");
+    EXPECT_EQ(file("D:\\Másik\\autodel.bat"), source());
+
+    // Look first, then replace.
+    ui.folders = {std::string("D:\\Mentés")};
+    ui.answers = {Answer::Yes, Answer::Yes};
+    ops->saveElsewhere();
+    EXPECT_EQ(file(target), source());
+    EXPECT_EQ(fs.getAttributes(target), attr::kReadOnly);
+
+    // Look first, then cancel.
+    fs.setAttributes(target, 0);
+    fs.writeFileAtomic(target, "újabb");
+    ui.folders = {std::string("D:\\Mentés")};
+    ui.answers = {Answer::Yes, Answer::Cancel};
+    ops->saveElsewhere();
+    EXPECT_EQ(file(target), "újabb");
+
+    // Replace without looking.
+    ui.folders = {std::string("D:\\Mentés")};
+    ui.answers = {Answer::No};
+    ops->saveElsewhere();
+    EXPECT_EQ(file(target), source());
+}
+
+TEST_F(SaveElsewhere, FailuresAreReportedAndTheOldTargetKeepsItsAttributes) {
+    const std::string target = "D:\\Mentés\\autodel.bat";
+    fs.addFile(target, "régi", attr::kHidden);
+    fs.setLocked(target, true);
+    ui.folders = {std::string("D:\\Mentés")};
+    ui.answers = {Answer::No};
+    ops->saveElsewhere();
+    EXPECT_EQ(file(target), "régi");
+    EXPECT_EQ(fs.getAttributes(target), attr::kHidden);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].kind, MessageKind::Warning);
+    EXPECT_EQ(ui.messages[1].text, "Nem sikerült elmenteni az állományt a következő helyre:\r\n" + target +
+                                       "\r\n\r\nValószínűleg nincs írási jogosultsága erre a helyre!");
+
+    fs.addDirectory("D:\\Zárt");
+    fs.setWritable("D:\\Zárt", false);
+    ui.folders = {std::string("D:\\Zárt")};
+    ops->saveElsewhere();
+    EXPECT_FALSE(fs.exists("D:\\Zárt\\autodel.bat"));
+    EXPECT_EQ(ui.messages.size(), 3u);
+}
+
+class Register : public Autodel {
+protected:
+    int saves = 0;
+    Register() {
+        fs.setShortName("C:\\Kefelo", "KEFELO~1");
+        runWith({"C:\\A.TMP"});
+    }
+    void registerNow(bool diagnostic = false) {
+        ops->registerForNextStart([this] { ++saves; }, diagnostic);
+    }
+    std::string readyQuestion() const {
+        return "A Kefeló most újraindítja a Windows operációs rendszert, hogy megkísérelje a most törölhetetlen "
+               "átmeneti állományok eltávolítását.\r\n\r\nÚjraindítás után Windows 95/98 rendszer esetében "
+               "automatikusan elindul a törlést végző segédprogram(\"autodel.bat\").\r\nWindows2000, vagy újabb "
+               "operációs rendszeren csökkentett módban(A rendszer betöltődésének megkezdése előtt az F8 gomb "
+               "megnyomása után a Csökkentett mód indítási módot kell választania) kézzel kell elindítani az "
+               "\"autodel.bat\" állományt.\r\n(Amennyiben nem mentette máshová az alapértelmezett helye: "
+               "C:\\Kefelo\\autodel.bat).\r\n\r\nNAGYON FONTOS, hogy mentse el minden megnyitott dokumentumát és "
+               "ZÁRJON BE -a Kefeló kivételével- MINDEN PROGRAMOT!\r\n\r\nCsak a Kefeló program fut és készen áll "
+               "az újraindításra?";
+    }
+};
+
+TEST_F(Register, TwiceLeavesOneCallAndKeepsTheRest) {
+    fs.addFile("C:\\autoexec.bat",
+               text::utf8ToCp1250("SET PATH=C:\\DOS\r\nC:\\RÉGI\\autodel.bat\r\nREM vége\r\n"),
+               attr::kReadOnly | attr::kHidden);
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNo);
+    EXPECT_EQ(ui.messages[0].text, readyQuestion());
+
+    const std::string without = text::utf8ToCp1250("SET PATH=C:\\DOS\r\nREM vége\r\n");
+    EXPECT_EQ(file(at("autoexec.bat")), without);
+    EXPECT_EQ(file("C:\\autoexec.bat"), without + "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(fs.getAttributes("C:\\autoexec.bat"), attr::kReadOnly | attr::kHidden);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(shell.restarts, std::vector<bool>{true});
+
+    ui.answers = {Answer::Yes};
+    registerNow();
+    EXPECT_EQ(file(at("autoexec.bat")), without);
+    EXPECT_EQ(file("C:\\autoexec.bat"), without + "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(shell.restarts.size(), 2u);
+}
+
+TEST_F(Register, NoStopsAndDiagnosticModeDoesNotRestart) {
+    fs.addFile("C:\\autoexec.bat", "");
+    ui.answers = {Answer::No};
+    registerNow();
+    EXPECT_EQ(file("C:\\autoexec.bat"), "");
+    EXPECT_EQ(saves, 0);
+
+    sys.platform = 1;
+    ui.answers = {Answer::Yes};
+    registerNow(true);
+    EXPECT_EQ(file("C:\\autoexec.bat"), "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(shell.restarts.empty());
+
+    registerNow();  // unscripted answer: No
+    ui.answers = {Answer::Yes};
+    registerNow();
+    EXPECT_EQ(shell.restarts, std::vector<bool>{false});
+}
+
+TEST_F(Register, MissingStartupFileIsCreatedOnlyWhenAsked) {
+    sys.windowsDir = "D:\\WINNT";
+    fs.addDirectory("D:\\WINNT");
+    const std::string question =
+        "Nem található a következő, automatikus indítást lehetővé tevő állomány:\r\nD:\\autoexec.bat\r\n\r\n"
+        "Kívánja most létrehozatni azt és folytatja a műveletet?";
+    ui.answers = {Answer::Yes, Answer::No};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, question);
+    EXPECT_EQ(ui.messages[1].kind, MessageKind::Confirmation);
+    EXPECT_FALSE(fs.exists("D:\\autoexec.bat"));
+    EXPECT_EQ(saves, 0);
+
+    ui.answers = {Answer::Yes, Answer::Yes};
+    registerNow();
+    EXPECT_EQ(file("D:\\autoexec.bat"), "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(file(at("autoexec.bat")), "");
+    EXPECT_EQ(saves, 1);
+}
+
+TEST_F(Register, FailureWarnsThenSavesAndRestartsAsConfirmed) {
+    fs.addFile("C:\\autoexec.bat", "REM\r\n", attr::kHidden);
+    // The autodel.bat is there, but the program directory takes no new files.
+    fs.setWritable("C:\\Kefelo", false);
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].kind, MessageKind::Warning);
+    EXPECT_EQ(ui.messages[1].text,
+              "Valószínűleg nincs írási jogosultsága a következő, a Kefeló-t tartalmazó helyre:\r\nC:\\Kefelo\\"
+              "\r\n\r\nA kezeléshez szükség van a könyvtárban történő merevlemez-írásra, ennek hiányában a kezelés "
+              "nem végezhető el!\r\n(Írási jogot a rendszergazdától kérhet)");
+    EXPECT_EQ(file("C:\\autoexec.bat"), "REM\r\n");
+    EXPECT_EQ(fs.getAttributes("C:\\autoexec.bat"), attr::kHidden);
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(shell.restarts.size(), 1u);
+}
+
+}  // namespace

@@ -62,3 +62,11 @@ if(EXISTS "${LIBZIP_PREFIX}/lib/libzip.a")
         INTERFACE_INCLUDE_DIRECTORIES "${LIBZIP_PREFIX}/include"
         INTERFACE_LINK_LIBRARIES "z;bcrypt;advapi32")
 endif()
+
+# Small programs the end-to-end tests run beside kefelo.exe.
+file(GLOB E2E_TOOL_SOURCES CONFIGURE_DEPENDS tests/e2e/tools/*.cpp)
+foreach(src ${E2E_TOOL_SOURCES})
+    get_filename_component(name ${src} NAME_WE)
+    add_executable(${name} ${src})
+    target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
+endforeach()

@@ -1,9 +1,8 @@
 // The shell launcher against the real shell, and the saved log's RTF against the real
 // rich-text control: what the control reads back must be the log's text and colours.
-#include <windows.h>
-#include <richedit.h>
-
 #include <gtest/gtest.h>
+#include <richedit.h>
+#include <windows.h>
 
 #include <filesystem>
 #include <string>

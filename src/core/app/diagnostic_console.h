@@ -24,6 +24,8 @@ public:
     void TesztBe(const std::string& text);
 
     const std::vector<std::string>& lines() const { return lines_; }
+    // A new window starts a new console.
+    void clear() { lines_.clear(); }
     // The view shows each line as it comes.
     std::function<void(const std::string& line)> onLine;
 

@@ -184,9 +184,10 @@ void AutodelOperations::registerForNextStart(const std::function<void()>& saveCo
 
     std::string startup = std::string(1, windowsDrive()) + ":\\autoexec.bat";
     if (!env_.fs.fileExists(startup)) {
-        Answer create = env_.ui.message(MessageKind::Confirmation, Buttons::YesNo,
-                                        "Nem található a következő, automatikus indítást lehetővé tevő állomány:\r\n" +
-                                            startup + "\r\n\r\nKívánja most létrehozatni azt és folytatja a műveletet?");
+        Answer create =
+            env_.ui.message(MessageKind::Confirmation, Buttons::YesNo,
+                            "Nem található a következő, automatikus indítást lehetővé tevő állomány:\r\n" + startup +
+                                "\r\n\r\nKívánja most létrehozatni azt és folytatja a műveletet?");
         if (create != Answer::Yes) return;
         env_.fs.writeFileAtomic(startup, "");
     }

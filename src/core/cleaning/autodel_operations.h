@@ -21,8 +21,8 @@ struct AutodelEnv {
     platform::SystemInfo& sys;
     platform::UiServices& ui;
     platform::Shell& shell;
-    BatchText& batch;   // mBAT
-    CleaningLog& log;   // the report the batch note goes into
+    BatchText& batch;              // mBAT
+    CleaningLog& log;              // the report the batch note goes into
     std::string programDirectory;  // with trailing "\"
     // check_viewalerts at the moment of asking.
     std::function<bool()> viewAlerts;

@@ -1,6 +1,5 @@
 #include "core/cleaning/batch_text.h"
 
-
 namespace kefelo::cleaning {
 
 void BatchText::start(bool ntFamily) {

@@ -31,13 +31,13 @@ struct Rgb {
 
 // In the order of LogColour; the table index in the RTF is the enum value plus one.
 constexpr Rgb kColourTable[] = {
-    {0, 0, 0},        // window text (black on a standard system)
-    {0, 0, 128},      // navy
-    {0, 0, 255},      // blue
-    {128, 0, 0},      // maroon
-    {255, 255, 0},    // yellow
-    {255, 0, 0},      // red
-    {0, 0, 0},        // black
+    {0, 0, 0},      // window text (black on a standard system)
+    {0, 0, 128},    // navy
+    {0, 0, 255},    // blue
+    {128, 0, 0},    // maroon
+    {255, 255, 0},  // yellow
+    {255, 0, 0},    // red
+    {0, 0, 0},      // black
 };
 
 void appendHexEscape(std::string& out, unsigned char byte) {

@@ -83,7 +83,6 @@ private:
     void handBack();
     std::string grouped(int64_t value) const;
 
-
     CleaningRunContext ctx_;
     RunRecord& record_;
     bool running_ = false;

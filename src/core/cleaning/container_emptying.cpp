@@ -53,7 +53,8 @@ void ContainerEmptying::removeIfEmpty(const std::string& path, uint32_t attribut
         env_.fs.setAttributes(path, attributes);
         return;
     }
-    if (!env_.config.check_viewalerts) return;
+    // Like every other line, only while the cleaning page shows (not for the system stores).
+    if (!env_.config.check_viewalerts || !logging()) return;
     if (onlyNewLine && record_.log.hasLine(record_.writer.folderRemovedText(path))) return;
     record_.writer.folderRemoved(path);
 }

@@ -103,8 +103,8 @@ void LogWriter::taskUndeletableFile(const std::string& dir, const std::string& n
 
 void LogWriter::taskEnd(const std::string& location, const std::string& masks, int64_t taskTotal) {
     log_.setAttributes(kBold, LogColour::WindowText);
-    log_.addLine(location + whereText(location) + "\"" + masks + "\" szűrővel befejeződött.\r\nEzzel felszabadítva: " +
-                 grouped(taskTotal) + " bájt.");
+    log_.addLine(location + whereText(location) + "\"" + masks +
+                 "\" szűrővel befejeződött.\r\nEzzel felszabadítva: " + grouped(taskTotal) + " bájt.");
 }
 
 void LogWriter::blank() { log_.addLine(" "); }
@@ -127,8 +127,9 @@ void LogWriter::closingAndSummary(const Summary& summary) {
 
     NowTexts now = now_();
     log_.setAttributes(kBoldUnderline, summary.halted ? LogColour::Red : LogColour::WindowText);
-    log_.addLine(now.date + "  " + now.time +
-                 (summary.halted ? " > A takarítási folyamat nem fejeződött be!" : " > A takarítási folyamat véget ért."));
+    log_.addLine(
+        now.date + "  " + now.time +
+        (summary.halted ? " > A takarítási folyamat nem fejeződött be!" : " > A takarítási folyamat véget ért."));
     blank();
     log_.setAttributes(kBoldUnderline, LogColour::WindowText);
     log_.insertAtCaret("Összegzés:\r\n");

@@ -1,47 +1,191 @@
 #pragma once
-// The main window `TForm1`: the page control `pc` over the status bar `Status`.
+// The main window `TForm1`: the page control `pc` over the status bar `Status`, the tray
+// icon with its menus, the welcome screen, the diagnostic console, and the secondary
+// windows it owns. Its lifecycle rules live in core (app::MainShell); this class carries
+// them out on the real windows.
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
+#include "core/app/command_line.h"
 #include "core/app/main_pages.h"
+#include "core/app/main_shell.h"
+#include "core/config/categories.h"
+#include "core/config/config_model.h"
+#include "core/search/search_folders.h"
+#include "platform/platform.h"
+#include "platform/shell.h"
+#include "ui/app/application_window.h"
 #include "ui/app/main_page_view.h"
+#include "ui/app/secondary_placeholder.h"
+#include "ui/app/splash_window.h"
+#include "ui/app/welcome_panel.h"
 #include "ui/common/gdi.h"
+#include "ui/common/tray_icon.h"
 #include "ui/common/window.h"
+#include "ui/controls/subclass.h"
 
 namespace kefelo::ui {
 
-class MainWindow : public Window {
+class MainWindow : public Window, private app::ShellView {
 public:
-    struct Texts {
-        std::string caption;     // the window title
-        std::string statusText;  // shown in the status bar whenever the window is shown
+    struct Services {
+        platform::Platform& platform;
+        platform::Shell& shell;
+        const app::CommandLine& commandLine;
+        std::string programDirectory;  // with trailing "\"
+        std::string fileVersion;
     };
 
-    // Created hidden; the start-up decides whether and how it is shown.
-    bool create(HINSTANCE instance, const Texts& texts, HICON icon, HICON smallIcon);
+    explicit MainWindow(const Services& services);
+    ~MainWindow() override;
 
+    // Created hidden and owned by the application window; its creation loads the
+    // configuration. The start-up decides whether and how it is shown.
+    bool create(HINSTANCE instance, HICON icon, HICON smallIcon, ApplicationWindow& application);
+    // The working main window of the start-up: the configuration is loaded again, so that
+    // what the wizards wrote is seen.
+    void reloadConfiguration();
+
+    // --- what the start-up needs ---
+    void setPreStart(bool preStart) { shell_.preStart = preStart; }
+    void enableActionsMenu(bool enabled);
+    void setTrayHint(const std::string& hint);
+    // The tray icon with the menu `pTray`, or with the empty menu `pUres` during an update run.
+    void showTray(bool emptyMenu);
+    void hideTray();
+    void showBalloon(const std::string& title, const std::string& text, BalloonIcon icon);
+    bool createSplash();
+    SplashWindow* splash() { return splash_.get(); }
+    // Hides and frees the splash; nothing happens once it is gone.
+    void closeSplash() { hideSplash(); }
+    void setKeepSplash(bool keep) { shell_.keepSplash = keep; }
+    bool createSecondaryWindows();
+    void tesztBe(const std::string& text) { shell_.console.TesztBe(text); }
+    void markActive() { shell_.activationMark = true; }
+    void showFirst(int showCommand);
+    bool terminated() const { return terminated_; }
+    // Keys the window sees before its controls (Esc, Ctrl+F3); true when taken.
+    bool previewKey(const MSG& msg);
+
+    // --- for the pages ---
+    platform::Platform& platform() { return services_.platform; }
+    config::ConfigModel& config() { return config_; }
+    config::MaskTable& masks() { return masks_; }
+    search::TSearchFolders& search() { return search_; }
+    app::MainShell& shell() { return shell_; }
+    HWND pageWindow(int page) const { return pages_[page] ? pages_[page]->hwnd() : nullptr; }
     int activePage() const;
     void selectPage(int index);
-    void setStatusText(const std::string& text);
+    void setStatusText(const std::string& text) override;
+    std::string statusText() const;
+    // Centres the status text (a run in progress) or puts it back to the left.
+    void setStatusCentred(bool centred);
+    // `OnHint`: the long hint of the control under the mouse.
+    void showHint(const std::string& hint);
+    // `Villog`: the blinking status text while long work runs; the tag is the kind of work.
+    void startBlinking(int tag);
+    void stopBlinking();
+
+    // Seams the pages fill in; each may stay empty.
+    std::function<void()> onTrayClean;            // menu_trayclean
+    std::function<void()> onTrayFormat;           // menu_trayformat
+    std::function<void()> onEscape;               // Esc: halts a search or confirms a report
+    std::function<void()> onExportInfo;           // Ctrl+F3
+    std::function<void()> onDiscoverContainers;   // leaving the welcome screen
+    std::function<void(bool fromClipboard)> onAddContainer;  // pMenu "Új könyvtár felvétele"
+    std::function<void(const std::string& path)> onSearchRequest;  // a handed-over directory
+    std::vector<std::function<void()>> activationRefresh;         // WM_NCACTIVATE
+    std::vector<std::function<void(int page)>> pageChangeHandlers;  // pcChange
+    std::function<void()> onTimer1;              // pVarj and the container grid after 5 s
+    std::function<void(int page)> onCleaningInnerPage;  // pcKefelas
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    static constexpr UINT_PTR kVillogTimer = 1;
+    static constexpr UINT kVillogMs = 650;
+    // Posted by the hand-over so that the sender is answered before the search starts.
+    static constexpr UINT kStartSearchMessage = WM_APP + 10;
+
+    // --- app::ShellView ---
+    bool mainVisible() override;
+    void hideMain() override;
+    void showMain() override;
+    void focusMain() override;
+    void restoreApplication() override;
+    void popUpMain() override;
+    void storeWindowState() override;
+    bool pageControlVisible() override { return !welcomeShown_; }
+    void setCleaningInnerPage(int page) override;
+    void repaintAndPump() override;
+    void terminate() override;
+    void beep() override;
+    bool trayMenuIsEmpty() override { return trayMenuEmpty_; }
+    void hideTrayIcon() override { hideTray(); }
+    void checkRestoreItem(bool checked) override;
+    void enableActionsItem(bool enabled) override;
+    void setSplashText(const std::string& text) override;
+    void hideSplash() override;
+
     bool createChildren();
+    void createConsole();
+    void buildMenus();
+    void applyConfiguration();
     void applyFont();
     void layout();
     void showSelectedPage();
+    void pcChange();
     void onDpiChanged(UINT dpi, const RECT& suggested);
+    void onActivated();
+    void showTrayMenu();
+    void showPopupMenu();
+    void onCommand(UINT id);
+    void showWelcome(bool show);
+    void leaveWelcome();
+    bool WMCopyData(const COPYDATASTRUCT& data);
+    void startHandedOverSearch();
+    void consoleLineClicked();
+
+    Services services_;
+    config::ConfigModel config_;
+    config::MaskTable masks_;
+    search::TSearchFolders search_;
+    app::MainShell shell_;
 
     HINSTANCE instance_ = nullptr;
-    Texts texts_;
+    ApplicationWindow* application_ = nullptr;
     UINT dpi_ = 96;
     UniqueFont font_;
     HWND pc_ = nullptr;
     HWND status_ = nullptr;
     std::array<std::unique_ptr<MainPageView>, app::kMainPageCount> pages_;
+    WelcomePanel welcome_;
+    bool welcomeShown_ = false;
+
+    // The diagnostic console `mTeszt`, the list of component names and the mask table `mKit`.
+    HWND console_ = nullptr;
+    HWND componentNames_ = nullptr;
+    HWND maskTable_ = nullptr;
+    Subclass consoleClicks_;
+
+    TrayIcon tray_;
+    bool trayMenuEmpty_ = false;
+    HMENU trayMenu_ = nullptr;     // pTray
+    HMENU actionsMenu_ = nullptr;  // menuitem_actions
+    HMENU popupMenu_ = nullptr;    // pMenu
+    std::unique_ptr<SplashWindow> splash_;
+    std::vector<std::unique_ptr<SecondaryPlaceholder>> secondaries_;
+    SecondaryPlaceholder* diskAnalysis_ = nullptr;
+    SecondaryPlaceholder* zipWindow_ = nullptr;
+
+    bool terminated_ = false;
+    bool statusCentred_ = false;
+    std::string statusText_;
+    std::string pendingSearch_;
 };
 
 }  // namespace kefelo::ui

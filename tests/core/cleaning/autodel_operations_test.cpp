@@ -228,8 +228,7 @@ protected:
 };
 
 TEST_F(Register, TwiceLeavesOneCallAndKeepsTheRest) {
-    fs.addFile("C:\\autoexec.bat",
-               text::utf8ToCp1250("SET PATH=C:\\DOS\r\nC:\\RÉGI\\autodel.bat\r\nREM vége\r\n"),
+    fs.addFile("C:\\autoexec.bat", text::utf8ToCp1250("SET PATH=C:\\DOS\r\nC:\\RÉGI\\autodel.bat\r\nREM vége\r\n"),
                attr::kReadOnly | attr::kHidden);
     ui.answers = {Answer::Yes};
     registerNow();

@@ -3,20 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <ostream>
 #include <string>
 #include <vector>
 
 #include "core/cleaning/cleaning_log.h"
 
 using namespace kefelo::cleaning;
-
-namespace kefelo::cleaning {
-void PrintTo(const LogRun& run, std::ostream* os) {
-    *os << "{\"" << run.text << "\" b" << run.style.bold << " u" << run.style.underline << " c"
-        << static_cast<int>(run.colour) << "}";
-}
-}  // namespace kefelo::cleaning
 
 namespace {
 
@@ -71,9 +63,9 @@ TEST_F(Writer, ContainerPhaseLines) {
     expectRuns(added([](LogWriter& w) { w.undeletableFile("C:\\T\\zár.tmp", 999); }),
                {{" ! C:\\T\\zár.tmp  (999 bájt )\r\n", R, LogColour::Red}});
     expectRuns(added([](LogWriter& w) { w.containerResult("C:\\T", true); }), {{"C:\\T ürítése kész.\r\n", B, WT}});
-    expectRuns(added([](LogWriter& w) { w.containerResult("C:\\T", false); }),
-               {{"C:\\T ürítése nincs kész! (pl.: mert védett vagy törölhetetlen állomány(oka)t tartalmaz)\r\n", B,
-                 WT}});
+    expectRuns(
+        added([](LogWriter& w) { w.containerResult("C:\\T", false); }),
+        {{"C:\\T ürítése nincs kész! (pl.: mert védett vagy törölhetetlen állomány(oka)t tartalmaz)\r\n", B, WT}});
     expectRuns(added([](LogWriter& w) { w.containerPhaseEnd(3000); }),
                {{"2026. 12. 08.  9:05:03 > könyvtárürítés kész. Felszabadítva: 3.000 bájt.\r\n \r\n", BU, WT}});
 }
@@ -86,8 +78,8 @@ TEST_F(Writer, FolderRemovedLineKeepsTheStyleBeforeIt) {
                    w.deletedFile("C:\\T\\a", 1);
                    w.folderRemoved("C:\\T\\b");
                }),
-               {{"C:\\T\\a  (1 bájt )\r\n", R, LogColour::Navy}, {"(C:\\T\\b könyvtár eltávolítva.)\r\n", R,
-                                                                  LogColour::Black}});
+               {{"C:\\T\\a  (1 bájt )\r\n", R, LogColour::Navy},
+                {"(C:\\T\\b könyvtár eltávolítva.)\r\n", R, LogColour::Black}});
     EXPECT_TRUE(log.hasLine(w.folderRemovedText("C:\\T\\b")));
     EXPECT_FALSE(log.hasLine(w.folderRemovedText("C:\\T")));
 }
@@ -107,9 +99,9 @@ TEST_F(Writer, TaskPhaseLines) {
     // No blank before ")" in the task's undeletable form.
     expectRuns(added([](LogWriter& w) { w.taskUndeletableFile("D:\\Temp\\", "c.bak", 12345); }),
                {{" ! D:\\Temp\\c.bak  (12.345 bájt)\r\n", R, LogColour::Red}});
-    expectRuns(added([](LogWriter& w) { w.taskEnd("D:\\Temp", "*.BAK", 1234); }),
-               {{"D:\\Temp könyvtárban \"*.BAK\" szűrővel befejeződött.\r\nEzzel felszabadítva: 1.234 bájt.\r\n", B,
-                 WT}});
+    expectRuns(
+        added([](LogWriter& w) { w.taskEnd("D:\\Temp", "*.BAK", 1234); }),
+        {{"D:\\Temp könyvtárban \"*.BAK\" szűrővel befejeződött.\r\nEzzel felszabadítva: 1.234 bájt.\r\n", B, WT}});
 }
 
 TEST(WriterTexts, WhereAndUndeletableEntries) {

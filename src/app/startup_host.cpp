@@ -1,0 +1,152 @@
+#include "app/startup_host.h"
+
+#include "app/resource.h"
+#include "core/app/directory_handover.h"
+#include "platform/win32/wide.h"
+
+namespace kefelo {
+
+Win32Startup::Win32Startup(HINSTANCE instance, int showCommand, platform::Platform& platform,
+                           platform::win32::Win32UiServices& ui, platform::win32::Win32Shell& shell,
+                           app::StartupState& state)
+    : instance_(instance), showCommand_(showCommand), platform_(platform), ui_(ui), shell_(shell), state_(state) {}
+
+Win32Startup::~Win32Startup() = default;
+
+HICON Win32Startup::icon(bool small) const {
+    return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_KEFELO), IMAGE_ICON,
+                                         GetSystemMetrics(small ? SM_CXSMICON : SM_CXICON),
+                                         GetSystemMetrics(small ? SM_CYSMICON : SM_CYICON), LR_SHARED));
+}
+
+bool Win32Startup::initialise(timeutil::TDateTime startTime) {
+    if (!application_.create(instance_, app::kApplicationTitle, icon(false), icon(true))) return false;
+    shell_.setOwner(application_.hwnd());
+    instances_ = std::make_unique<platform::win32::InstanceHandler>(
+        application_.hwnd(), platform::win32::identityOfFile(platform::win32::widen(state_.executablePath)),
+        startTime);
+    return true;
+}
+
+int Win32Startup::runningCopies() {
+    running_ = instances_->instances();
+    return static_cast<int>(running_.size());
+}
+
+void Win32Startup::handOverToFirstCopy() {
+    if (running_.empty()) return;
+    const platform::win32::InstanceInfo& first = running_.front();
+    platform::win32::activateInstanceWindow(first.applicationWindow);
+    if (auto payload = app::buildHandoverPayload(platform_.fs, state_.commandLine); payload && first.mainWindow) {
+        platform::win32::sendSearchRequest(first.mainWindow, application_.hwnd(), *payload);
+    }
+}
+
+const config::ConfigModel& Win32Startup::buildMainWindow(bool working) {
+    if (!main_) {
+        main_ = std::make_unique<ui::MainWindow>(ui::MainWindow::Services{
+            platform_, shell_, state_.commandLine, state_.programDirectory, state_.fileVersion});
+        main_->setKeepSplash(state_.keepSplash);
+        if (!main_->create(instance_, icon(false), icon(true), application_)) throw std::runtime_error("main window");
+        instances_->setMainWindow(main_->hwnd());
+        ui_.setOwner(main_->hwnd());
+    } else if (working) {
+        main_->setKeepSplash(state_.keepSplash);
+        main_->reloadConfiguration();
+    }
+    return main_->config();
+}
+
+void Win32Startup::setPreStart(bool preStart) { main_->setPreStart(preStart); }
+
+void Win32Startup::setApplicationTitle(const std::string& title) { application_.setTitle(title); }
+
+void Win32Startup::setTrayHint(const std::string& hint) { main_->setTrayHint(hint); }
+
+void Win32Startup::enableActionsMenu(bool enabled) { main_->enableActionsMenu(enabled); }
+
+bool Win32Startup::runInstallWizard() {
+    // Until the install wizard exists, a first run goes on as a run from where it is.
+    return true;
+}
+
+void Win32Startup::hideApplicationWindow() { application_.hideFromTaskbar(); }
+
+void Win32Startup::showApplicationWindowAndTray() {
+    application_.show();
+    main_->showTray(false);
+}
+
+void Win32Startup::createSplash() { main_->createSplash(); }
+
+void Win32Startup::setSplashText(const std::string& text) {
+    if (ui::SplashWindow* splash = main_->splash()) splash->setStatusText(text);
+}
+
+void Win32Startup::showSplash() {
+    if (ui::SplashWindow* splash = main_->splash()) splash->showCentred();
+}
+
+void Win32Startup::hideSplash() { main_->closeSplash(); }
+
+void Win32Startup::makeSplashStrip(const std::string& text) {
+    if (ui::SplashWindow* splash = main_->splash()) splash->makeStrip(text);
+}
+
+void Win32Startup::createSecondaryWindows() { main_->createSecondaryWindows(); }
+
+void Win32Startup::clearUpdateWizardDate() { updateWizardLastSearch_ = 0.0; }
+
+void Win32Startup::syncUpdateWizardDate() {
+    if (updateWizardLastSearch_ == 0.0) updateWizardLastSearch_ = main_->config().lastUpdateSearch;
+}
+
+void Win32Startup::showUpdateTray(const std::string& hint, const std::string& balloonTitle,
+                                  const std::string& balloonText) {
+    main_->showTray(true);
+    main_->setTrayHint(hint);
+    main_->showBalloon(balloonTitle, balloonText, ui::BalloonIcon::Warning);
+}
+
+void Win32Startup::hideTrayIcon() { main_->hideTray(); }
+
+bool Win32Startup::runUpdateWizard() {
+    // Until the update wizard exists, the check finds nothing and the start goes on.
+    return false;
+}
+
+void Win32Startup::tesztBe(const std::string& text) { main_->tesztBe(text); }
+
+void Win32Startup::showInformationBalloon(const std::string& title, const std::string& text) {
+    main_->showBalloon(title, text, ui::BalloonIcon::Information);
+}
+
+void Win32Startup::startCleaningRun() { main_->startAutomaticCleaning(); }
+
+bool Win32Startup::terminated() { return main_->terminated(); }
+
+void Win32Startup::markMainWindowActive() { main_->markActive(); }
+
+void Win32Startup::showMainWindow() { main_->showFirst(showCommand_); }
+
+void Win32Startup::sendHandoverToSelf() {
+    if (auto payload = app::buildHandoverPayload(platform_.fs, state_.commandLine)) {
+        platform::win32::sendSearchRequest(main_->hwnd(), application_.hwnd(), *payload);
+    }
+}
+
+int Win32Startup::runMessageLoop() {
+    MSG msg;
+    BOOL got;
+    while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
+        if (got == -1) return 1;
+        if (main_->previewKey(msg)) continue;
+        // Tab and arrow keys move between the controls of the pages.
+        if (IsWindow(main_->hwnd()) && IsDialogMessageW(main_->hwnd(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
+
+}  // namespace kefelo

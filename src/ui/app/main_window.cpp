@@ -6,6 +6,7 @@
 
 #include "core/app/program_texts.h"
 #include "core/cleaning/list_refresh.h"
+#include "core/cleaning/log_files.h"
 #include "platform/win32/wide.h"
 #include "ui/app/main_window_ids.h"
 #include "ui/common/dpi.h"
@@ -28,7 +29,8 @@ MainWindow::MainWindow(const Services& services)
     : services_(services),
       search_(services.platform),
       shell_(*this, app::ShellContext{services.platform, services.commandLine, services.programDirectory,
-                                      services.fileVersion, config_, masks_, search_.Tag, [this] { search_.Stop(); }}) {}
+                                      services.fileVersion, config_, masks_, search_.Tag, [this] { search_.Stop(); }}),
+      record_([this] { return cleaning::nowTexts(services_.platform.clock, services_.platform.sys); }) {}
 
 MainWindow::~MainWindow() {
     hideTray();
@@ -66,6 +68,7 @@ bool MainWindow::create(HINSTANCE instance, HICON icon, HICON smallIcon, Applica
     if (!Window::create(instance, args)) return false;
 
     buildMenus();
+    createCleaning();
     shell_.console.onLine = [this](const std::string& line) {
         if (!console_) return;
         const std::wstring text = widen((GetWindowTextLengthW(console_) > 0 ? "\r\n" : "") + line);
@@ -110,6 +113,7 @@ bool MainWindow::createChildren() {
     }
     if (!welcome_.create(instance_, hwnd(), dpi_)) return false;
     welcome_.onReadHelpDoubleClick = [this] { leaveWelcome(); };
+    if (!createCleaningPage()) return false;
     createConsole();
     applyFont();
     selectPage(app::page_clean);
@@ -237,7 +241,7 @@ void MainWindow::setStatusText(const std::string& text) {
     SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide.c_str()));
 }
 
-std::string MainWindow::statusText() const { return statusText_; }
+std::string MainWindow::statusText() { return statusText_; }
 
 void MainWindow::setStatusCentred(bool centred) {
     statusCentred_ = centred;

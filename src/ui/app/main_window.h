@@ -12,6 +12,10 @@
 #include "core/app/command_line.h"
 #include "core/app/main_pages.h"
 #include "core/app/main_shell.h"
+#include "core/cleaning/autodel_operations.h"
+#include "core/cleaning/cleaning_host.h"
+#include "core/cleaning/cleaning_run.h"
+#include "core/cleaning/run_record.h"
 #include "core/config/categories.h"
 #include "core/config/config_model.h"
 #include "core/search/search_folders.h"
@@ -22,6 +26,7 @@
 #include "ui/app/secondary_placeholder.h"
 #include "ui/app/splash_window.h"
 #include "ui/app/welcome_panel.h"
+#include "ui/cleaning/cleaning_page.h"
 #include "ui/common/gdi.h"
 #include "ui/common/tray_icon.h"
 #include "ui/common/window.h"
@@ -29,7 +34,7 @@
 
 namespace kefelo::ui {
 
-class MainWindow : public Window, private app::ShellView {
+class MainWindow : public Window, private app::ShellView, private cleaning::CleaningHost {
 public:
     struct Services {
         platform::Platform& platform;
@@ -52,7 +57,7 @@ public:
     // --- what the start-up needs ---
     void setPreStart(bool preStart) { shell_.preStart = preStart; }
     void enableActionsMenu(bool enabled);
-    void setTrayHint(const std::string& hint);
+    void setTrayHint(const std::string& hint) override;
     // The tray icon with the menu `pTray`, or with the empty menu `pUres` during an update run.
     void showTray(bool emptyMenu);
     void hideTray();
@@ -80,14 +85,22 @@ public:
     int activePage() const;
     void selectPage(int index);
     void setStatusText(const std::string& text) override;
-    std::string statusText() const;
+    std::string statusText() override;
     // Centres the status text (a run in progress) or puts it back to the left.
     void setStatusCentred(bool centred);
     // `OnHint`: the long hint of the control under the mouse.
     void showHint(const std::string& hint);
     // `Villog`: the blinking status text while long work runs; the tag is the kind of work.
-    void startBlinking(int tag);
-    void stopBlinking();
+    void startBlinking(int tag) override;
+    void stopBlinking() override;
+
+    // --- the cleaning run ---
+    cleaning::CleaningRun& cleaningRun() { return *run_; }
+    cleaning::RunRecord& runRecord() { return record_; }
+    cleaning::AutodelOperations& autodel() { return *autodel_; }
+    CleaningPage* cleaningPage() { return cleaningPage_.get(); }
+    // The automatic modes start the run at once, the window hidden.
+    void startAutomaticCleaning();
 
     // Seams the pages fill in; each may stay empty.
     std::function<void()> onTrayClean;            // menu_trayclean
@@ -99,6 +112,9 @@ public:
     std::function<void(const std::string& path)> onSearchRequest;  // a handed-over directory
     std::vector<std::function<void()>> activationRefresh;         // WM_NCACTIVATE
     std::vector<std::function<void(int page)>> pageChangeHandlers;  // pcChange
+    // The walker's events for the activities other than the cleaning run.
+    std::function<void(search::TSearchFolders&, const std::string& dir)> onWalkerProcess;
+    std::function<void(search::TSearchFolders&)> onWalkerChanged;
     std::function<void()> onTimer1;              // pVarj and the container grid after 5 s
     std::function<void(int page)> onCleaningInnerPage;  // pcKefelas
 
@@ -131,6 +147,42 @@ private:
     void setSplashText(const std::string& text) override;
     void hideSplash() override;
 
+    // --- cleaning::CleaningHost (main_window_cleaning_host.cpp) ---
+    bool mainWindowVisible() override { return mainVisible(); }
+    int mainPage() override { return activePage(); }
+    void setMainPage(int page) override { selectPage(page); }
+    void setCleaningPage(int page) override;
+    void setTrayCleanCaption(const std::string& caption) override;
+    void setReportCaption(const std::string& caption) override;
+    void showReportHalt(bool visible) override;
+    void showReportButtons(bool visible) override;
+    void hideLog() override;
+    void showLog(const cleaning::CleaningLog& log) override;
+    void setLastPathText(const std::string& text) override;
+    void focusReportButtons() override;
+    void setAutodelButtonEnabled(bool enabled) override;
+    void setCurrentTaskRow(int row) override;
+    void listsChanged() override;
+    void setStatusAlignment(cleaning::StatusAlignment alignment) override;
+    void setHourglassCursor(bool on) override;
+    void repaint() override;
+    void showTrayBalloon(const std::string& title, const std::string& text) override;
+    void showTrayIcon() override;
+    void showApplicationTaskbarWindow() override;
+    void setSplashPath(const std::string& label, const std::string& hint) override;
+    bool windowWasVisible() override { return shell_.windowWasVisible; }
+    void setWindowWasVisible(bool visible) override { shell_.windowWasVisible = visible; }
+    void popUp() override { shell_.PopUp(); }
+    void restoreFromTray() override;
+    void searchVege() override { shell_.SearchVege(); }
+    bool quitting() override { return shell_.quitting; }
+    void quit() override { shell_.Kilps1Click(); }
+
+    void createCleaning();
+    bool createCleaningPage();
+    void walkerProcess(search::TSearchFolders& sender, const std::string& dir);
+    void walkerChanged(search::TSearchFolders& sender);
+
     bool createChildren();
     void createConsole();
     void buildMenus();
@@ -155,6 +207,10 @@ private:
     config::MaskTable masks_;
     search::TSearchFolders search_;
     app::MainShell shell_;
+    cleaning::RunRecord record_;
+    std::unique_ptr<cleaning::AutodelOperations> autodel_;
+    std::unique_ptr<cleaning::CleaningRun> run_;
+    std::unique_ptr<CleaningPage> cleaningPage_;
 
     HINSTANCE instance_ = nullptr;
     ApplicationWindow* application_ = nullptr;

@@ -2,6 +2,7 @@
 
 #include "app/resource.h"
 #include "core/app/directory_handover.h"
+#include "core/app/program_texts.h"
 #include "platform/win32/wide.h"
 
 namespace kefelo {

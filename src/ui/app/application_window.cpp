@@ -35,10 +35,6 @@ void ApplicationWindow::hideFromTaskbar() {
     SetWindowLongPtrW(hwnd(), GWL_EXSTYLE, GetWindowLongPtrW(hwnd(), GWL_EXSTYLE) | WS_EX_TOOLWINDOW);
 }
 
-void ApplicationWindow::show() {
-    if (hwnd()) ShowWindow(hwnd(), SW_SHOWNA);
-}
-
 void ApplicationWindow::restoreAndFront() {
     if (!hwnd()) return;
     if (IsIconic(hwnd())) ShowWindow(hwnd(), SW_RESTORE);

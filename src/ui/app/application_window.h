@@ -15,8 +15,10 @@ public:
     void setTitle(const std::string& title);
     // Hidden and a tool window: the program keeps no taskbar button.
     void hideFromTaskbar();
-    // Shown again, keeping the tool-window style; it has no size, so nothing appears.
-    void show();
+    // "Shown" again with its tool-window style. It has no size and nothing depends on it
+    // being mapped, so it stays hidden: under Wine a shown zero-size window becomes a
+    // one-pixel X window that has to be withdrawn again at exit.
+    void show() {}
     // Restores the program when minimised and brings its last active window to the front.
     void restoreAndFront();
 

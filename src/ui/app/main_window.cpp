@@ -114,6 +114,7 @@ bool MainWindow::createChildren() {
     if (!welcome_.create(instance_, hwnd(), dpi_)) return false;
     welcome_.onReadHelpDoubleClick = [this] { leaveWelcome(); };
     if (!createCleaningPage()) return false;
+    if (!createToolsPage()) return false;
     createConsole();
     applyFont();
     selectPage(app::page_clean);

@@ -27,6 +27,7 @@
 #include "ui/app/splash_window.h"
 #include "ui/app/welcome_panel.h"
 #include "ui/cleaning/cleaning_page.h"
+#include "ui/tools/tools_page.h"
 #include "ui/common/gdi.h"
 #include "ui/common/tray_icon.h"
 #include "ui/common/window.h"
@@ -99,6 +100,7 @@ public:
     cleaning::RunRecord& runRecord() { return record_; }
     cleaning::AutodelOperations& autodel() { return *autodel_; }
     CleaningPage* cleaningPage() { return cleaningPage_.get(); }
+    ToolsPage* toolsPage() { return toolsPage_.get(); }
     // The automatic modes start the run at once, the window hidden.
     void startAutomaticCleaning();
 
@@ -180,6 +182,7 @@ private:
 
     void createCleaning();
     bool createCleaningPage();
+    bool createToolsPage();  // main_window_pages.cpp
     void walkerProcess(search::TSearchFolders& sender, const std::string& dir);
     void walkerChanged(search::TSearchFolders& sender);
 
@@ -211,6 +214,7 @@ private:
     std::unique_ptr<cleaning::AutodelOperations> autodel_;
     std::unique_ptr<cleaning::CleaningRun> run_;
     std::unique_ptr<CleaningPage> cleaningPage_;
+    std::unique_ptr<ToolsPage> toolsPage_;
 
     HINSTANCE instance_ = nullptr;
     ApplicationWindow* application_ = nullptr;

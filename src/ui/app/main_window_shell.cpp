@@ -1,7 +1,5 @@
 // The main window's side of its lifecycle: what app::MainShell asks of the real windows,
 // the tray menus, and the hand-over of a directory from another copy.
-#include <commctrl.h>
-
 #include "core/app/directory_handover.h"
 #include "core/app/program_texts.h"
 #include "platform/win32/wide.h"

@@ -13,7 +13,7 @@ constexpr int kCancelId = 1;
 // The designed box and the strip of the automatic modes, at 96 dpi.
 constexpr int kBoxWidth = 380, kBoxHeight = 64;
 constexpr int kStripWidth = 415, kStripHeight = 45;
-constexpr int kButtonWidth = 72;
+constexpr int kButtonWidth = 64;
 
 using platform::win32::widen;
 }  // namespace

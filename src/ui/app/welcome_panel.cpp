@@ -1,5 +1,7 @@
 #include "ui/app/welcome_panel.h"
 
+#include <algorithm>
+
 #include "core/app/program_texts.h"
 #include "platform/win32/wide.h"
 #include "ui/common/dpi.h"
@@ -40,6 +42,7 @@ void WelcomePanel::createFonts() {
     lf.lfWeight = FW_BOLD;
     titleFont_.reset(CreateFontIndirectW(&lf));
     lf.lfHeight = -scaleForDpi(13, dpi_);
+    lf.lfWeight = FW_NORMAL;
     textFont_.reset(CreateFontIndirectW(&lf));
 }
 
@@ -53,7 +56,7 @@ RECT WelcomePanel::readHelpRect() const {
     RECT client{};
     GetClientRect(hwnd(), &client);
     const int margin = scaleForDpi(12, dpi_);
-    return {margin, scaleForDpi(64, dpi_), client.right - margin, scaleForDpi(92, dpi_)};
+    return {margin, scaleForDpi(64, dpi_), client.right - margin, scaleForDpi(108, dpi_)};
 }
 
 RECT WelcomePanel::helpArea() const {
@@ -78,7 +81,13 @@ void WelcomePanel::paint(HDC dc) {
     SelectObject(dc, textFont_.get());
     SetTextColor(dc, RGB(255, 255, 255));
     const std::wstring readHelp = platform::win32::widen(app::kWelcomeReadHelp);
-    DrawTextW(dc, readHelp.c_str(), -1, &label, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_END_ELLIPSIS);
+    // Two lines at the narrowest, centred in the field's height.
+    RECT text = label;
+    InflateRect(&text, -scaleForDpi(6, dpi_), 0);
+    RECT measured = text;
+    DrawTextW(dc, readHelp.c_str(), -1, &measured, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
+    OffsetRect(&text, 0, std::max(0L, ((label.bottom - label.top) - (measured.bottom - measured.top)) / 2));
+    DrawTextW(dc, readHelp.c_str(), -1, &text, DT_LEFT | DT_WORDBREAK | DT_END_ELLIPSIS);
     SelectObject(dc, oldFont);
 }
 

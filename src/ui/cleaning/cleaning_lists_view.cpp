@@ -1,13 +1,11 @@
 #include "ui/cleaning/cleaning_lists_view.h"
 
-#include <shellapi.h>
 #include <uxtheme.h>
 
 #include <memory>
 
 #include "core/cleaning/cleaning_page_model.h"
 #include "core/containers/grid_format.h"
-#include "platform/win32/wide.h"
 #include "ui/cleaning/cleaning_page_ids.h"
 #include "ui/common/dpi.h"
 #include "ui/controls/layout.h"
@@ -15,7 +13,6 @@
 namespace kefelo::ui {
 namespace {
 using containers::GridKind;
-using platform::win32::widen;
 
 constexpr int kButtonIds[] = {
     IDC_BUTTON_INITIAL,    IDC_BUTTON_TEMPDIRADD,    IDC_BUTTON_TEMPDIRREMOVE, IDC_BUTTON_NEWPROJECT,
@@ -78,7 +75,7 @@ void CleaningListsView::initialize() {
         e.currentRowChanged = [this, kind](int row) { onCurrentRow(kind, row); };
         return e;
     };
-    temps_.attach(GetDlgItem(hwnd(), IDC_LIST_TEMPS), {{"", 15}, {"Módosítva", 80}, {"Hely", 70}},
+    temps_.attach(GetDlgItem(hwnd(), IDC_LIST_TEMPS), {{"", 15}, {"Módosítva", 80, true}, {"Hely", 70}},
                   events(GridKind::Containers), dpi);
     projects_.attach(GetDlgItem(hwnd(), IDC_LIST_PROJECTS),
                      {{"", 15}, {"A keresés helye", 111}, {"Keresett átmeneti állománytípusok", 111}},
@@ -225,22 +222,12 @@ void CleaningListsView::openLocation(GridKind kind, int row) {
         platform_.ui.message(platform::MessageKind::Error, platform::Buttons::Ok, *open.error);
         return;
     }
-    if (open.explorerParameter.empty()) return;
-    const std::wstring parameter = widen(open.explorerParameter);
-    // As the program's other shell starts: the result is not looked at.
-    ShellExecuteW(GetAncestor(hwnd(), GA_ROOT), nullptr, L"explorer.exe", parameter.c_str(), nullptr, SW_SHOWNORMAL);
+    // As every shell start of the program: the result is not looked at.
+    if (!open.explorerParameter.empty()) shell_.executeFile("explorer.exe", open.explorerParameter, "", true);
 }
 
 void CleaningListsView::showProperties(GridKind kind, int row) {
-    const std::wstring target = widen(containers::propertiesTarget(folderOf(kind, row)));
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_INVOKEIDLIST;
-    info.hwnd = GetAncestor(hwnd(), GA_ROOT);
-    info.lpVerb = L"properties";
-    info.lpFile = target.c_str();
-    info.nShow = SW_SHOW;
-    if (!ShellExecuteExW(&info)) {
+    if (!shell_.propertiesDialog(containers::propertiesTarget(folderOf(kind, row)))) {
         platform_.ui.message(platform::MessageKind::Error, platform::Buttons::Ok, containers::kPropertiesFailed);
     }
 }

@@ -11,6 +11,7 @@
 #include "core/containers/grid_marks.h"
 #include "core/containers/grid_sort.h"
 #include "platform/platform.h"
+#include "platform/shell.h"
 #include "ui/common/dialog.h"
 #include "ui/controls/hover_tracker.h"
 #include "ui/controls/sel_button.h"
@@ -26,7 +27,8 @@ public:
         std::function<void()> listsEdited;
     };
 
-    CleaningListsView(platform::Platform& platform, config::ConfigModel& model) : platform_(platform), model_(model) {}
+    CleaningListsView(platform::Platform& platform, platform::Shell& shell, config::ConfigModel& model)
+        : platform_(platform), shell_(shell), model_(model) {}
 
     bool create(HINSTANCE instance, HWND parent, Callbacks callbacks);
 
@@ -65,6 +67,7 @@ private:
     void edited();
 
     platform::Platform& platform_;
+    platform::Shell& shell_;
     config::ConfigModel& model_;
     Callbacks callbacks_;
     SortGrid temps_, projects_;

@@ -5,14 +5,30 @@
 
 namespace kefelo::ui {
 
-CleaningPage::CleaningPage(platform::Platform& platform, config::ConfigModel& model) : lists_(platform, model) {}
+CleaningPage::CleaningPage(platform::Platform& platform, platform::Shell& shell, config::ConfigModel& model)
+    : lists_(platform, shell, model) {}
 
-bool CleaningPage::create(HINSTANCE instance, HWND page, Callbacks callbacks) {
+CleaningPage::CleaningPage(platform::Platform& platform, config::ConfigModel& model)
+    : lists_(platform, ownShell_, model) {}
+
+namespace {
+// Calls whatever the member holds at the time of the call.
+template <typename... Args>
+std::function<void(Args...)> later(std::function<void(Args...)>& member) {
+    return [&member](Args... args) {
+        if (member) member(args...);
+    };
+}
+}  // namespace
+
+bool CleaningPage::create(HINSTANCE instance, HWND page) {
     page_ = page;
-    CleaningListsView::Callbacks listCallbacks{callbacks.beginClean, callbacks.hint, callbacks.listsEdited};
-    CleaningReportView::Callbacks reportCallbacks{callbacks.reportHalt,  callbacks.reportRunEnd,
-                                                  callbacks.reportRunRepeat, callbacks.reportSave,
-                                                  callbacks.autodelBat,  callbacks.printJobTitle};
+    ownShell_.setOwner(GetAncestor(page, GA_ROOT));
+    Callbacks& c = callbacks_;
+    CleaningListsView::Callbacks listCallbacks{later(c.beginClean), later(c.hint), later(c.listsEdited)};
+    CleaningReportView::Callbacks reportCallbacks{
+        later(c.reportHalt), later(c.reportRunEnd), later(c.reportRunRepeat), later(c.reportSave), later(c.autodelBat),
+        [&c] { return c.printJobTitle ? c.printJobTitle() : std::string(); }};
     if (!lists_.create(instance, page, std::move(listCallbacks))) return false;
     if (!report_.create(instance, page, std::move(reportCallbacks))) return false;
     pageHook_.attach(page, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -28,9 +44,13 @@ void CleaningPage::setInnerPage(int page) {
     if (page != cleaning::cleaning_lists && page != cleaning::cleaning_report) return;
     innerPage_ = page;
     const bool report = page == cleaning::cleaning_report;
-    // The page coming up is shown first, so the area never flashes empty.
-    ShowWindow(report ? report_.hwnd() : lists_.hwnd(), SW_SHOWNA);
-    ShowWindow(report ? lists_.hwnd() : report_.hwnd(), SW_HIDE);
+    const HWND shown = report ? report_.hwnd() : lists_.hwnd();
+    const HWND hidden = report ? lists_.hwnd() : report_.hwnd();
+    // On top of its sibling first, so it paints all of its area (its group boxes have no
+    // background of their own), and only then the other goes.
+    SetWindowPos(shown, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    ShowWindow(hidden, SW_HIDE);
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 void CleaningPage::focusDefault() {

@@ -10,6 +10,7 @@
 #include "core/cleaning/cleaning_log.h"
 #include "core/config/config_model.h"
 #include "platform/platform.h"
+#include "platform/win32/win32_shell.h"
 #include "ui/cleaning/cleaning_lists_view.h"
 #include "ui/cleaning/cleaning_report_view.h"
 #include "ui/controls/subclass.h"
@@ -34,10 +35,18 @@ public:
         std::function<void()> listsEdited;
     };
 
+    CleaningPage(platform::Platform& platform, platform::Shell& shell, config::ConfigModel& model);
+    // Explorer and the property sheet are then started straight through the system's shell.
     CleaningPage(platform::Platform& platform, config::ConfigModel& model);
 
     // `page` is the main window's page; the cleaning page fills it and follows its size.
-    bool create(HINSTANCE instance, HWND page, Callbacks callbacks);
+    bool create(HINSTANCE instance, HWND page);
+    bool create(HINSTANCE instance, HWND page, Callbacks callbacks) {
+        callbacks_ = std::move(callbacks);
+        return create(instance, page);
+    }
+    // What the buttons and hints call; may be filled in or changed at any time.
+    Callbacks& callbacks() { return callbacks_; }
 
     // --- `pcKefelas` ---
     int innerPage() const { return innerPage_; }
@@ -74,8 +83,10 @@ public:
 private:
     void layout();
 
+    platform::win32::Win32Shell ownShell_;
     HWND page_ = nullptr;
     int innerPage_ = 0;
+    Callbacks callbacks_;
     CleaningListsView lists_;
     CleaningReportView report_;
     Subclass pageHook_;

@@ -84,14 +84,12 @@ void CleaningReportView::hideLog() {
 void CleaningReportView::showLog(const cleaning::CleaningLog& log) {
     logVisible_ = true;
     if (!log_) return;
-    // One repaint at the end instead of one per line.
-    SendMessageW(log_, WM_SETREDRAW, FALSE, 0);
-    SetWindowTextW(log_, L"");
+    std::vector<RichTextRun> runs;
+    runs.reserve(log.runs().size());
     for (const cleaning::LogRun& run : log.runs()) {
-        appendRichText(log_, widen(run.text), {run.style.bold, run.style.underline, logColour(run.colour)});
+        runs.push_back({widen(run.text), {run.style.bold, run.style.underline, logColour(run.colour)}});
     }
-    moveCaretToEnd(log_);
-    SendMessageW(log_, WM_SETREDRAW, TRUE, 0);
+    setRichText(log_, runs);
     show(log_, true);
     InvalidateRect(log_, nullptr, TRUE);
     SendMessageW(log_, EM_SCROLLCARET, 0, 0);
@@ -139,7 +137,7 @@ void CleaningReportView::onButton(int id) {
             call(callbacks_.autodel);
             break;
         case IDC_BUTTON_REPORTPRINT:
-            printLog(callbacks_.printJobTitle ? callbacks_.printJobTitle() : cleaning::printJobTitle("", ""));
+            printLog(callbacks_.printJobTitle ? callbacks_.printJobTitle() : std::string());
             break;
         default:
             break;

@@ -1,7 +1,5 @@
 #include "ui/common/tray_icon.h"
 
-#include <shellapi.h>
-
 #include "platform/win32/wide.h"
 
 namespace kefelo::ui {

@@ -6,6 +6,10 @@
 #include <functional>
 #include <string>
 
+#include <windows.h>
+// shellapi.h needs windows.h first.
+#include <shellapi.h>
+
 #include "ui/common/window.h"
 
 namespace kefelo::ui {

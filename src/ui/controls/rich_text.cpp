@@ -3,6 +3,8 @@
 #include <commdlg.h>
 #include <richedit.h>
 
+#include <algorithm>
+
 namespace kefelo::ui {
 namespace {
 const wchar_t* richEditClass() {
@@ -61,6 +63,100 @@ void appendRichText(HWND edit, const std::wstring& text, const RichTextStyle& st
     }
     SendMessageW(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+namespace {
+void appendEscaped(std::string& out, const std::wstring& text) {
+    for (wchar_t c : text) {
+        switch (c) {
+            case L'\r':
+                break;
+            case L'\n':
+                out += "\\par\r\n";
+                break;
+            case L'\t':
+                out += "\\tab ";
+                break;
+            case L'\\':
+            case L'{':
+            case L'}':
+                out += '\\';
+                out += static_cast<char>(c);
+                break;
+            default:
+                if (c >= 0x20 && c < 0x80) {
+                    out += static_cast<char>(c);
+                } else {
+                    // UTF-16 units as signed 16-bit numbers, each with a "?" for old readers.
+                    out += "\\u" + std::to_string(static_cast<int16_t>(c)) + "?";
+                }
+        }
+    }
+}
+
+struct StreamSource {
+    const std::string* data;
+    size_t position;
+};
+
+DWORD CALLBACK readStream(DWORD_PTR cookie, LPBYTE buffer, LONG wanted, LONG* given) {
+    auto* source = reinterpret_cast<StreamSource*>(cookie);
+    const size_t count = std::min(static_cast<size_t>(std::max(wanted, 0L)), source->data->size() - source->position);
+    std::copy_n(source->data->data() + source->position, count, buffer);
+    source->position += count;
+    *given = static_cast<LONG>(count);
+    return 0;
+}
+}  // namespace
+
+std::string richTextDocument(const std::vector<RichTextRun>& runs, const std::wstring& fontFace, int halfPoints) {
+    std::vector<COLORREF> colours;
+    for (const RichTextRun& run : runs) {
+        if (run.style.colour && std::find(colours.begin(), colours.end(), *run.style.colour) == colours.end()) {
+            colours.push_back(*run.style.colour);
+        }
+    }
+    std::string out = "{\\rtf1\\ansi\\deff0\\uc1{\\fonttbl{\\f0\\fnil ";
+    appendEscaped(out, fontFace);
+    // Colour 0 is "auto": the system's window-text colour.
+    out += ";}}\r\n{\\colortbl ;";
+    for (COLORREF c : colours) {
+        out += "\\red" + std::to_string(GetRValue(c)) + "\\green" + std::to_string(GetGValue(c)) + "\\blue" +
+               std::to_string(GetBValue(c)) + ";";
+    }
+    out += "}\r\n\\pard\\f0\\fs" + std::to_string(halfPoints);
+    for (const RichTextRun& run : runs) {
+        const auto colour = run.style.colour ? std::find(colours.begin(), colours.end(), *run.style.colour) - colours.begin() + 1 : 0;
+        out += "\\cf" + std::to_string(colour);
+        out += run.style.bold ? "\\b" : "\\b0";
+        out += run.style.underline ? "\\ul " : "\\ulnone ";
+        appendEscaped(out, run.text);
+    }
+    out += "}";
+    return out;
+}
+
+void setRichText(HWND edit, const std::vector<RichTextRun>& runs) {
+    std::wstring face = L"MS Shell Dlg 2";
+    int halfPoints = 16;
+    auto* font = reinterpret_cast<HFONT>(SendMessageW(edit, WM_GETFONT, 0, 0));
+    // Not every rich-edit version gives its font back; the parent's is the one it was given.
+    if (!font) font = reinterpret_cast<HFONT>(SendMessageW(GetParent(edit), WM_GETFONT, 0, 0));
+    if (font) {
+        LOGFONTW logical{};
+        if (GetObjectW(font, sizeof logical, &logical)) {
+            face = logical.lfFaceName;
+            HDC screen = GetDC(edit);
+            const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
+            if (screen) ReleaseDC(edit, screen);
+            if (logical.lfHeight != 0) halfPoints = std::max(2, MulDiv(std::abs(logical.lfHeight), 144, dpi));
+        }
+    }
+    const std::string document = richTextDocument(runs, face, halfPoints);
+    StreamSource source{&document, 0};
+    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, &readStream};
+    SendMessageW(edit, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    moveCaretToEnd(edit);
 }
 
 bool printRichText(HWND owner, HWND edit, const std::wstring& jobTitle) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace kefelo::ui {
 
@@ -19,6 +20,16 @@ struct RichTextStyle {
 
 // Adds text at the very end with the style, and leaves the caret there.
 void appendRichText(HWND edit, const std::wstring& text, const RichTextStyle& style);
+
+struct RichTextRun {
+    std::wstring text;  // "\r\n" breaks lines
+    RichTextStyle style;
+};
+// Replaces the whole text in one go (streamed in as rich text, so a log of a hundred
+// thousand lines takes moments, not minutes), in the control's own font.
+void setRichText(HWND edit, const std::vector<RichTextRun>& runs);
+// The rich text that setRichText streams in.
+std::string richTextDocument(const std::vector<RichTextRun>& runs, const std::wstring& fontFace, int halfPoints);
 void moveCaretToEnd(HWND edit);
 
 // The print dialog, then every page of the control's text under the job title. False

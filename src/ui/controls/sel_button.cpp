@@ -1,5 +1,7 @@
 #include "ui/controls/sel_button.h"
 
+#include <commctrl.h>
+
 #include <string>
 
 #include "platform/win32/wide.h"

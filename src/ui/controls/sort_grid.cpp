@@ -69,6 +69,7 @@ void SortGrid::setDpi(UINT dpi) {
     for (size_t i = 0; i < columns_.size(); ++i) {
         ListView_SetColumnWidth(hwnd_, static_cast<int>(i), scaleForDpi(columns_[i].width, dpi_));
     }
+    fitTextColumns();
     fitLastColumn();
 }
 
@@ -89,7 +90,28 @@ void SortGrid::setRowCount(int count) {
     const int current = currentRow();
     ListView_SetItemCountEx(hwnd_, rowCount_, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     if (current >= rowCount_) setCurrentRow(rowCount_ - 1);
+    fitTextColumns();
     redraw();
+}
+
+void SortGrid::fitTextColumns() {
+    if (!hwnd_ || !events_.cellText) return;
+    bool changed = false;
+    for (size_t i = 0; i < columns_.size(); ++i) {
+        if (!columns_[i].fitText) continue;
+        const int column = static_cast<int>(i);
+        int width = scaleForDpi(columns_[i].width, dpi_);
+        for (int row = 0; row < rowCount_; ++row) {
+            const std::wstring text = widen(events_.cellText(row, column));
+            // The list's own padding on both sides of a cell.
+            width = std::max(width, ListView_GetStringWidth(hwnd_, text.c_str()) + scaleForDpi(14, dpi_));
+        }
+        if (ListView_GetColumnWidth(hwnd_, column) != width) {
+            ListView_SetColumnWidth(hwnd_, column, width);
+            changed = true;
+        }
+    }
+    if (changed) fitLastColumn();
 }
 
 void SortGrid::redraw() {

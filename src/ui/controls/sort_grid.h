@@ -29,6 +29,8 @@ public:
     struct Column {
         std::string caption;
         int width = 0;  // pixels at 96 DPI; the last column also takes what is left over
+        // Widened to its widest text when the system's font needs more than the design.
+        bool fitText = false;
     };
     struct Events {
         std::function<std::string(int row, int column)> cellText;
@@ -61,6 +63,7 @@ private:
     LRESULT onCustomDraw(NMLVCUSTOMDRAW& draw);
     void drawMark(HDC dc, int row);
     void applyFonts();
+    void fitTextColumns();
     void fitLastColumn();
 
     HWND hwnd_ = nullptr;

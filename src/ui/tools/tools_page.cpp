@@ -36,11 +36,10 @@ INT_PTR ToolsGroupView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     return Dialog::handleMessage(message, wParam, lParam);
 }
 
-bool ToolsPage::create(HINSTANCE instance, HWND page, bool ntFamily, Callbacks callbacks) {
+bool ToolsPage::create(HINSTANCE instance, HWND page, bool ntFamily) {
     instance_ = instance;
     page_ = page;
     ntFamily_ = ntFamily;
-    callbacks_ = std::move(callbacks);
     if (!createModeless(instance, IDD_TOOLS_PAGE, page)) return false;
     pageHook_.attach(page, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_SIZE) fitToPage();
@@ -95,11 +94,12 @@ void ToolsPage::applySelectorLooks() {
         selector.setLook(selected ? SelButton::Look::Selected : SelButton::Look::Normal);
         selector.setEnabled(!selected);
     }
-    const int shown = selector_.selected();
-    ShowWindow(groups_[shown].hwnd(), SW_SHOWNA);
-    for (int group = 0; group < tools::kToolGroupCount; ++group) {
-        if (group != shown) ShowWindow(groups_[group].hwnd(), SW_HIDE);
+    const HWND shown = groups_[selector_.selected()].hwnd();
+    SetWindowPos(shown, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    for (const ToolsGroupView& group : groups_) {
+        if (group.hwnd() != shown) ShowWindow(group.hwnd(), SW_HIDE);
     }
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
 }
 
 HWND ToolsPage::groupPage(int group) const {
@@ -208,23 +208,29 @@ void ToolsPage::layout() {
     const int w = place.width(), h = place.height();
     const int margin = place.x(4), top = place.y(2), bottom = h - place.y(4);
 
+    // The description box takes the whole width, so its long caption has room.
+    const int infoHeight = std::max(place.y(64), (bottom - top) * 2 / 5);
+    const int infoTop = bottom - infoHeight;
+    place.place(IDC_GROUP_INFOABOUTTOOLS, margin, infoTop, w - 2 * margin, infoHeight);
+    place.place(IDC_MEMO_INFOABOUTTOOLS, margin + place.x(6), infoTop + place.y(12), w - 2 * margin - place.x(12),
+                infoHeight - place.y(18));
+
+    const int upperBottom = infoTop - place.y(3);
     const int selectorWidth = place.x(100);
-    place.place(IDC_BOX_OPERATIONSELECT, margin, top, selectorWidth, bottom - top);
-    const int buttonHeight = place.y(18), step = place.y(21);
+    place.place(IDC_BOX_OPERATIONSELECT, margin, top, selectorWidth, upperBottom - top);
+    // The six buttons share the box's height, within limits.
+    const int gap = place.y(2);
+    const int available = upperBottom - top - place.y(16);
+    const int buttonHeight = std::clamp((available - (tools::kToolGroupCount - 1) * gap) / tools::kToolGroupCount,
+                                        place.y(11), place.y(18));
     for (int group = 0; group < tools::kToolGroupCount; ++group) {
-        place.place(IDC_BUTTON_SYSTEMDIRS_FIRST + group, margin + place.x(6), top + place.y(12) + group * step,
-                    selectorWidth - place.x(12), buttonHeight);
+        place.place(IDC_BUTTON_SYSTEMDIRS_FIRST + group, margin + place.x(6),
+                    top + place.y(11) + group * (buttonHeight + gap), selectorWidth - place.x(12), buttonHeight);
     }
 
     const int left = margin + selectorWidth + margin;
-    const int width = w - left - margin;
-    const int infoHeight = std::max(place.y(60), (bottom - top) * 2 / 5);
-    const int infoTop = bottom - infoHeight;
-    place.place(IDC_GROUP_INFOABOUTTOOLS, left, infoTop, width, infoHeight);
-    place.place(IDC_MEMO_INFOABOUTTOOLS, left + place.x(6), infoTop + place.y(12), width - place.x(12),
-                infoHeight - place.y(18));
     for (const ToolsGroupView& group : groups_) {
-        place.place(group.hwnd(), left, top, width, infoTop - place.y(3) - top);
+        place.place(group.hwnd(), left, top, w - left - margin, upperBottom - top);
     }
 }
 

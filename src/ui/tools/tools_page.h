@@ -41,7 +41,9 @@ public:
 
     // `page` is the main window's page; the tools page fills it and follows its size.
     // `ntFamily` chooses the description of "A kezelés indítása".
-    bool create(HINSTANCE instance, HWND page, bool ntFamily, Callbacks callbacks);
+    bool create(HINSTANCE instance, HWND page, bool ntFamily);
+    // What the buttons call; may be filled in or changed at any time.
+    Callbacks& callbacks() { return callbacks_; }
 
     int selectedGroup() const { return selector_.selected(); }
     // As a click on the group's selector button.

@@ -1,0 +1,36 @@
+// The tools page over page 2 of the main page control, and what the page changes and
+// activations of the window mean for the cleaning and tools pages.
+#include "ui/app/main_window.h"
+
+namespace kefelo::ui {
+
+bool MainWindow::createToolsPage() {
+    toolsPage_ = std::make_unique<ToolsPage>();
+    if (!toolsPage_->create(instance_, pageWindow(app::page_tools), services_.platform.sys.platformId() >= 2)) {
+        return false;
+    }
+    ToolsPage::Callbacks& callbacks = toolsPage_->callbacks();
+    callbacks.viewAutodelFile = [this] {
+        if (autodel_) autodel_->view();
+    };
+    callbacks.saveAutodelFile = [this] {
+        if (autodel_) autodel_->saveElsewhere();
+    };
+    // pcChange: the undeletable-files group offers its buttons exactly while there is an
+    // "autodel.bat" to work on.
+    pageChangeHandlers.push_back([this](int) {
+        toolsPage_->setAutodelButtonsEnabled(
+            services_.platform.fs.fileExists(services_.programDirectory + "autodel.bat"));
+    });
+    // Both refresh the container and task lists (marks, dates, rows loaded anew): the
+    // grids follow.
+    pageChangeHandlers.push_back([this](int) {
+        if (cleaningPage_) cleaningPage_->listsChanged();
+    });
+    activationRefresh.push_back([this] {
+        if (cleaningPage_) cleaningPage_->listsChanged();
+    });
+    return true;
+}
+
+}  // namespace kefelo::ui

@@ -21,16 +21,22 @@ HICON Win32Startup::icon(bool small) const {
 }
 
 bool Win32Startup::initialise(timeutil::TDateTime startTime) {
+    startTime_ = startTime;
     if (!application_.create(instance_, app::kApplicationTitle, icon(false), icon(true))) return false;
     shell_.setOwner(application_.hwnd());
     instances_ = std::make_unique<platform::win32::InstanceHandler>(
-        application_.hwnd(), platform::win32::identityOfFile(platform::win32::widen(state_.executablePath)),
-        startTime);
+        application_.hwnd(), platform::win32::identityOfFile(platform::win32::widen(state_.executablePath)), startTime);
     return true;
 }
 
 int Win32Startup::runningCopies() {
     running_ = instances_->instances();
+    // Two copies started at the same moment would each hand over to the other and both
+    // end; a copy that started later is no one to hand over to.
+    const HWND self = application_.hwnd();
+    std::erase_if(running_, [&](const platform::win32::InstanceInfo& copy) {
+        return copy.applicationWindow != self && copy.startTime > startTime_;
+    });
     return static_cast<int>(running_.size());
 }
 
@@ -45,8 +51,8 @@ void Win32Startup::handOverToFirstCopy() {
 
 const config::ConfigModel& Win32Startup::buildMainWindow(bool working) {
     if (!main_) {
-        main_ = std::make_unique<ui::MainWindow>(ui::MainWindow::Services{
-            platform_, shell_, state_.commandLine, state_.programDirectory, state_.fileVersion});
+        main_ = std::make_unique<ui::MainWindow>(ui::MainWindow::Services{platform_, shell_, state_.commandLine,
+                                                                          state_.programDirectory, state_.fileVersion});
         main_->setKeepSplash(state_.keepSplash);
         if (!main_->create(instance_, icon(false), icon(true), application_)) throw std::runtime_error("main window");
         instances_->setMainWindow(main_->hwnd());

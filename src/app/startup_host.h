@@ -66,6 +66,7 @@ private:
     ui::ApplicationWindow application_;
     std::unique_ptr<platform::win32::InstanceHandler> instances_;
     std::vector<platform::win32::InstanceInfo> running_;
+    timeutil::TDateTime startTime_ = 0.0;
     std::unique_ptr<ui::MainWindow> main_;
     // The update wizard's own copy of the last update search (0.0: not known yet).
     timeutil::TDateTime updateWizardLastSearch_ = 0.0;

@@ -14,11 +14,16 @@ constexpr std::array<const char*, 4> kUpdateLeftovers = {"update.bat", "update.t
 
 std::string blinkStatusText(int tag) {
     switch (tag) {
-        case 0: return " A Takarítás folyamatban van... Kérem várjon!";
-        case 1: return " A keresés folyamatban... Kérem várjon!";
-        case 2: return " A kijelölt tároló(k) ürítése folyamatban... Kérem várjon!";
-        case 3: return " A szabványos tárolók keresése folyamatban... Kérem várjon!";
-        default: return "";
+        case 0:
+            return " A Takarítás folyamatban van... Kérem várjon!";
+        case 1:
+            return " A keresés folyamatban... Kérem várjon!";
+        case 2:
+            return " A kijelölt tároló(k) ürítése folyamatban... Kérem várjon!";
+        case 3:
+            return " A szabványos tárolók keresése folyamatban... Kérem várjon!";
+        default:
+            return "";
     }
 }
 
@@ -59,6 +64,9 @@ bool MainShell::FormCreate(int screenWidth, int screenHeight) {
         for (const char* name : kUpdateLeftovers) p.fs.deleteFile(dir + name);
     }
     config::applyZipDirectoryDefault(ctx_.config, p.fs, dir);
+    // A window just made has not been shown or activated yet.
+    firstShown = false;
+    activationMark = false;
     return updated;
 }
 
@@ -143,6 +151,9 @@ void MainShell::FormClose() {
 }
 
 void MainShell::Kilps1Click() {
+    // The pump below may deliver another quit (the tray menu, a balloon's time-out).
+    if (quitRunning_) return;
+    quitRunning_ = true;
     view_.hideSplash();
     quitting = true;
     // The welcome screen has nothing worth saving: the configuration was never loaded.

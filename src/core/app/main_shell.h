@@ -142,6 +142,7 @@ private:
     ShellContext ctx_;
     std::vector<SecondaryWindow*> secondaries_;
     SecondaryWindow* zip_ = nullptr;
+    bool quitRunning_ = false;
     bool blinking_ = false;
     int blinkTag_ = 0;
     bool blinkOn_ = false;

@@ -29,8 +29,7 @@ bool isUpdateRun(const config::ConfigModel& model, const CommandLine& commandLin
     return commandLine.HasSwitch("") && model.check_updatesearch && updateSearchElapsed(model, now, false);
 }
 
-StartupResult runStartup(StartupHost& host, platform::Platform& platform, platform::Shell& shell,
-                         StartupState& state) {
+StartupResult runStartup(StartupHost& host, platform::Platform& platform, platform::Shell& shell, StartupState& state) {
     const CommandLine& cl = state.commandLine;
     const std::string& dir = state.programDirectory;
 

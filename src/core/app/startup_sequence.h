@@ -108,7 +108,6 @@ bool isUpdateRun(const config::ConfigModel& model, const CommandLine& commandLin
 
 // Runs the whole start-up. The state's command line, program directory, executable path
 // and file version are set by the caller; the rest is filled in on the way.
-StartupResult runStartup(StartupHost& host, platform::Platform& platform, platform::Shell& shell,
-                         StartupState& state);
+StartupResult runStartup(StartupHost& host, platform::Platform& platform, platform::Shell& shell, StartupState& state);
 
 }  // namespace kefelo::app

@@ -18,9 +18,7 @@ InstanceHandler* g_handler = nullptr;
 
 // Window handles travel as 32 bits, as they do between 32- and 64-bit processes.
 uint32_t handleBits(HWND window) { return static_cast<uint32_t>(reinterpret_cast<uintptr_t>(window)); }
-HWND handleFromBits(uint32_t bits) {
-    return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(bits)));
-}
+HWND handleFromBits(uint32_t bits) { return reinterpret_cast<HWND>(static_cast<intptr_t>(static_cast<int32_t>(bits))); }
 
 struct View {
     explicit View(HANDLE mapping) : data(MapViewOfFile(mapping, FILE_MAP_READ | FILE_MAP_WRITE, 0, 0, 16)) {}
@@ -76,8 +74,8 @@ app::InstanceIdentity identityOfFile(const std::wstring& path) {
     // The file's own bytes, not an image mapping of it: a relocatable image is laid out
     // and relocated per file, so two byte-identical copies in different folders would
     // not look alike.
-    Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                            OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return {};
     const DWORD size = GetFileSize(file.get(), nullptr);
     if (size == INVALID_FILE_SIZE || size == 0) return {};
@@ -91,13 +89,12 @@ app::InstanceIdentity identityOfFile(const std::wstring& path) {
     return identity;
 }
 
-InstanceHandler::InstanceHandler(HWND applicationWindow, app::InstanceIdentity identity,
-                                 timeutil::TDateTime startTime)
+InstanceHandler::InstanceHandler(HWND applicationWindow, app::InstanceIdentity identity, timeutil::TDateTime startTime)
     : applicationWindow_(applicationWindow), identity_(identity), startTime_(startTime) {
     message_ = RegisterWindowMessageW(kMessageName);
     g_handler = this;
-    previous_ = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(applicationWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InstanceHandler::subclassProc)));
+    previous_ = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(
+        applicationWindow_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&InstanceHandler::subclassProc)));
 }
 
 InstanceHandler::~InstanceHandler() {
@@ -148,7 +145,8 @@ std::vector<InstanceInfo> InstanceHandler::instances() const {
 
     std::vector<InstanceInfo> found(windows.size());
     std::vector<bool> answered(windows.size(), false);
-    Handle block(CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, app::kExchangeBlockSize, nullptr));
+    Handle block(
+        CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, app::kExchangeBlockSize, nullptr));
     if (!block) return {};
     View view(block.get());
     if (!view.data) return {};
@@ -170,8 +168,8 @@ std::vector<InstanceInfo> InstanceHandler::instances() const {
         view.write(request);
         if (!ask(window, message_, reinterpret_cast<WPARAM>(duplicate), 0)) continue;
         const app::InstanceReply reply = app::readReply(view.read());
-        found[i] = InstanceInfo{handleFromBits(reply.applicationWindow), handleFromBits(reply.mainWindow),
-                                reply.startTime};
+        found[i] =
+            InstanceInfo{handleFromBits(reply.applicationWindow), handleFromBits(reply.mainWindow), reply.startTime};
         answered[i] = true;
     }
 

@@ -83,6 +83,7 @@ void MainWindow::reloadConfiguration() {
     shell_.console.clear();
     if (console_) SetWindowTextW(console_, L"");
     const bool updated = shell_.FormCreate(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    search_.DoRecursive = config_.check_resursivesearchmode;
     applyConfiguration();
     if (updated) selectPage(app::page_help);  // the version history
     SetTimer(hwnd(), kTimer1, kTimer1Ms, nullptr);
@@ -122,13 +123,13 @@ bool MainWindow::createChildren() {
 }
 
 void MainWindow::createConsole() {
-    const DWORD style = WS_CHILD | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL |
-                        ES_AUTOHSCROLL | WS_BORDER;
+    const DWORD style =
+        WS_CHILD | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_BORDER;
     console_ = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 0, 0, hwnd(),
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MTESZT)), instance_, nullptr);
-    componentNames_ = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 0, 0, hwnd(),
-                                      reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_COMPONENTNAMES)), instance_,
-                                      nullptr);
+    componentNames_ =
+        CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 0, 0, hwnd(),
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_COMPONENTNAMES)), instance_, nullptr);
     maskTable_ = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 0, 0, hwnd(),
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MKIT)), instance_, nullptr);
     // A click on a console line copies it to the status bar.
@@ -179,10 +180,20 @@ void MainWindow::applyConfiguration() {
     for (HWND memo : {console_, componentNames_, maskTable_}) ShowWindow(memo, diagnostic ? SW_SHOW : SW_HIDE);
     if (diagnostic) {
         static constexpr const char* kComponentNames[] = {
-            "page_clean",         "page_filesearch",     "page_tools",           "page_options",
-            "page_help",          "label_readhelp",      "menuitem_programrestore", "menuitem_actions",
-            "menu_trayclean",     "menu_trayformat",     "menu_trayquit",        "label_programloading",
-            "label_programautosearch", "button_autoruncancel",
+            "page_clean",
+            "page_filesearch",
+            "page_tools",
+            "page_options",
+            "page_help",
+            "label_readhelp",
+            "menuitem_programrestore",
+            "menuitem_actions",
+            "menu_trayclean",
+            "menu_trayformat",
+            "menu_trayquit",
+            "label_programloading",
+            "label_programautosearch",
+            "button_autoruncancel",
         };
         std::string names;
         for (const char* name : kComponentNames) names += std::string(names.empty() ? "" : "\r\n") + name;
@@ -230,6 +241,7 @@ void MainWindow::pcChange() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     cleaning::refreshContainerList(config_.list_temps, services_.platform);
     cleaning::refreshTaskList(config_.list_projects, services_.platform.fs);
+    listsChanged();
     const int page = activePage();
     for (const auto& handler : pageChangeHandlers) handler(page);
     showHint("");
@@ -303,6 +315,7 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
 void MainWindow::onActivated() {
     cleaning::refreshContainerList(config_.list_temps, services_.platform);
     cleaning::refreshTaskList(config_.list_projects, services_.platform.fs);
+    listsChanged();
     for (const auto& refresh : activationRefresh) refresh();
 }
 
@@ -326,7 +339,8 @@ void MainWindow::consoleLineClicked() {
     const auto line = static_cast<int>(SendMessageW(console_, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
     std::wstring text(1024, L'\0');
     *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(text.size() - 1);
-    const auto got = static_cast<size_t>(SendMessageW(console_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
+    const auto got =
+        static_cast<size_t>(SendMessageW(console_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
     text.resize(std::min(got, text.size()));
     setStatusText(narrow(text));
 }
@@ -354,7 +368,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SHOWWINDOW:
-            if (wParam) shell_.FormShow();
+            if (wParam && shell_.FormShow() && onFirstShow) onFirstShow();
             break;
         case WM_NCACTIVATE: {
             const LRESULT result = Window::handleMessage(message, wParam, lParam);
@@ -386,6 +400,9 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return WMCopyData(*reinterpret_cast<const COPYDATASTRUCT*>(lParam)) ? 1 : 0;
         case kStartSearchMessage:
             startHandedOverSearch();
+            return 0;
+        case kFreeSplashMessage:
+            retiredSplash_.reset();
             return 0;
         case WM_APP + 2:
             consoleLineClicked();

@@ -27,11 +27,11 @@
 #include "ui/app/splash_window.h"
 #include "ui/app/welcome_panel.h"
 #include "ui/cleaning/cleaning_page.h"
-#include "ui/tools/tools_page.h"
 #include "ui/common/gdi.h"
-#include "ui/common/tray_icon.h"
 #include "ui/common/window.h"
 #include "ui/controls/subclass.h"
+#include "ui/controls/tray_icon.h"
+#include "ui/tools/tools_page.h"
 
 namespace kefelo::ui {
 
@@ -105,20 +105,20 @@ public:
     void startAutomaticCleaning();
 
     // Seams the pages fill in; each may stay empty.
-    std::function<void()> onTrayClean;            // menu_trayclean
-    std::function<void()> onTrayFormat;           // menu_trayformat
-    std::function<void()> onEscape;               // Esc: halts a search or confirms a report
-    std::function<void()> onExportInfo;           // Ctrl+F3
-    std::function<void()> onDiscoverContainers;   // leaving the welcome screen
-    std::function<void(bool fromClipboard)> onAddContainer;  // pMenu "Új könyvtár felvétele"
-    std::function<void(const std::string& path)> onSearchRequest;  // a handed-over directory
-    std::vector<std::function<void()>> activationRefresh;         // WM_NCACTIVATE
+    std::function<void()> onTrayClean;                              // menu_trayclean
+    std::function<void()> onTrayFormat;                             // menu_trayformat
+    std::function<void()> onEscape;                                 // Esc: halts a search or confirms a report
+    std::function<void()> onExportInfo;                             // Ctrl+F3
+    std::function<void()> onDiscoverContainers;                     // leaving the welcome screen
+    std::function<void(bool fromClipboard)> onAddContainer;         // pMenu "Új könyvtár felvétele"
+    std::function<void(const std::string& path)> onSearchRequest;   // a handed-over directory
+    std::vector<std::function<void()>> activationRefresh;           // WM_NCACTIVATE
     std::vector<std::function<void(int page)>> pageChangeHandlers;  // pcChange
     // The walker's events for the activities other than the cleaning run.
     std::function<void(search::TSearchFolders&, const std::string& dir)> onWalkerProcess;
     std::function<void(search::TSearchFolders&)> onWalkerChanged;
-    std::function<void()> onTimer1;              // pVarj and the container grid after 5 s
-    std::function<void(int page)> onCleaningInnerPage;  // pcKefelas
+    std::function<void()> onTimer1;     // pVarj and the container grid after 5 s
+    std::function<void()> onFirstShow;  // check_dirregistration follows the registry
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -128,6 +128,7 @@ private:
     static constexpr UINT kVillogMs = 650;
     // Posted by the hand-over so that the sender is answered before the search starts.
     static constexpr UINT kStartSearchMessage = WM_APP + 10;
+    static constexpr UINT kFreeSplashMessage = WM_APP + 11;
 
     // --- app::ShellView ---
     bool mainVisible() override;
@@ -138,7 +139,7 @@ private:
     void popUpMain() override;
     void storeWindowState() override;
     bool pageControlVisible() override { return !welcomeShown_; }
-    void setCleaningInnerPage(int page) override;
+    void setCleaningInnerPage(int page) override { setCleaningPage(page); }
     void repaintAndPump() override;
     void terminate() override;
     void beep() override;
@@ -238,6 +239,7 @@ private:
     HMENU actionsMenu_ = nullptr;  // menuitem_actions
     HMENU popupMenu_ = nullptr;    // pMenu
     std::unique_ptr<SplashWindow> splash_;
+    std::unique_ptr<SplashWindow> retiredSplash_;
     std::vector<std::unique_ptr<SecondaryPlaceholder>> secondaries_;
     SecondaryPlaceholder* diskAnalysis_ = nullptr;
     SecondaryPlaceholder* zipWindow_ = nullptr;

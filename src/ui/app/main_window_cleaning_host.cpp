@@ -14,11 +14,11 @@ namespace kefelo::ui {
 void MainWindow::createCleaning() {
     platform::Platform& p = services_.platform;
     autodel_ = std::make_unique<cleaning::AutodelOperations>(
-        cleaning::AutodelEnv{p.fs, p.sys, p.ui, services_.shell, record_.batch, record_.log,
-                             services_.programDirectory, [this] { return config_.check_viewalerts; }});
-    run_ = std::make_unique<cleaning::CleaningRun>(cleaning::CleaningRunContext{
-        p, config_, search_, services_.commandLine, *this, record_, *autodel_, services_.programDirectory,
-        services_.fileVersion, p.sys.platformId() >= 2});
+        cleaning::AutodelEnv{p.fs, p.sys, p.ui, services_.shell, record_.batch, record_.log, services_.programDirectory,
+                             [this] { return config_.check_viewalerts; }});
+    run_ = std::make_unique<cleaning::CleaningRun>(
+        cleaning::CleaningRunContext{p, config_, search_, services_.commandLine, *this, record_, *autodel_,
+                                     services_.programDirectory, services_.fileVersion, p.sys.platformId() >= 2});
     search_.OnProcess = [this](search::TSearchFolders& sender, const std::string& dir, int64_t, int64_t) {
         walkerProcess(sender, dir);
     };

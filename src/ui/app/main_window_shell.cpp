@@ -49,10 +49,6 @@ void MainWindow::storeWindowState() {
     if (!welcomeShown_) config_.activePage = activePage();
 }
 
-void MainWindow::setCleaningInnerPage(int page) {
-    if (onCleaningInnerPage) onCleaningInnerPage(page);
-}
-
 void MainWindow::repaintAndPump() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
     services_.platform.ui.pumpMessages();
@@ -80,7 +76,10 @@ void MainWindow::setSplashText(const std::string& text) {
 void MainWindow::hideSplash() {
     if (!splash_) return;
     splash_->hide();
-    splash_.reset();
+    // Freed once the current message is done: the hide may come from the splash's own
+    // "Megszakít".
+    retiredSplash_ = std::move(splash_);
+    PostMessageW(hwnd(), kFreeSplashMessage, 0, 0);
 }
 
 // --- start-up ---
@@ -102,6 +101,10 @@ void MainWindow::showBalloon(const std::string& title, const std::string& text, 
 
 bool MainWindow::createSplash() {
     splash_ = std::make_unique<SplashWindow>();
+    // "Megszakít" on the strip halts the automatic run.
+    splash_->onCancel = [this] {
+        if (run_) run_->button_reporthaltClick();
+    };
     return splash_->create(instance_);
 }
 
@@ -116,9 +119,8 @@ bool MainWindow::createSecondaryWindows() {
     }
     diskAnalysis_ = secondaries_[0].get();
     zipWindow_ = secondaries_[4].get();
-    shell_.setSecondaryWindows({secondaries_[0].get(), secondaries_[1].get(), secondaries_[2].get(),
-                                secondaries_[3].get()},
-                               zipWindow_);
+    shell_.setSecondaryWindows(
+        {secondaries_[0].get(), secondaries_[1].get(), secondaries_[2].get(), secondaries_[3].get()}, zipWindow_);
     return true;
 }
 

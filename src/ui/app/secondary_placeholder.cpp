@@ -32,9 +32,9 @@ void SecondaryPlaceholder::showOver(HWND owner) {
     RECT o{}, self{};
     GetWindowRect(owner, &o);
     GetWindowRect(hwnd(), &self);
-    const config::ScreenPoint at = config::centreOver(
-        config::WindowBounds{o.left, o.top, o.right - o.left, o.bottom - o.top}, self.right - self.left,
-        self.bottom - self.top);
+    const config::ScreenPoint at =
+        config::centreOver(config::WindowBounds{o.left, o.top, o.right - o.left, o.bottom - o.top},
+                           self.right - self.left, self.bottom - self.top);
     SetWindowPos(hwnd(), nullptr, at.x, at.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     showInFront();
 }

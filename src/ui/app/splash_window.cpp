@@ -13,7 +13,7 @@ constexpr int kCancelId = 1;
 // The designed box and the strip of the automatic modes, at 96 dpi.
 constexpr int kBoxWidth = 380, kBoxHeight = 64;
 constexpr int kStripWidth = 415, kStripHeight = 45;
-constexpr int kButtonWidth = 64;
+constexpr int kButtonWidth = 70;
 
 using platform::win32::widen;
 }  // namespace
@@ -124,8 +124,8 @@ void SplashWindow::layout() {
     const int half = client.bottom / 2;
     statusPanel_ = {margin, margin, textRight, half};
     autoSearchPanel_ = {margin, half, textRight, client.bottom - margin};
-    MoveWindow(cancel_, textRight + margin, margin + scaled(4), buttonWidth - margin, client.bottom - 2 * margin - scaled(8),
-               TRUE);
+    MoveWindow(cancel_, textRight + margin, margin + scaled(4), buttonWidth - margin,
+               client.bottom - 2 * margin - scaled(8), TRUE);
 }
 
 void SplashWindow::paint(HDC dc) {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "ui/common/gdi.h"
-#include "ui/controls/sel_button.h"
 #include "ui/common/window.h"
+#include "ui/controls/sel_button.h"
 
 namespace kefelo::ui {
 

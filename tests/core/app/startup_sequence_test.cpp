@@ -337,8 +337,8 @@ TEST_F(Startup, DirectoryStartAnnouncesTheLongPathAndStaysHidden) {
     app::StartupState state;
     run({"D:\\LONGFO~1\\Inner"}, &state);
     EXPECT_TRUE(state.directoryStart);
-    EXPECT_LT(host.at("hide splash"),
-              host.at("balloon " + app::searchBalloonTitle("3.2.1.0") + " / A keresés helye: D:\\Long Folder Name\\Inner"));
+    EXPECT_LT(host.at("hide splash"), host.at("balloon " + app::searchBalloonTitle("3.2.1.0") +
+                                              " / A keresés helye: D:\\Long Folder Name\\Inner"));
     EXPECT_FALSE(host.has("show main"));
     EXPECT_FALSE(host.has("cleaning run"));
     EXPECT_LT(host.at("mark active"), host.at("handover to self"));

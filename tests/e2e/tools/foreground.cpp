@@ -25,8 +25,8 @@ int takeForeground(DWORD seconds) {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = L"KefeloE2EForeground";
     RegisterClassW(&wc);
-    HWND window = CreateWindowExW(0, wc.lpszClassName, L"kefelo-e2e-foreground", WS_OVERLAPPEDWINDOW | WS_VISIBLE,
-                                  700, 500, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
+    HWND window = CreateWindowExW(0, wc.lpszClassName, L"kefelo-e2e-foreground", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 700,
+                                  500, 200, 100, nullptr, nullptr, wc.hInstance, nullptr);
     if (!window) return 1;
     SetForegroundWindow(window);
     const DWORD end = GetTickCount() + seconds * 1000;

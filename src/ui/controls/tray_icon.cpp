@@ -1,4 +1,4 @@
-#include "ui/common/tray_icon.h"
+#include "ui/controls/tray_icon.h"
 
 #include "platform/win32/wide.h"
 
@@ -49,7 +49,13 @@ void TrayIcon::add() {
 }
 
 void TrayIcon::remove() {
-    if (!added_ || !hwnd()) return;
+    if (!hwnd()) return;
+    // A balloon goes with its icon: it neither times out nor is clicked any more.
+    if (balloonPending_) {
+        balloonPending_ = false;
+        KillTimer(hwnd(), kBalloonTimer);
+    }
+    if (!added_) return;
     NOTIFYICONDATAW data = baseData(0);
     Shell_NotifyIconW(NIM_DELETE, &data);
     added_ = false;

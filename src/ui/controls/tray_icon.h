@@ -3,10 +3,10 @@
 // It keeps its own hidden window for the shell's callbacks. A balloon always ends with
 // one of its events: where the shell never reports the time-out, the icon's own timer
 // does, so work that waits for it (an automatic run) always ends.
+#include <windows.h>
+
 #include <functional>
 #include <string>
-
-#include <windows.h>
 // shellapi.h needs windows.h first.
 #include <shellapi.h>
 

@@ -11,12 +11,8 @@
 set -u
 
 EXE="${1:?usage: second_copy.sh path/to/kefelo.exe}"
-: "${WINEPREFIX:?WINEPREFIX must name the Wine prefix to use}"
 : "${DISPLAY:?DISPLAY must be set (run under xvfb-run -a)}"
-export WINEPREFIX
-export WINEDEBUG="${WINEDEBUG:--all}"
-export LC_ALL="${LC_ALL:-hu_HU.UTF-8}"
-ARTIFACTS="${ARTIFACTS:-build/artifacts}"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 START_TIMEOUT="${START_TIMEOUT:-60}"
 SECOND_TIMEOUT="${SECOND_TIMEOUT:-30}"
 EXIT_TIMEOUT="${EXIT_TIMEOUT:-20}"
@@ -24,43 +20,19 @@ EXIT_TIMEOUT="${EXIT_TIMEOUT:-20}"
 TITLE="Kefeló v3.2.1.0 - A merevlemezterület karbantartója  <http://kefelo.hu>"
 FOREGROUND="$(dirname "$EXE")/foreground.exe"
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "PASS: $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
+ROOT_NAME="kefelo-e2e-second-copy"
+ROOT_DIR=$(drive_c "$ROOT_NAME")
 
-ROOT_NAME="kefelo-e2e-$$"
-ROOT_DIR="$WINEPREFIX/drive_c/$ROOT_NAME"
-
-finish() {
+# The processes this test started, then the common report.
+end_test() {
     for p in "${first_pid:-}" "${second_pid:-}" "${taker_pid:-}"; do
         if [ -n "$p" ] && kill -0 "$p" 2>/dev/null; then kill "$p" 2>/dev/null; fi
     done
-    # Only this prefix's Wine processes are ended; other prefixes are left alone.
-    wineserver -k 2>/dev/null
-    rm -rf "$ROOT_DIR"
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
-
-# Waits up to $1 seconds for a command to succeed, polling every 0.25 s.
-wait_for() {
-    local timeout=$1
-    shift
-    local deadline=$((SECONDS + timeout))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
+    finish
 }
 
 find_window() {
-    # --name takes a regular expression: match the whole title, every character literal.
-    local pattern
-    pattern="^$(printf '%s' "$TITLE" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
-    window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+    window=$(xdotool search --onlyvisible --name "$(title_pattern "$TITLE")" 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
 
@@ -71,8 +43,8 @@ second_ended() { ended "$second_pid"; }
 # Names, sizes and checksums of everything under a folder.
 snapshot() { (cd "$1" && find . -type f -print0 | sort -z | xargs -0 -r md5sum); }
 
-[ -f "$EXE" ] || { fail "no executable at $EXE"; finish; }
-mkdir -p "$ARTIFACTS"
+[ -f "$EXE" ] || { fail "no executable at $EXE"; end_test; }
+rm -rf "$ROOT_DIR"
 
 # Two program folders with the same executable; the first has settings, so it shows its
 # pages rather than the welcome screen. An all-zero record is a valid one.
@@ -89,7 +61,7 @@ if wait_for "$START_TIMEOUT" find_window; then
     pass "first copy shows its main window"
 else
     fail "no visible window titled \"$TITLE\" within ${START_TIMEOUT}s"
-    finish
+    end_test
 fi
 first_window=$window
 sleep 1
@@ -102,7 +74,7 @@ before_second=$(snapshot "$ROOT_DIR/second")
 # (Without a window manager the X focus tells nothing; Windows' own foreground does.)
 foreground() { wine "$FOREGROUND" 2>/dev/null | tr -d '\r'; }
 foreground_is() { [ "$(foreground)" = "$1" ]; }
-[ -f "$FOREGROUND" ] || { fail "no foreground tool at $FOREGROUND"; finish; }
+[ -f "$FOREGROUND" ] || { fail "no foreground tool at $FOREGROUND"; end_test; }
 wine "$FOREGROUND" take 60 >/dev/null 2>&1 &
 taker_pid=$!
 if wait_for 20 foreground_is "kefelo-e2e-foreground"; then
@@ -125,7 +97,7 @@ second_pid=""
 
 if first_ended; then
     fail "the first copy ended too"
-    finish
+    end_test
 fi
 pass "first copy keeps running"
 
@@ -173,4 +145,4 @@ else
     fail "first copy still running ${EXIT_TIMEOUT}s after Alt+F4"
 fi
 
-finish
+end_test

@@ -105,10 +105,18 @@ bool referenceMatch(const std::vector<Element>& elems, std::string_view rawName)
     return next[0];
 }
 
+// Names reach the matcher from the file system and masks from edit boxes, both as valid
+// UTF-8; malformed bytes are turned into U+FFFD first, as the program's conversions do.
+std::string wellFormed(std::string_view raw) {
+    std::string out;
+    for (size_t pos = 0; pos < raw.size();) kefelo::text::appendUtf8(out, kefelo::text::nextCodePoint(raw, pos));
+    return out;
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const std::string input(reinterpret_cast<const char*>(data), size);
+    const std::string input = wellFormed(std::string_view(reinterpret_cast<const char*>(data), size));
     const size_t cut = input.find('\n');
     const std::string maskText = input.substr(0, cut);
 

@@ -36,21 +36,32 @@ bool CleaningReportView::create(HINSTANCE instance, HWND parent, Callbacks callb
 
 void CleaningReportView::initialize() {
     EnableThemeDialogTexture(hwnd(), ETDT_ENABLETAB);
-    log_ = createRichEdit(hwnd(), IDC_MEMO_CLEANREPORT,
-                          WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
-                              ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL,
-                          WS_EX_CLIENTEDGE);
-    if (log_) {
-        SendMessageW(log_, WM_SETFONT, SendMessageW(hwnd(), WM_GETFONT, 0, 0), FALSE);
-        // No word wrap: a long path stays on its line and the horizontal bar reaches it.
-        SendMessageW(log_, EM_SETTARGETDEVICE, 0, 1);
-        // In the tab order right after the current-path box.
-        SetWindowPos(log_, GetDlgItem(hwnd(), IDC_MUTOLSOURIT), 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    }
+    createLog();
     for (int id : kButtonIds) buttons_[id].attach(GetDlgItem(hwnd(), id));
     showHalt(false);
     showButtons(true);
     setAutodelEnabled(false);
+}
+
+void CleaningReportView::createLog() {
+    RECT place{};
+    const bool replacing = log_ != nullptr;
+    if (replacing) {
+        GetWindowRect(log_, &place);
+        MapWindowPoints(nullptr, hwnd(), reinterpret_cast<POINT*>(&place), 2);
+        DestroyWindow(log_);
+    }
+    log_ = createRichEdit(hwnd(), IDC_MEMO_CLEANREPORT,
+                          WS_CHILD | WS_TABSTOP | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY |
+                              ES_AUTOVSCROLL | ES_AUTOHSCROLL | ES_NOHIDESEL | (logVisible_ ? WS_VISIBLE : 0),
+                          WS_EX_CLIENTEDGE);
+    if (!log_) return;
+    SendMessageW(log_, WM_SETFONT, SendMessageW(hwnd(), WM_GETFONT, 0, 0), FALSE);
+    // No word wrap: a long path stays on its line and the horizontal bar reaches it.
+    SendMessageW(log_, EM_SETTARGETDEVICE, 0, 1);
+    // In the tab order right after the current-path box.
+    SetWindowPos(log_, GetDlgItem(hwnd(), IDC_MUTOLSOURIT), place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOACTIVATE | (replacing ? 0 : SWP_NOMOVE | SWP_NOSIZE));
 }
 
 SelButton* CleaningReportView::button(int id) {
@@ -76,12 +87,17 @@ void CleaningReportView::showButtons(bool visible) {
 
 void CleaningReportView::hideLog() {
     logVisible_ = false;
-    if (!log_) return;
-    show(log_, false);
-    SetWindowTextW(log_, L"");
+    // A new control rather than emptying the old one: some rich-edit versions take
+    // minutes to delete a long text line by line.
+    if (log_ && GetWindowTextLengthW(log_) > 0) {
+        createLog();
+    } else {
+        show(log_, false);
+    }
 }
 
 void CleaningReportView::showLog(const cleaning::CleaningLog& log) {
+    if (log_ && GetWindowTextLengthW(log_) > 0) createLog();
     logVisible_ = true;
     if (!log_) return;
     std::vector<RichTextRun> runs;

@@ -45,6 +45,8 @@ protected:
 
 private:
     void initialize();
+    // (Re)creates the empty log control in the place of the old one.
+    void createLog();
     void layout();
     void onButton(int id);
 

@@ -50,21 +50,6 @@ void moveCaretToEnd(HWND edit) {
     SendMessageW(edit, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&end));
 }
 
-void appendRichText(HWND edit, const std::wstring& text, const RichTextStyle& style) {
-    moveCaretToEnd(edit);
-    CHARFORMAT2W format{};
-    format.cbSize = sizeof format;
-    format.dwMask = CFM_BOLD | CFM_UNDERLINE | CFM_COLOR;
-    format.dwEffects = (style.bold ? CFE_BOLD : 0) | (style.underline ? CFE_UNDERLINE : 0);
-    if (style.colour) {
-        format.crTextColor = *style.colour;
-    } else {
-        format.dwEffects |= CFE_AUTOCOLOR;
-    }
-    SendMessageW(edit, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
-    SendMessageW(edit, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-}
-
 namespace {
 void appendEscaped(std::string& out, const std::wstring& text) {
     for (wchar_t c : text) {

@@ -18,15 +18,14 @@ struct RichTextStyle {
     std::optional<COLORREF> colour;  // none: the window-text colour of the system
 };
 
-// Adds text at the very end with the style, and leaves the caret there.
-void appendRichText(HWND edit, const std::wstring& text, const RichTextStyle& style);
-
 struct RichTextRun {
     std::wstring text;  // "\r\n" breaks lines
     RichTextStyle style;
 };
-// Replaces the whole text in one go (streamed in as rich text, so a log of a hundred
-// thousand lines takes moments, not minutes), in the control's own font.
+// Fills an empty control in one go (streamed in as rich text, so a log of a hundred
+// thousand lines takes seconds), in the control's own font, caret at the end. Some
+// rich-edit versions are slow to delete a long text: give this a new control rather than
+// a full one.
 void setRichText(HWND edit, const std::vector<RichTextRun>& runs);
 // The rich text that setRichText streams in.
 std::string richTextDocument(const std::vector<RichTextRun>& runs, const std::wstring& fontFace, int halfPoints);

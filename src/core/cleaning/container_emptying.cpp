@@ -59,6 +59,13 @@ void ContainerEmptying::removeIfEmpty(const std::string& path, uint32_t attribut
     record_.writer.folderRemoved(path);
 }
 
+bool ContainerEmptying::clearBlockingAttributes(const std::string& path, uint32_t attributes) {
+    constexpr uint32_t kBlocking = attr::kReadOnly | attr::kHidden | attr::kSystem;
+    if ((attributes & kBlocking) == 0) return false;
+    env_.fs.setAttributes(path, 0);
+    return true;
+}
+
 void ContainerEmptying::emptyContainer(const std::string& folder, const std::string& mask, bool recurse) {
     const bool splashEveryEntry = env_.commandLine.isAutoRun();
     const bool splashFolders = env_.commandLine.isAutoStart();
@@ -77,8 +84,9 @@ void ContainerEmptying::emptyContainer(const std::string& folder, const std::str
             // Folders cannot be deleted as files; the second pass empties them.
             if (folderEntry) continue;
 
-            const std::optional<uint32_t> attributes = env_.fs.getAttributes(path);
-            env_.fs.setAttributes(path, 0);
+            // The listing already told the attributes; only the bits that can stand in the
+            // way are worth a call to clear (each call is a round trip to the file system).
+            const bool cleared = clearBlockingAttributes(path, entry.attributes);
             const bool deleted = env_.fs.deleteFile(path);
             const auto size = static_cast<int64_t>(entry.size);
             if (deleted) {
@@ -92,7 +100,7 @@ void ContainerEmptying::emptyContainer(const std::string& folder, const std::str
                     recordUndeletable(path, size);
                 }
             }
-            if (!deleted && attributes) env_.fs.setAttributes(path, *attributes);
+            if (!deleted && cleared) env_.fs.setAttributes(path, entry.attributes);
         }
     }
     if (!recurse) return;
@@ -156,12 +164,11 @@ void ContainerEmptying::emptySubFolder(std::string path) {
         std::string full = frame.path + "\\" + entry.name;
         if (!isFolder(entry)) {
             if (isProtected_(entry.name)) continue;
-            const std::optional<uint32_t> attributes = env_.fs.getAttributes(full);
-            env_.fs.setAttributes(full, 0);
+            const bool cleared = clearBlockingAttributes(full, entry.attributes);
             env_.fs.deleteFile(full);
             // Only what the look-up says counts: a delete may report failure for a file
-            // that is gone, or success for one that is still there.
-            const bool deleted = !env_.fs.find(full).has_value();
+            // that is gone, or success for one another program holds open, which stays.
+            const bool deleted = !env_.fs.getAttributes(full).has_value();
             const auto size = static_cast<int64_t>(entry.size);
             if (deleted || !logging()) {
                 if (logging()) {
@@ -172,7 +179,7 @@ void ContainerEmptying::emptySubFolder(std::string path) {
             } else {
                 recordUndeletable(full, size);
             }
-            if (!deleted && attributes) env_.fs.setAttributes(full, *attributes);
+            if (!deleted && cleared) env_.fs.setAttributes(full, entry.attributes);
             continue;
         }
         if (automatic) showOnSplash(full);

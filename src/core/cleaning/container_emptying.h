@@ -52,6 +52,8 @@ private:
     void recordUndeletable(const std::string& fullPath, int64_t size);
     void recordDeleted(const std::string& fullPath, int64_t size);
     void removeIfEmpty(const std::string& path, uint32_t attributes, bool onlyNewLine);
+    // Clears the attribute bits that can stop a delete; false when there were none.
+    bool clearBlockingAttributes(const std::string& path, uint32_t attributes);
 
     EmptyingEnvironment env_;
     RunRecord& record_;

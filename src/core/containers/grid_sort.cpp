@@ -14,9 +14,8 @@ namespace {
 // ties, so "Árvíz" comes before "Bor" and after "Arc".
 char32_t baseLetter(char32_t c) {
     static constexpr std::pair<std::u32string_view, char> kBases[] = {
-        {U"áâäăą", 'a'}, {U"ćčç", 'c'}, {U"ďđ", 'd'}, {U"éëěę", 'e'}, {U"íî", 'i'}, {U"ĺľł", 'l'},
-        {U"ńň", 'n'},    {U"óôöő", 'o'}, {U"ŕř", 'r'}, {U"śšş", 's'}, {U"ťţ", 't'},   {U"úüűů", 'u'},
-        {U"ý", 'y'},     {U"źžż", 'z'},
+        {U"áâäăą", 'a'}, {U"ćčç", 'c'}, {U"ďđ", 'd'},  {U"éëěę", 'e'}, {U"íî", 'i'},   {U"ĺľł", 'l'}, {U"ńň", 'n'},
+        {U"óôöő", 'o'},  {U"ŕř", 'r'},  {U"śšş", 's'}, {U"ťţ", 't'},   {U"úüűů", 'u'}, {U"ý", 'y'},   {U"źžż", 'z'},
     };
     if (c < 0x80) return c;
     for (const auto& [letters, base] : kBases) {

@@ -24,8 +24,11 @@ bool MainWindow::createToolsPage() {
     });
     // Both refresh the container and task lists (marks, dates, rows loaded anew): the
     // grids follow.
-    pageChangeHandlers.push_back([this](int) {
-        if (cleaningPage_) cleaningPage_->listsChanged();
+    pageChangeHandlers.push_back([this](int page) {
+        if (!cleaningPage_) return;
+        cleaningPage_->listsChanged();
+        // Outside diagnostic mode the page's main control takes the focus.
+        if (page == app::page_clean && !shell_.console.enabled()) cleaningPage_->focusDefault();
     });
     activationRefresh.push_back([this] {
         if (cleaningPage_) cleaningPage_->listsChanged();

@@ -15,7 +15,7 @@ namespace {
 using containers::GridKind;
 
 constexpr int kButtonIds[] = {
-    IDC_BUTTON_INITIAL,    IDC_BUTTON_TEMPDIRADD,    IDC_BUTTON_TEMPDIRREMOVE, IDC_BUTTON_NEWPROJECT,
+    IDC_BUTTON_INITIAL,       IDC_BUTTON_TEMPDIRADD,    IDC_BUTTON_TEMPDIRREMOVE, IDC_BUTTON_NEWPROJECT,
     IDC_BUTTON_PROJECTMODIFY, IDC_BUTTON_PROJECTREMOVE, IDC_BUTTON_BEGINCLEAN,
 };
 
@@ -184,8 +184,8 @@ void CleaningListsView::onMenu(GridKind kind, int row, POINT at) {
     AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
     AppendMenuW(menu.get(), MF_STRING | locationState, IDM_URITES_OPEN, L"A hely megnyitása");
     AppendMenuW(menu.get(), MF_STRING | locationState, IDM_URITES_PROPERTIES, L"Tulajdonságpanel");
-    const int command = static_cast<int>(TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY,
-                                                        at.x, at.y, 0, hwnd(), nullptr));
+    const int command = static_cast<int>(
+        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
     menu.reset();
     switch (command) {
         case IDM_URITES_SELECTALL:
@@ -295,7 +295,7 @@ void CleaningListsView::layout() {
     const int projectsLeft = margin + tempsWidth + margin;
     const int projectsWidth = w - margin - projectsLeft;
 
-    auto placeGroup = [&](int group, int list, const int (&buttons)[3], int left, int width) {
+    auto placeGroup = [&](int group, int list, const int(&buttons)[3], int left, int width) {
         place.place(group, left, top, width, groupHeight);
         const int innerLeft = left + place.x(6), innerWidth = width - place.x(12);
         const int buttonHeight = place.y(14);
@@ -310,10 +310,11 @@ void CleaningListsView::layout() {
             place.place(buttons[i], x, buttonTop, i == 2 ? innerLeft + innerWidth - x : buttonWidth, buttonHeight);
         }
     };
-    placeGroup(IDC_GROUP_TEMPS, IDC_LIST_TEMPS,
-               {IDC_BUTTON_INITIAL, IDC_BUTTON_TEMPDIRADD, IDC_BUTTON_TEMPDIRREMOVE}, margin, tempsWidth);
+    placeGroup(IDC_GROUP_TEMPS, IDC_LIST_TEMPS, {IDC_BUTTON_INITIAL, IDC_BUTTON_TEMPDIRADD, IDC_BUTTON_TEMPDIRREMOVE},
+               margin, tempsWidth);
     placeGroup(IDC_GROUP_PROJECTS, IDC_LIST_PROJECTS,
-               {IDC_BUTTON_NEWPROJECT, IDC_BUTTON_PROJECTMODIFY, IDC_BUTTON_PROJECTREMOVE}, projectsLeft, projectsWidth);
+               {IDC_BUTTON_NEWPROJECT, IDC_BUTTON_PROJECTMODIFY, IDC_BUTTON_PROJECTREMOVE}, projectsLeft,
+               projectsWidth);
 }
 
 INT_PTR CleaningListsView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

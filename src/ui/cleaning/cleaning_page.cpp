@@ -27,8 +27,9 @@ bool CleaningPage::create(HINSTANCE instance, HWND page) {
     Callbacks& c = callbacks_;
     CleaningListsView::Callbacks listCallbacks{later(c.beginClean), later(c.hint), later(c.listsEdited)};
     CleaningReportView::Callbacks reportCallbacks{
-        later(c.reportHalt), later(c.reportRunEnd), later(c.reportRunRepeat), later(c.reportSave), later(c.autodelBat),
-        [&c] { return c.printJobTitle ? c.printJobTitle() : std::string(); }};
+        later(c.reportHalt),      later(c.reportRunEnd),
+        later(c.reportRunRepeat), later(c.reportSave),
+        later(c.autodelBat),      [&c] { return c.printJobTitle ? c.printJobTitle() : std::string(); }};
     if (!lists_.create(instance, page, std::move(listCallbacks))) return false;
     if (!report_.create(instance, page, std::move(reportCallbacks))) return false;
     pageHook_.attach(page, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {

@@ -16,11 +16,11 @@ namespace kefelo::ui {
 class CleaningReportView : public Dialog {
 public:
     struct Callbacks {
-        std::function<void()> halt;      // "Megszakít"
-        std::function<void()> runEnd;    // "Rendben"
-        std::function<void()> repeat;    // "Ismétlés"
-        std::function<void()> save;      // "Naplózás"
-        std::function<void()> autodel;   // "autodel.bat"
+        std::function<void()> halt;                  // "Megszakít"
+        std::function<void()> runEnd;                // "Rendben"
+        std::function<void()> repeat;                // "Ismétlés"
+        std::function<void()> save;                  // "Naplózás"
+        std::function<void()> autodel;               // "autodel.bat"
         std::function<std::string()> printJobTitle;  // "Nyomtatás"
     };
 

@@ -41,7 +41,8 @@ void HoverTracker::subclass(HWND window, bool container) {
 
 HWND HoverTracker::trackedChildAt(HWND container, POINT screen) const {
     for (HWND control : controls_) {
-        if (GetParent(control) != container || !IsWindowVisible(control)) continue;
+        // Its own visibility bit: the window it lies on may be hidden at the moment.
+        if (GetParent(control) != container || !(GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE)) continue;
         RECT rect{};
         GetWindowRect(control, &rect);
         if (PtInRect(&rect, screen)) return control;

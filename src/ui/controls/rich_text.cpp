@@ -8,7 +8,7 @@
 namespace kefelo::ui {
 namespace {
 const wchar_t* richEditClass() {
-    static const wchar_t* const cls = [] () -> const wchar_t* {
+    static const wchar_t* const cls = []() -> const wchar_t* {
         if (LoadLibraryW(L"msftedit.dll")) return L"RICHEDIT50W";
         if (LoadLibraryW(L"riched20.dll")) return L"RichEdit20W";
         return nullptr;
@@ -38,9 +38,9 @@ struct PrintDialogResult {
 HWND createRichEdit(HWND parent, int id, DWORD style, DWORD exStyle) {
     const wchar_t* cls = richEditClass();
     if (!cls) return nullptr;
-    HWND edit = CreateWindowExW(exStyle, cls, L"", style, 0, 0, 0, 0, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    HWND edit =
+        CreateWindowExW(exStyle, cls, L"", style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
     if (edit) SendMessageW(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     return edit;
 }
@@ -111,7 +111,8 @@ std::string richTextDocument(const std::vector<RichTextRun>& runs, const std::ws
     }
     out += "}\r\n\\pard\\f0\\fs" + std::to_string(halfPoints);
     for (const RichTextRun& run : runs) {
-        const auto colour = run.style.colour ? std::find(colours.begin(), colours.end(), *run.style.colour) - colours.begin() + 1 : 0;
+        const auto colour =
+            run.style.colour ? std::find(colours.begin(), colours.end(), *run.style.colour) - colours.begin() + 1 : 0;
         out += "\\cf" + std::to_string(colour);
         out += run.style.bold ? "\\b" : "\\b0";
         out += run.style.underline ? "\\ul " : "\\ulnone ";
@@ -163,7 +164,8 @@ bool printRichText(HWND owner, HWND edit, const std::wstring& jobTitle) {
     range.rcPage = printableTwips(printer, 0);
     range.rc = printableTwips(printer, 720);  // half an inch of margin
     GETTEXTLENGTHEX lengthQuery{GTL_NUMCHARS | GTL_PRECISE, 1200};
-    const LONG length = static_cast<LONG>(SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0));
+    const LONG length =
+        static_cast<LONG>(SendMessageW(edit, EM_GETTEXTLENGTHEX, reinterpret_cast<WPARAM>(&lengthQuery), 0));
     range.chrg.cpMin = 0;
     range.chrg.cpMax = -1;
 

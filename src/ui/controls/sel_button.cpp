@@ -9,8 +9,7 @@
 namespace kefelo::ui {
 namespace {
 COLORREF blend(COLORREF a, COLORREF b) {
-    return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2,
-               (GetBValue(a) + GetBValue(b)) / 2);
+    return RGB((GetRValue(a) + GetRValue(b)) / 2, (GetGValue(a) + GetGValue(b)) / 2, (GetBValue(a) + GetBValue(b)) / 2);
 }
 
 void fill(HDC dc, const RECT& rect, COLORREF colour) {
@@ -123,8 +122,7 @@ void SelButton::draw(const DRAWITEMSTRUCT& item) const {
     SetTextColor(dc, text);
     // Long captions wrap rather than being cut off in a narrow button.
     RECT measure = textRect;
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measure,
-              DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measure, DT_CENTER | DT_WORDBREAK | DT_CALCRECT);
     const int height = measure.bottom - measure.top;
     if (height < textRect.bottom - textRect.top) {
         textRect.top += (textRect.bottom - textRect.top - height) / 2;

@@ -86,8 +86,9 @@ void SortGrid::applyFonts() {
 }
 
 void SortGrid::setRowCount(int count) {
-    rowCount_ = std::max(0, count);
+    // The current row is read while the old count still holds it.
     const int current = currentRow();
+    rowCount_ = std::max(0, count);
     ListView_SetItemCountEx(hwnd_, rowCount_, LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
     if (current >= rowCount_) setCurrentRow(rowCount_ - 1);
     fitTextColumns();
@@ -285,14 +286,16 @@ void SortGrid::drawMark(HDC dc, int row) {
     if (events_.cellStyle) style = events_.cellStyle(row, 0);
     const bool selected = ListView_GetItemState(hwnd_, row, LVIS_SELECTED) & LVIS_SELECTED;
     // Without the focus a selected row keeps its own colours (or a pale grey behind them).
-    const COLORREF colour = selected && GetFocus() == hwnd_ ? GetSysColor(COLOR_HIGHLIGHTTEXT) : resolved(style.text, COLOR_WINDOWTEXT);
+    const COLORREF colour =
+        selected && GetFocus() == hwnd_ ? GetSysColor(COLOR_HIGHLIGHTTEXT) : resolved(style.text, COLOR_WINDOWTEXT);
 
     const bool box = mark == std::wstring(1, kActiveMark) || mark == std::wstring(1, kInactiveMark);
     if (style.symbolFont && box && !symbolAvailable_) {
         // No symbol font on this system: a drawn check box says the same.
         const int side = std::min<int>(cell.right - cell.left, cell.bottom - cell.top) - scaleForDpi(3, dpi_);
         if (side <= 2) return;
-        RECT square{cell.left + (cell.right - cell.left - side) / 2, cell.top + (cell.bottom - cell.top - side) / 2, 0, 0};
+        RECT square{cell.left + (cell.right - cell.left - side) / 2, cell.top + (cell.bottom - cell.top - side) / 2, 0,
+                    0};
         square.right = square.left + side;
         square.bottom = square.top + side;
         UINT state = DFCS_BUTTONCHECK | DFCS_FLAT;

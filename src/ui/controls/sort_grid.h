@@ -6,6 +6,7 @@
 // The ListView comes from a template (LVS_REPORT | LVS_OWNERDATA); its parent forwards
 // WM_NOTIFY through onNotify.
 #include <windows.h>
+// The common controls header needs the definitions above.
 #include <commctrl.h>
 
 #include <functional>

@@ -23,8 +23,7 @@ void Subclass::detach() {
     handler_ = nullptr;
 }
 
-LRESULT CALLBACK Subclass::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
-                                     DWORD_PTR data) {
+LRESULT CALLBACK Subclass::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
     auto* self = reinterpret_cast<Subclass*>(data);
     if (message == WM_NCDESTROY) {
         self->detach();

@@ -221,8 +221,8 @@ void ToolsPage::layout() {
     // The six buttons share the box's height, within limits.
     const int gap = place.y(2);
     const int available = upperBottom - top - place.y(16);
-    const int buttonHeight = std::clamp((available - (tools::kToolGroupCount - 1) * gap) / tools::kToolGroupCount,
-                                        place.y(11), place.y(18));
+    const int buttonHeight =
+        std::clamp((available - (tools::kToolGroupCount - 1) * gap) / tools::kToolGroupCount, place.y(11), place.y(18));
     for (int group = 0; group < tools::kToolGroupCount; ++group) {
         place.place(IDC_BUTTON_SYSTEMDIRS_FIRST + group, margin + place.x(6),
                     top + place.y(11) + group * (buttonHeight + gap), selectorWidth - place.x(12), buttonHeight);

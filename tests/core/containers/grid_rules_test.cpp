@@ -97,7 +97,8 @@ TEST(GridMarks, MarkingMenuLeavesMissingFoldersAlone) {
     fs.addDirectory("C:\\Temp");
     fs.addDirectory("C:\\Windows\\Temp");
     config::ContainerGrid grid;
-    grid.rows = {{Mark::Inactive, "x", "C:\\Temp"}, {Mark::Active, "x", "C:\\Windows\\Temp"}, {Mark::None, "0", "Q:\\Gone"}};
+    grid.rows = {
+        {Mark::Inactive, "x", "C:\\Temp"}, {Mark::Active, "x", "C:\\Windows\\Temp"}, {Mark::None, "0", "Q:\\Gone"}};
 
     EXPECT_TRUE(containers::applyMarking(grid, MarkingCommand::Invert, fs));
     EXPECT_EQ(grid.rows[0].mark, Mark::Active);
@@ -128,7 +129,8 @@ TEST(GridMarks, OpenLocationUsesShortPathsAndDriveRoots) {
     fs.setShortName("C:\\Documents and Settings\\Temporary Internet Files", "TEMPOR~1");
     fs.addDirectory("D:\\Work");
 
-    auto open = containers::openLocation(ContainerRow{Mark::Active, "x", "C:\\Documents and Settings\\Temporary Internet Files"}, fs, true);
+    auto open = containers::openLocation(
+        ContainerRow{Mark::Active, "x", "C:\\Documents and Settings\\Temporary Internet Files"}, fs, true);
     EXPECT_EQ(open.explorerParameter, "C:\\DOCUME~1\\TEMPOR~1");
     EXPECT_FALSE(open.error);
     EXPECT_EQ(containers::openLocation(ContainerRow{Mark::Active, "x", "D:"}, fs, true).explorerParameter, "D:\\");
@@ -195,14 +197,14 @@ TEST(GridSort, SortsRowsStablyIgnoringCase) {
 
 TEST(GridSort, AccentsFoldWithTheirLetters) {
     config::TaskGrid grid;
-    grid.rows = {{Mark::Inactive, "C:\\Zöld", "*.tmp"}, {Mark::Inactive, "C:\\Bor", "*.tmp"},
+    grid.rows = {{Mark::Inactive, "C:\\Zöld", "*.tmp"},   {Mark::Inactive, "C:\\Bor", "*.tmp"},
                  {Mark::Inactive, "C:\\árvíz2", "*.old"}, {Mark::Inactive, "C:\\ÁRVÍZ", "*.bak"},
-                 {Mark::Inactive, "C:\\Arc", "*.bak"}, {Mark::Inactive, "C:\\Árb", "*.bak"}};
+                 {Mark::Inactive, "C:\\Arc", "*.bak"},    {Mark::Inactive, "C:\\Árb", "*.bak"}};
     containers::sortRows(grid, containers::SortOrder{1, true});
     std::vector<std::string> order;
     for (const auto& row : grid.rows) order.push_back(row.location);
-    EXPECT_EQ(order, (std::vector<std::string>{"C:\\Árb", "C:\\Arc", "C:\\ÁRVÍZ", "C:\\árvíz2", "C:\\Bor",
-                                               "C:\\Zöld"}));
+    EXPECT_EQ(order,
+              (std::vector<std::string>{"C:\\Árb", "C:\\Arc", "C:\\ÁRVÍZ", "C:\\árvíz2", "C:\\Bor", "C:\\Zöld"}));
     EXPECT_EQ(containers::cellText(grid.rows[5], 2), "*.tmp");
     EXPECT_EQ(containers::cellText(TaskRow{Mark::Active, "", ""}, 0), "\xC3\xBE");
 }

@@ -15,4 +15,10 @@ ensure_wineprefix() {
         LC_ALL=hu_HU.UTF-8 wineboot -i >/dev/null 2>&1 || true
         wineserver -w || true
     fi
+    # Wine's own Tahoma and Wingdings (the grids draw their marks in Wingdings) reach a
+    # prefix only when copied into it.
+    if [ ! -f "$WINEPREFIX/drive_c/windows/Fonts/wingding.ttf" ] && [ -d /usr/share/wine/fonts ]; then
+        mkdir -p "$WINEPREFIX/drive_c/windows/Fonts"
+        cp -n /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/" 2>/dev/null || true
+    fi
 }

@@ -150,6 +150,13 @@ void MainShell::FormClose() {
     if (!ctx_.config.check_gototrayonclose || ctx_.commandLine.isAutoRun()) Kilps1Click();
 }
 
+void MainShell::saveConfiguration() {
+    view_.storeWindowState();
+    ctx_.config.ownTypes = ctx_.masks.ownTypes();
+    config::SaveContext save{ctx_.platform, ctx_.programDirectory, ctx_.commandLine.first(), ctx_.stopWalk};
+    config::KilepesElottMent(ctx_.config, save);
+}
+
 void MainShell::Kilps1Click() {
     // The pump below may deliver another quit (the tray menu, a balloon's time-out).
     if (quitRunning_) return;
@@ -157,12 +164,7 @@ void MainShell::Kilps1Click() {
     view_.hideSplash();
     quitting = true;
     // The welcome screen has nothing worth saving: the configuration was never loaded.
-    if (view_.pageControlVisible()) {
-        view_.storeWindowState();
-        ctx_.config.ownTypes = ctx_.masks.ownTypes();
-        config::SaveContext save{ctx_.platform, ctx_.programDirectory, ctx_.commandLine.first(), ctx_.stopWalk};
-        config::KilepesElottMent(ctx_.config, save);
-    }
+    if (view_.pageControlVisible()) saveConfiguration();
     view_.repaintAndPump();
     view_.hideTrayIcon();
     view_.terminate();

@@ -116,6 +116,8 @@ public:
     void balloonTimedOut();
     void FormClose();
     void Kilps1Click();
+    // The window state, the own types, then settings and lists to disk (KilepesElottMent).
+    void saveConfiguration();
     void PopUp();
     // End of a search or a run while the main window is hidden (`SearchVege`).
     void SearchVege();

@@ -165,10 +165,11 @@ void ContainerEmptying::emptySubFolder(std::string path) {
         if (!isFolder(entry)) {
             if (isProtected_(entry.name)) continue;
             const bool cleared = clearBlockingAttributes(full, entry.attributes);
-            env_.fs.deleteFile(full);
-            // Only what the look-up says counts: a delete may report failure for a file
-            // that is gone, or success for one another program holds open, which stays.
-            const bool deleted = !env_.fs.getAttributes(full).has_value();
+            // A delete that reports failure may still have taken the file (it can vanish
+            // meanwhile), so only then is the path looked up again. A reported success
+            // counts as deleted: a file another program holds open for deletion goes as
+            // soon as that program lets it go.
+            const bool deleted = env_.fs.deleteFile(full) || !env_.fs.getAttributes(full).has_value();
             const auto size = static_cast<int64_t>(entry.size);
             if (deleted || !logging()) {
                 if (logging()) {

@@ -27,7 +27,7 @@ void MainWindow::createCleaning() {
 }
 
 bool MainWindow::createCleaningPage() {
-    cleaningPage_ = std::make_unique<CleaningPage>(services_.platform, config_);
+    cleaningPage_ = std::make_unique<CleaningPage>(services_.platform, services_.shell, config_);
     CleaningPage::Callbacks callbacks;
     callbacks.beginClean = [this] { run_->button_begincleanClick(); };
     callbacks.reportHalt = [this] { run_->button_reporthaltClick(); };
@@ -43,6 +43,14 @@ bool MainWindow::createCleaningPage() {
                                        timeutil::formatDate(p.clock.now(), p.sys.shortDateFormat()));
     };
     callbacks.hint = [this](const std::string& hint) { showHint(hint); };
+    // Esc confirms the report as "Rendben" does (halting a search joins it with the search page).
+    if (!onEscape) {
+        onEscape = [this] {
+            if (activePage() == app::page_clean && cleaningPage_->innerPage() == 1 && !run_->running()) {
+                run_->button_reportrunendClick();
+            }
+        };
+    }
     return cleaningPage_->create(instance_, pageWindow(app::page_clean), std::move(callbacks));
 }
 

@@ -16,6 +16,9 @@ bool MainWindow::createToolsPage() {
     callbacks.saveAutodelFile = [this] {
         if (autodel_) autodel_->saveElsewhere();
     };
+    callbacks.runAutodelFile = [this] {
+        if (autodel_) autodel_->registerForNextStart([this] { shell_.saveConfiguration(); }, shell_.console.enabled());
+    };
     // pcChange: the undeletable-files group offers its buttons exactly while there is an
     // "autodel.bat" to work on.
     pageChangeHandlers.push_back([this](int) {

@@ -8,9 +8,6 @@ namespace kefelo::ui {
 CleaningPage::CleaningPage(platform::Platform& platform, platform::Shell& shell, config::ConfigModel& model)
     : lists_(platform, shell, model) {}
 
-CleaningPage::CleaningPage(platform::Platform& platform, config::ConfigModel& model)
-    : lists_(platform, ownShell_, model) {}
-
 namespace {
 // Calls whatever the member holds at the time of the call.
 template <typename... Args>
@@ -23,7 +20,6 @@ std::function<void(Args...)> later(std::function<void(Args...)>& member) {
 
 bool CleaningPage::create(HINSTANCE instance, HWND page) {
     page_ = page;
-    ownShell_.setOwner(GetAncestor(page, GA_ROOT));
     Callbacks& c = callbacks_;
     CleaningListsView::Callbacks listCallbacks{later(c.beginClean), later(c.hint), later(c.listsEdited)};
     CleaningReportView::Callbacks reportCallbacks{

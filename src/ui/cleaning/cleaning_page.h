@@ -36,8 +36,6 @@ public:
     };
 
     CleaningPage(platform::Platform& platform, platform::Shell& shell, config::ConfigModel& model);
-    // Explorer and the property sheet are then started straight through the system's shell.
-    CleaningPage(platform::Platform& platform, config::ConfigModel& model);
 
     // `page` is the main window's page; the cleaning page fills it and follows its size.
     bool create(HINSTANCE instance, HWND page);
@@ -83,7 +81,6 @@ public:
 private:
     void layout();
 
-    platform::win32::Win32Shell ownShell_;
     HWND page_ = nullptr;
     int innerPage_ = 0;
     Callbacks callbacks_;

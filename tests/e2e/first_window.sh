@@ -9,55 +9,21 @@
 set -u
 
 EXE="${1:?usage: first_window.sh path/to/kefelo.exe}"
-: "${WINEPREFIX:?WINEPREFIX must name the Wine prefix to use}"
 : "${DISPLAY:?DISPLAY must be set (run under xvfb-run -a)}"
-export WINEPREFIX
-export WINEDEBUG="${WINEDEBUG:--all}"
-export LC_ALL="${LC_ALL:-hu_HU.UTF-8}"
-ARTIFACTS="${ARTIFACTS:-build/artifacts}"
+source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 START_TIMEOUT="${START_TIMEOUT:-60}"
 EXIT_TIMEOUT="${EXIT_TIMEOUT:-20}"
 
 TITLE="Kefeló v3.2.1.0 - A merevlemezterület karbantartója  <http://kefelo.hu>"
 
-passed=0
-failed=0
-pass() { passed=$((passed + 1)); echo "PASS: $*"; }
-fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
-
-finish() {
-    # Only this prefix's Wine processes are ended; other prefixes are left alone.
-    if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null; fi
-    wineserver -k 2>/dev/null
-    echo "$passed passed, $failed failed"
-    [ "$failed" -eq 0 ]
-    exit $?
-}
-
-# Waits up to $1 seconds for a command to succeed, polling every 0.25 s.
-wait_for() {
-    local timeout=$1
-    shift
-    local deadline=$((SECONDS + timeout))
-    while [ "$SECONDS" -lt "$deadline" ]; do
-        "$@" && return 0
-        sleep 0.25
-    done
-    return 1
-}
-
 find_window() {
-    # --name takes a regular expression: match the whole title, every character literal.
-    local pattern
-    pattern="^$(printf '%s' "$TITLE" | sed 's/[][\.*^$?+(){}|]/\\&/g')\$"
-    window=$(xdotool search --onlyvisible --name "$pattern" 2>/dev/null | head -n 1)
+    window=$(xdotool search --onlyvisible --name "$(title_pattern "$TITLE")" 2>/dev/null | head -n 1)
     [ -n "$window" ]
 }
 
 process_ended() { ! kill -0 "$pid" 2>/dev/null; }
 
 [ -f "$EXE" ] || { fail "no executable at $EXE"; finish; }
-mkdir -p "$ARTIFACTS"
 
 wine "$EXE" >"$ARTIFACTS/first_window.wine.log" 2>&1 &
 pid=$!

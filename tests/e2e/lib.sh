@@ -14,6 +14,7 @@ fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 
 # Ends this prefix's Wine processes (other prefixes are left alone) and reports.
 finish() {
+    if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null; fi
     wineserver -k 2>/dev/null
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]

@@ -4,6 +4,8 @@
 #include <array>
 #include <string_view>
 
+#include "core/app/group_selector.h"
+
 namespace kefelo::tools {
 
 inline constexpr std::string_view kOperationSelectCaption = "  Válasszon műveletet  ";
@@ -22,21 +24,6 @@ inline constexpr std::array<std::string_view, kToolGroupCount> kToolGroupCaption
     "Rendszertárolók", "Lemezkezelés", "Naplózás", "Kefeló", "Törölhetetlenek", "Hasznos programok",
 };
 
-// Which selector button is in the selected look (window colour, disabled) and so which
-// page shows; every other button has the normal look.
-class GroupSelector {
-public:
-    int selected() const { return selected_; }
-    bool isSelected(int group) const { return group == selected_; }
-    // A click on a button; out-of-range tags are ignored. True when the page changed.
-    bool select(int group) {
-        if (group < 0 || group >= kToolGroupCount || group == selected_) return false;
-        selected_ = group;
-        return true;
-    }
-
-private:
-    int selected_ = group_systemstores;
-};
+using GroupSelector = app::GroupSelector<kToolGroupCount>;
 
 }  // namespace kefelo::tools

@@ -85,6 +85,8 @@ void MainWindow::reloadConfiguration() {
     const bool updated = shell_.FormCreate(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     search_.DoRecursive = config_.check_resursivesearchmode;
     applyConfiguration();
+    if (options_) options_->applyStoredSettings();
+    if (optionsPage_) optionsPage_->refresh();
     if (updated) selectPage(app::page_help);  // the version history
     SetTimer(hwnd(), kTimer1, kTimer1Ms, nullptr);
     pcChange();
@@ -116,6 +118,7 @@ bool MainWindow::createChildren() {
     welcome_.onReadHelpDoubleClick = [this] { leaveWelcome(); };
     if (!createCleaningPage()) return false;
     if (!createToolsPage()) return false;
+    if (!createOptionsPage()) return false;
     createConsole();
     applyFont();
     selectPage(app::page_clean);

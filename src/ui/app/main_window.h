@@ -18,6 +18,7 @@
 #include "core/cleaning/run_record.h"
 #include "core/config/categories.h"
 #include "core/config/config_model.h"
+#include "core/integration/options_page_model.h"
 #include "core/search/search_folders.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
@@ -31,6 +32,7 @@
 #include "ui/common/window.h"
 #include "ui/controls/subclass.h"
 #include "ui/controls/tray_icon.h"
+#include "ui/options/options_page.h"
 #include "ui/tools/tools_page.h"
 
 namespace kefelo::ui {
@@ -101,6 +103,8 @@ public:
     cleaning::AutodelOperations& autodel() { return *autodel_; }
     CleaningPage* cleaningPage() { return cleaningPage_.get(); }
     ToolsPage* toolsPage() { return toolsPage_.get(); }
+    OptionsPage* optionsPage() { return optionsPage_.get(); }
+    integration::OptionsPageModel* options() { return options_.get(); }
     // The automatic modes start the run at once, the window hidden.
     void startAutomaticCleaning();
 
@@ -119,6 +123,7 @@ public:
     std::function<void(search::TSearchFolders&)> onWalkerChanged;
     std::function<void()> onTimer1;     // pVarj and the container grid after 5 s
     std::function<void()> onFirstShow;  // check_dirregistration follows the registry
+    std::function<void(bool enabled)> onContainerAddEnabled;  // button_tempdiradd, by check_noadd
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -183,7 +188,8 @@ private:
 
     void createCleaning();
     bool createCleaningPage();
-    bool createToolsPage();  // main_window_pages.cpp
+    bool createToolsPage();    // main_window_pages.cpp
+    bool createOptionsPage();  // main_window_pages.cpp
     void walkerProcess(search::TSearchFolders& sender, const std::string& dir);
     void walkerChanged(search::TSearchFolders& sender);
 
@@ -216,6 +222,8 @@ private:
     std::unique_ptr<cleaning::CleaningRun> run_;
     std::unique_ptr<CleaningPage> cleaningPage_;
     std::unique_ptr<ToolsPage> toolsPage_;
+    std::unique_ptr<integration::OptionsPageModel> options_;
+    std::unique_ptr<OptionsPage> optionsPage_;
 
     HINSTANCE instance_ = nullptr;
     ApplicationWindow* application_ = nullptr;

@@ -1,5 +1,5 @@
-// The tools page over page 2 of the main page control, and what the page changes and
-// activations of the window mean for the cleaning and tools pages.
+// The tools and options pages over pages 2 and 3 of the main page control, and what the
+// page changes and activations of the window mean for the cleaning and tools pages.
 #include "ui/app/main_window.h"
 
 namespace kefelo::ui {
@@ -37,6 +37,29 @@ bool MainWindow::createToolsPage() {
         if (cleaningPage_) cleaningPage_->listsChanged();
     });
     return true;
+}
+
+bool MainWindow::createOptionsPage() {
+    platform::Platform& p = services_.platform;
+    integration::OptionsPageModel::Context context{config_,
+                                                   p.registry,
+                                                   p.ui,
+                                                   p.sys.executablePath(),
+                                                   [this](bool on) { search_.DoRecursive = on; },
+                                                   [this](bool on) {
+                                                       if (onContainerAddEnabled) onContainerAddEnabled(on);
+                                                   },
+                                                   nullptr};
+    // A refused registry write is reported like any other error, except where a box would
+    // stop an automatic run.
+    context.reportError = [this](const std::string& text) {
+        if (!services_.commandLine.isAutomatic()) {
+            services_.platform.ui.message(platform::MessageKind::Error, platform::Buttons::Ok, text);
+        }
+    };
+    options_ = std::make_unique<integration::OptionsPageModel>(std::move(context));
+    optionsPage_ = std::make_unique<OptionsPage>();
+    return optionsPage_->create(instance_, pageWindow(app::page_options), *options_);
 }
 
 }  // namespace kefelo::ui

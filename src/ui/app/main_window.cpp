@@ -69,6 +69,7 @@ bool MainWindow::create(HINSTANCE instance, HICON icon, HICON smallIcon, Applica
 
     buildMenus();
     createCleaning();
+    createDiscovery();
     shell_.console.onLine = [this](const std::string& line) {
         if (!console_) return;
         const std::wstring text = widen((GetWindowTextLengthW(console_) > 0 ? "\r\n" : "") + line);

@@ -24,12 +24,16 @@
 #include "platform/shell.h"
 #include "ui/app/application_window.h"
 #include "ui/app/main_page_view.h"
+#include "ui/app/main_window_discovery.h"
 #include "ui/app/secondary_placeholder.h"
 #include "ui/app/splash_window.h"
 #include "ui/app/welcome_panel.h"
 #include "ui/cleaning/cleaning_page.h"
 #include "ui/common/gdi.h"
 #include "ui/common/window.h"
+#include "ui/containers/container_list_menus.h"
+#include "ui/containers/task_editor_view.h"
+#include "ui/config/own_types_window.h"
 #include "ui/controls/subclass.h"
 #include "ui/controls/tray_icon.h"
 #include "ui/options/options_page.h"
@@ -38,6 +42,8 @@
 namespace kefelo::ui {
 
 class MainWindow : public Window, private app::ShellView, private cleaning::CleaningHost {
+    friend class DiscoveryHost;
+
 public:
     struct Services {
         platform::Platform& platform;
@@ -187,7 +193,10 @@ private:
     void quit() override { shell_.Kilps1Click(); }
 
     void createCleaning();
+    void createDiscovery();  // main_window_discovery.cpp
     bool createCleaningPage();
+    void connectContainerMenus();  // main_window_containers.cpp
+    void connectTaskEditors();     // main_window_tasks.cpp
     bool createToolsPage();    // main_window_pages.cpp
     bool createOptionsPage();  // main_window_pages.cpp
     void walkerProcess(search::TSearchFolders& sender, const std::string& dir);
@@ -221,9 +230,16 @@ private:
     std::unique_ptr<cleaning::AutodelOperations> autodel_;
     std::unique_ptr<cleaning::CleaningRun> run_;
     std::unique_ptr<CleaningPage> cleaningPage_;
+    std::unique_ptr<ContainerListMenus> containerMenus_;
+    std::unique_ptr<config::TypeLists> typeLists_;
+    std::unique_ptr<containers::TaskEditors> taskEditors_;
+    std::unique_ptr<TaskEditorView> taskEditorView_;
+    std::unique_ptr<OwnTypesWindow> ownTypes_;  // `Tfrmmytype`
     std::unique_ptr<ToolsPage> toolsPage_;
     std::unique_ptr<integration::OptionsPageModel> options_;
     std::unique_ptr<OptionsPage> optionsPage_;
+    std::unique_ptr<DiscoveryHost> discoveryHost_;
+    std::unique_ptr<containers::ContainerDiscovery> discovery_;
 
     HINSTANCE instance_ = nullptr;
     ApplicationWindow* application_ = nullptr;

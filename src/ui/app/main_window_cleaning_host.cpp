@@ -51,7 +51,10 @@ bool MainWindow::createCleaningPage() {
             }
         };
     }
-    return cleaningPage_->create(instance_, pageWindow(app::page_clean), std::move(callbacks));
+    if (!cleaningPage_->create(instance_, pageWindow(app::page_clean), std::move(callbacks))) return false;
+    connectContainerMenus();
+    connectTaskEditors();
+    return true;
 }
 
 void MainWindow::startAutomaticCleaning() { run_->button_begincleanClick(); }

@@ -110,17 +110,20 @@ bool MainWindow::createSplash() {
 
 bool MainWindow::createSecondaryWindows() {
     secondaries_.clear();
-    const char* const titles[] = {"Lemezelemző", "Saját típusaim", "Kefeló frissítése",
-                                  "Frissítések eltávolító könyvtárai", "Tömörítés"};
+    const char* const titles[] = {"Lemezelemző", "Kefeló frissítése", "Frissítések eltávolító könyvtárai",
+                                  "Tömörítés"};
     for (const char* title : titles) {
         auto window = std::make_unique<SecondaryPlaceholder>();
         if (!window->create(instance_, hwnd(), title)) return false;
         secondaries_.push_back(std::move(window));
     }
+    ownTypes_ = std::make_unique<OwnTypesWindow>(masks_, services_.platform.ui,
+                                                 [this] { return config_.check_viewalerts; });
+    if (!ownTypes_->create(instance_, hwnd())) return false;
     diskAnalysis_ = secondaries_[0].get();
-    zipWindow_ = secondaries_[4].get();
+    zipWindow_ = secondaries_[3].get();
     shell_.setSecondaryWindows(
-        {secondaries_[0].get(), secondaries_[1].get(), secondaries_[2].get(), secondaries_[3].get()}, zipWindow_);
+        {secondaries_[0].get(), ownTypes_.get(), secondaries_[1].get(), secondaries_[2].get()}, zipWindow_);
     return true;
 }
 

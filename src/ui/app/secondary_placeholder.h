@@ -1,6 +1,6 @@
 #pragma once
 // Stand-in for a secondary window whose own content is not built yet (disk analysis,
-// own-types editor, update wizard, uninstall list, ZIP window). It is created hidden,
+// update wizard, uninstall list, ZIP window). It is created hidden,
 // lives as long as the program, and takes part in the tray toggle like the real one will.
 #include <string>
 

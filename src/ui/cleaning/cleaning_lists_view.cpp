@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/cleaning/cleaning_page_model.h"
+#include "core/containers/container_remove.h"
 #include "core/containers/grid_format.h"
 #include "ui/cleaning/cleaning_page_ids.h"
 #include "ui/common/dpi.h"
@@ -255,6 +256,10 @@ void CleaningListsView::onSort(GridKind kind, int column) {
 void CleaningListsView::onCurrentRow(GridKind kind, int row) {
     std::string& hint = kind == GridKind::Containers ? tempsHint_ : projectsHint_;
     hint = folderOf(kind, row);
+    // An empty list tells how to fill it instead.
+    const bool empty = kind == GridKind::Containers ? !containers::hasRows(model_.list_temps)
+                                                    : !containers::hasRows(model_.list_projects);
+    if (hint.empty() && empty) hint = containers::emptyListHint(kind);
     showHint(hint);
 }
 

@@ -1,0 +1,236 @@
+#include "ui/config/own_types_window.h"
+
+#include <string>
+
+#include "core/config/window_placement.h"
+#include "platform/win32/wide.h"
+#include "ui/common/dpi.h"
+
+namespace kefelo::ui {
+namespace {
+using platform::win32::widen;
+
+constexpr wchar_t kClassName[] = L"KefeloOwnTypes";
+// The system's move command: dragging the window by its background.
+constexpr WPARAM kMoveCommand = 0xF012;
+
+enum : int { kIdList = 1, kIdAdd, kIdChange, kIdRemove, kIdStore, kIdCancel, kIdSorted, kIdMemo, kIdHint };
+
+HWND child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font, DWORD exStyle = 0) {
+    HWND hwnd = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    if (hwnd && font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    return hwnd;
+}
+}  // namespace
+
+bool OwnTypesWindow::create(HINSTANCE instance, HWND owner) {
+    owner_ = owner;
+    WindowClassArgs wc;
+    wc.className = kClassName;
+    wc.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    if (!registerClass(instance, wc)) return false;
+    const UINT dpi = dpiOf(nullptr);
+    CreateArgs args;
+    args.className = kClassName;
+    args.title = L"Saját állomány-típusok kezelése";
+    args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+    args.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
+    args.x = args.y = 0;
+    args.width = scaleForDpi(editor_.bounds.width, dpi);
+    args.height = scaleForDpi(editor_.bounds.height, dpi);
+    args.parent = owner;
+    if (!Window::create(instance, args)) return false;
+    editor_.bounds.width = args.width;
+    editor_.bounds.height = args.height;
+
+    font_ = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+    list_ = child(hwnd(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, font_,
+                  WS_EX_CLIENTEDGE);
+    add_ = child(hwnd(), L"BUTTON", L"Hozzáad", WS_TABSTOP | BS_PUSHBUTTON, kIdAdd, font_);
+    change_ = child(hwnd(), L"BUTTON", L"Módosít", WS_TABSTOP | BS_PUSHBUTTON, kIdChange, font_);
+    remove_ = child(hwnd(), L"BUTTON", L"Törlés", WS_TABSTOP | BS_PUSHBUTTON, kIdRemove, font_);
+    store_ = child(hwnd(), L"BUTTON", L"Elment", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
+    cancel_ = child(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
+    sorted_ = child(hwnd(), L"BUTTON", L"Rendezett", WS_TABSTOP | BS_AUTOCHECKBOX, kIdSorted, font_);
+    std::string help;
+    for (auto line : config::kOwnTypesHelpLines) {
+        if (!help.empty()) help += "\r\n";
+        help += line;
+    }
+    memo_ = child(hwnd(), L"EDIT", widen(help).c_str(), ES_MULTILINE | ES_READONLY, kIdMemo, font_);
+    hint_ = child(hwnd(), L"STATIC", L"", SS_LEFT, kIdHint, font_);
+
+    listHook_.attach(list_, [this](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
+        if (m == WM_GETDLGCODE && l && reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&
+            reinterpret_cast<const MSG*>(l)->wParam == VK_RETURN)
+            return DLGC_WANTALLKEYS;
+        if (m == WM_KEYDOWN) {
+            void (OwnTypesWindow::*operation)() = nullptr;
+            if (w == VK_INSERT) operation = &OwnTypesWindow::add;
+            if (w == VK_RETURN) operation = &OwnTypesWindow::change;
+            if (w == VK_DELETE) operation = &OwnTypesWindow::remove;
+            if (operation) {
+                run(operation);
+                return 0;
+            }
+        }
+        if (m == WM_CHAR && w == VK_RETURN) return 0;
+        return std::nullopt;
+    });
+    layout();
+    return true;
+}
+
+void OwnTypesWindow::layout() {
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    const UINT dpi = dpiOf(hwnd());
+    auto px = [dpi](int v) { return scaleForDpi(v, dpi); };
+    const int gap = px(8), buttonW = px(80), buttonH = px(25);
+    const int w = client.right, h = client.bottom;
+    const int hintH = px(30), memoH = px(60), checkH = px(20);
+    const int listW = w - 3 * gap - buttonW;
+    const int listH = h - gap - hintH - memoH - checkH - 3 * gap;
+    MoveWindow(list_, gap, gap, listW, listH, TRUE);
+    MoveWindow(sorted_, gap, gap + listH + px(4), listW, checkH, TRUE);
+    const int bx = w - gap - buttonW;
+    MoveWindow(add_, bx, gap, buttonW, buttonH, TRUE);
+    MoveWindow(change_, bx, gap + (buttonH + px(6)), buttonW, buttonH, TRUE);
+    MoveWindow(remove_, bx, gap + 2 * (buttonH + px(6)), buttonW, buttonH, TRUE);
+    MoveWindow(store_, bx, gap + listH - 2 * buttonH - px(6), buttonW, buttonH, TRUE);
+    MoveWindow(cancel_, bx, gap + listH - buttonH, buttonW, buttonH, TRUE);
+    const int memoY = gap + listH + checkH + gap;
+    MoveWindow(memo_, gap, memoY, w - 2 * gap, memoH, TRUE);
+    MoveWindow(hint_, gap, memoY + memoH + gap / 2, w - 2 * gap, hintH, TRUE);
+}
+
+void OwnTypesWindow::fillList() {
+    SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    for (const auto& item : editor_.list_mytypes.items)
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item).c_str()));
+    SendMessageW(list_, LB_SETCURSEL, editor_.list_mytypes.hasSelection() ? editor_.list_mytypes.selected : -1, 0);
+    SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(list_, nullptr, TRUE);
+    SendMessageW(sorted_, BM_SETCHECK, editor_.check_mytypessorted ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+
+void OwnTypesWindow::updateHint() { SetWindowTextW(hint_, widen(editor_.hint()).c_str()); }
+
+void OwnTypesWindow::run(void (OwnTypesWindow::*operation)()) {
+    editor_.list_mytypes.selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
+    RECT r{};
+    GetWindowRect(hwnd(), &r);
+    editor_.bounds.left = r.left;
+    editor_.bounds.top = r.top;
+    (this->*operation)();
+    fillList();
+    updateHint();
+    SetFocus(list_);
+}
+
+void OwnTypesWindow::showModal() {
+    if (!hwnd()) return;
+    fillList();
+    updateHint();
+    SetWindowPos(hwnd(), nullptr, editor_.bounds.left, editor_.bounds.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    const bool ownerWasEnabled = owner_ && IsWindowEnabled(owner_);
+    if (ownerWasEnabled) EnableWindow(owner_, FALSE);
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+    SetFocus(list_);
+    MSG msg{};
+    while (editor_.visible) {
+        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
+        if (got <= 0) {
+            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
+            break;
+        }
+        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd))) {
+            editor_.escape();
+            continue;
+        }
+        if (IsDialogMessageW(hwnd(), &msg)) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    editor_.visible = false;
+    if (ownerWasEnabled) EnableWindow(owner_, TRUE);
+    ShowWindow(hwnd(), SW_HIDE);
+    if (owner_) SetActiveWindow(owner_);
+}
+
+bool OwnTypesWindow::visible() { return hwnd() && IsWindowVisible(hwnd()); }
+
+void OwnTypesWindow::hide() {
+    if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
+}
+
+void OwnTypesWindow::showInFront() {
+    if (!hwnd()) return;
+    ShowWindow(hwnd(), SW_SHOW);
+    SetForegroundWindow(hwnd());
+}
+
+void OwnTypesWindow::keepInWorkArea(WINDOWPOS& position) {
+    if (position.flags & SWP_NOMOVE) return;
+    RECT area{};
+    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return;
+    RECT self{};
+    GetWindowRect(hwnd(), &self);
+    const int width = (position.flags & SWP_NOSIZE) ? self.right - self.left : position.cx;
+    const int height = (position.flags & SWP_NOSIZE) ? self.bottom - self.top : position.cy;
+    const config::ScreenPoint at = config::clampToWorkArea({position.x, position.y}, width, height,
+                                                           {area.left, area.top, area.right, area.bottom});
+    position.x = at.x;
+    position.y = at.y;
+}
+
+LRESULT OwnTypesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_CLOSE:
+            editor_.escape();
+            return 0;
+        case WM_WINDOWPOSCHANGING:
+            keepInWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam));
+            break;
+        case WM_LBUTTONDOWN:
+            ReleaseCapture();
+            SendMessageW(hwnd(), WM_SYSCOMMAND, kMoveCommand, 0);
+            return 0;
+        case WM_SETCURSOR:
+            // The size hint follows the mouse over the whole window, controls included.
+            if (HIWORD(lParam) == WM_MOUSEMOVE) updateHint();
+            break;
+        case WM_CTLCOLORSTATIC:
+            if (reinterpret_cast<HWND>(lParam) == memo_ || reinterpret_cast<HWND>(lParam) == hint_) {
+                SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+                return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            }
+            break;
+        case WM_COMMAND: {
+            const int id = LOWORD(wParam), code = HIWORD(wParam);
+            if (id == kIdList && code == LBN_DBLCLK) run(&OwnTypesWindow::change);
+            if (id == kIdList && code == LBN_SELCHANGE)
+                editor_.list_mytypes.selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
+            if (code != BN_CLICKED) return 0;
+            if (id == kIdAdd) run(&OwnTypesWindow::add);
+            if (id == kIdChange) run(&OwnTypesWindow::change);
+            if (id == kIdRemove) run(&OwnTypesWindow::remove);
+            if (id == kIdStore) editor_.store();
+            if (id == kIdCancel) editor_.cancel();
+            if (id == kIdSorted) {
+                editor_.list_mytypes.selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
+                editor_.setSorted(SendMessageW(sorted_, BM_GETCHECK, 0, 0) == BST_CHECKED);
+                fillList();
+            }
+            return 0;
+        }
+        default:
+            break;
+    }
+    return Window::handleMessage(message, wParam, lParam);
+}
+
+}  // namespace kefelo::ui

@@ -94,7 +94,18 @@ else
         fail "the own-types editor did not open"
     fi
     shot own_types
-    xdotool key Escape
+    # "Hozzáad": the input box takes a new mask, "Elment" stores it.
+    click 456 60
+    if wait_for 5 box_visible 'Saját átmeneti állomány-típus felvétele'; then
+        xdotool type --delay 50 '*.ABC'
+        xdotool key Return
+        sleep 1
+        shot own_types_added
+        click 456 157
+    else
+        fail "Hozzáad shows no input box"
+        xdotool key Escape
+    fi
     sleep 1
     # "Mégse" brings the list back; "Módosítás" opens the task.
     click 586 281
@@ -111,6 +122,11 @@ else
         pass "the program ends when closed"
     else
         fail "the program still runs 20 s after Alt+F4"
+    fi
+    if grep -q '\*\.ABC' "$PROG/beallitasok.cfg"; then
+        pass "the own type added in the editor is saved"
+    else
+        fail "the saved settings lack the new own type"
     fi
     task=$(iconv -f cp1250 -t utf-8 "$PROG/konyvtarak.lst" 2>/dev/null | tr -d '\r' | grep '>')
     if [ "$task" = 'C:\e2e-task\Munka>*.TMP|*.TEMP|*.BAK' ]; then

@@ -24,7 +24,7 @@ std::string_view emptyListHint(GridKind kind);
 // The lone blank row of an empty list is no row to remove.
 template <typename Row>
 bool hasRows(const config::Grid<Row>& grid) {
-    return grid.rows.size() > 1 || !rowFolder(grid.rows.front()).empty();
+    return grid.rows.size() > 1 || (!grid.rows.empty() && !rowFolder(grid.rows.front()).empty());
 }
 
 struct RemovalMenuState {

@@ -116,7 +116,13 @@ void OwnTypesWindow::fillList() {
     SendMessageW(sorted_, BM_SETCHECK, editor_.check_mytypessorted ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void OwnTypesWindow::updateHint() { SetWindowTextW(hint_, widen(editor_.hint()).c_str()); }
+void OwnTypesWindow::updateHint() {
+    // Called on every mouse move: repaint only when the size changed.
+    std::string text = editor_.hint();
+    if (text == shownHint_) return;
+    shownHint_ = std::move(text);
+    SetWindowTextW(hint_, widen(shownHint_).c_str());
+}
 
 void OwnTypesWindow::run(void (OwnTypesWindow::*operation)()) {
     editor_.list_mytypes.selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));

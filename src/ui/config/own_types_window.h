@@ -4,6 +4,7 @@
 // it, runs modally over the main window, can be dragged by its background and never
 // leaves the desktop work area.
 #include <functional>
+#include <string>
 
 #include "core/app/main_shell.h"
 #include "core/config/own_types_editor.h"
@@ -45,6 +46,7 @@ private:
     HWND list_ = nullptr, add_ = nullptr, change_ = nullptr, remove_ = nullptr, store_ = nullptr, cancel_ = nullptr;
     HWND sorted_ = nullptr, memo_ = nullptr, hint_ = nullptr;
     HFONT font_ = nullptr;
+    std::string shownHint_;
     Subclass listHook_;
 };
 

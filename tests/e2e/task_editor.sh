@@ -2,7 +2,8 @@
 # The task editors on the cleaning page: "Új feladat" replaces the task list with the
 # new-task editor, storing without a ticked type is refused, "Mégse" brings the list
 # back; "Módosítás" reopens a task with its types ticked, a newly ticked type is stored
-# and saved. "Saját típusaim" of the selection popup opens the own-types editor.
+# and saved. "Saját típusaim" of the selection popup opens the own-types editor, where
+# "Hozzáad" and "Elment" add an own type that the settings keep.
 # Screenshots go to $ARTIFACTS (task_editor.png, own_types.png, task_modify.png).
 #
 # Clicks are placed for Wine's own fonts at 96 DPI; without them the clicks are skipped.
@@ -98,10 +99,13 @@ else
     click 456 60
     if wait_for 5 box_visible 'Saját átmeneti állomány-típus felvétele'; then
         xdotool type --delay 50 '*.ABC'
-        xdotool key Return
+        sleep 0.5
+        # "OK" of the input box, which opens at the editor's top-left corner.
+        click 357 168
         sleep 1
         shot own_types_added
         click 456 157
+        shot own_types_stored
     else
         fail "Hozzáad shows no input box"
         xdotool key Escape

@@ -164,7 +164,11 @@ void OwnTypesWindow::showModal() {
     editor_.visible = false;
     if (ownerWasEnabled) EnableWindow(owner_, TRUE);
     ShowWindow(hwnd(), SW_HIDE);
-    if (owner_) SetActiveWindow(owner_);
+    if (owner_) {
+        SetActiveWindow(owner_);
+        // What lay under the editor is drawn again at once, not at the next mouse move.
+        RedrawWindow(owner_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    }
 }
 
 bool OwnTypesWindow::visible() { return hwnd() && IsWindowVisible(hwnd()); }
@@ -197,6 +201,7 @@ LRESULT OwnTypesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
     switch (message) {
         case WM_CLOSE:
             editor_.escape();
+            PostMessageW(hwnd(), WM_NULL, 0, 0);
             return 0;
         case WM_WINDOWPOSCHANGING:
             keepInWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam));
@@ -226,6 +231,8 @@ LRESULT OwnTypesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             if (id == kIdRemove) run(&OwnTypesWindow::remove);
             if (id == kIdStore) editor_.store();
             if (id == kIdCancel) editor_.cancel();
+            // Wake the modal loop so that it sees the window closed.
+            if (!editor_.visible) PostMessageW(hwnd(), WM_NULL, 0, 0);
             if (id == kIdSorted) {
                 editor_.list_mytypes.selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
                 editor_.setSorted(SendMessageW(sorted_, BM_GETCHECK, 0, 0) == BST_CHECKED);

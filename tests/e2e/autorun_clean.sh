@@ -27,21 +27,7 @@ echo y >"$DATA/task/nested/y.BAK"
 echo z >"$DATA/task/z.txt"
 
 # Settings: alerts on, recursive search on, empty folders removed, no beep, never cleaned.
-python3 - "$PROG/beallitasok.cfg" <<'PY'
-import struct, sys
-rec = bytearray(2120)
-rec[2] = 0                        # automatic cleaning at Windows start
-rec[4] = 0                        # close after automatic cleaning
-struct.pack_into('<H', rec, 6, 8)
-struct.pack_into('<d', rec, 8, 0.0)
-struct.pack_into('<iiii', rec, 16, 100, 100, 649, 400)
-rec[32] = 1                       # messages shown
-rec[36] = 1                       # recursive search
-rec[37] = 1                       # delete empty folders
-rec[38] = 0                       # beep
-struct.pack_into('<i', rec, 1852, 15)
-open(sys.argv[1], 'wb').write(rec)
-PY
+write_settings "$PROG/beallitasok.cfg"
 printf '|C:\\e2e-autorun\\active\r\nC:\\e2e-autorun\\inactive\r\n*\r\n|C:\\e2e-autorun\\task>*.TMP|*.BAK\r\n' \
     >"$PROG/konyvtarak.lst"
 
@@ -50,9 +36,7 @@ holder=$!
 sleep 2
 
 start=$SECONDS
-wine "$PROG/kefelo.exe" /autorun >"$ARTIFACTS/autorun_clean.wine.log" 2>&1 &
-pid=$!
-process_ended() { ! kill -0 "$pid" 2>/dev/null; }
+start_program autorun_clean.wine.log /autorun
 if wait_for 120 process_ended; then
     pass "the program ends by itself ($((SECONDS - start)) s)"
 else

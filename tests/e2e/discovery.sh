@@ -11,14 +11,7 @@ set -u
 EXE="${1:?usage: discovery.sh path/to/kefelo.exe}"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-WINE_FONTS=/usr/share/wine/fonts
-if [ -f "$WINE_FONTS/tahoma.ttf" ] && [ -f "$WINE_FONTS/wingding.ttf" ]; then
-    mkdir -p "$(drive_c windows/Fonts)"
-    cp -n "$WINE_FONTS"/*.ttf "$(drive_c windows/Fonts)/"
-    fonts=yes
-else
-    fonts=no
-fi
+install_wine_fonts
 
 PROG=$(drive_c kefelo-disc)
 rm -rf "$PROG"
@@ -26,31 +19,15 @@ mkdir -p "$PROG"
 cp "$EXE" "$PROG/kefelo.exe"
 
 # Settings: alerts on, no beep, closing the window quits. The lists are empty.
-python3 - "$PROG/beallitasok.cfg" <<'PY'
-import struct, sys
-rec = bytearray(2120)
-struct.pack_into('<H', rec, 6, 8)
-struct.pack_into('<iiii', rec, 16, 100, 100, 649, 400)
-rec[32] = 1
-rec[36] = 1
-rec[37] = 1
-struct.pack_into('<i', rec, 1852, 15)
-open(sys.argv[1], 'wb').write(rec)
-PY
+write_settings "$PROG/beallitasok.cfg"
 printf '*\r\n' >"$PROG/konyvtarak.lst"
 
-wine "$PROG/kefelo.exe" >"$ARTIFACTS/discovery.wine.log" 2>&1 &
-pid=$!
-process_ended() { ! kill -0 "$pid" 2>/dev/null; }
-find_window() {
-    window=$(xdotool search --onlyvisible --name '^Kefeló v3' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
+start_program discovery.wine.log
 find_question() {
     question=$(xdotool search --onlyvisible --name '^Megerősítés$' 2>/dev/null | head -n 1)
     [ -n "$question" ]
 }
-if wait_for 60 find_window; then
+if wait_for 60 find_main_window; then
     pass "main window appears"
 else
     fail "no main window within 60 s"

@@ -38,3 +38,41 @@ drive_c() { echo "$WINEPREFIX/drive_c/$1"; }
 
 # The main window's exact title, as xdotool's --name regular expression.
 title_pattern() { printf '^%s$' "$(printf '%s' "$1" | sed 's/[][\.*^$?+(){}|]/\\&/g')"; }
+
+E2E_DIR="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
+
+# Wine's own Tahoma and Wingdings in the prefix; fonts=yes when both are there.
+install_wine_fonts() {
+    local source=/usr/share/wine/fonts
+    fonts=no
+    [ -f "$source/tahoma.ttf" ] && [ -f "$source/wingding.ttf" ] || return 0
+    mkdir -p "$(drive_c windows/Fonts)"
+    cp -n "$source"/*.ttf "$(drive_c windows/Fonts)/"
+    fonts=yes
+}
+
+# fresh_program_dir NAME EXE: an empty program directory on C: holding a copy of the exe.
+fresh_program_dir() {
+    local dir
+    dir=$(drive_c "$1")
+    rm -rf "$dir"
+    mkdir -p "$dir"
+    cp "$2" "$dir/kefelo.exe"
+    echo "$dir"
+}
+
+# write_settings FILE [name=value ...]: a settings record (see settings_record.py).
+write_settings() { python3 "$E2E_DIR/settings_record.py" "$@"; }
+
+# start_program LOGNAME [ARGS...]: starts $PROG/kefelo.exe in the background as $pid.
+start_program() {
+    local log="$1"
+    shift
+    wine "$PROG/kefelo.exe" "$@" >"$ARTIFACTS/$log" 2>&1 &
+    pid=$!
+}
+process_ended() { ! kill -0 "$pid" 2>/dev/null; }
+find_main_window() {
+    window=$(xdotool search --onlyvisible --name '^Kefeló v3' 2>/dev/null | head -n 1)
+    [ -n "$window" ]
+}

@@ -10,11 +10,7 @@ set -u
 EXE="${1:?usage: options_page.sh path/to/kefelo.exe}"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-WINE_FONTS=/usr/share/wine/fonts
-if [ -f "$WINE_FONTS/tahoma.ttf" ]; then
-    mkdir -p "$(drive_c windows/Fonts)"
-    cp -n "$WINE_FONTS"/*.ttf "$(drive_c windows/Fonts)/"
-fi
+install_wine_fonts
 
 PROG=$(drive_c kefelo-opt)
 rm -rf "$PROG"
@@ -24,28 +20,11 @@ wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v 'Kefeló
 
 # Automatic cleaning every 5 days, update search every 15, alerts on; the options page
 # is the last one shown.
-python3 - "$PROG/beallitasok.cfg" <<'PY'
-import struct, sys
-rec = bytearray(2120)
-rec[2] = 1
-struct.pack_into('<H', rec, 6, 5)
-struct.pack_into('<iiii', rec, 16, 100, 100, 649, 400)
-rec[32] = 1
-rec[36] = 1
-struct.pack_into('<i', rec, 1580, 3)
-rec[1848] = 1
-struct.pack_into('<i', rec, 1852, 15)
-open(sys.argv[1], 'wb').write(rec)
-PY
+write_settings "$PROG/beallitasok.cfg" autoClean=1 days=5 deleteEmpty=0 page=3 updateSearch=1
 printf '*\r\n' >"$PROG/konyvtarak.lst"
 
-wine "$PROG/kefelo.exe" >"$ARTIFACTS/options_page.wine.log" 2>&1 &
-pid=$!
-find_window() {
-    window=$(xdotool search --onlyvisible --name '^Kefeló v3' 2>/dev/null | head -n 1)
-    [ -n "$window" ]
-}
-if wait_for 60 find_window; then
+start_program options_page.wine.log
+if wait_for 60 find_main_window; then
     pass "main window appears"
 else
     fail "no main window within 60 s"

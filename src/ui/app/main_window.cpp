@@ -119,6 +119,7 @@ bool MainWindow::createChildren() {
     welcome_.onReadHelpDoubleClick = [this] { leaveWelcome(); };
     if (!createCleaningPage()) return false;
     if (!createToolsPage()) return false;
+    if (!createSearchPage()) return false;
     if (!createOptionsPage()) return false;
     createConsole();
     applyFont();

@@ -37,6 +37,7 @@
 #include "ui/controls/subclass.h"
 #include "ui/controls/tray_icon.h"
 #include "ui/options/options_page.h"
+#include "ui/search/search_page.h"
 #include "ui/tools/tools_page.h"
 
 namespace kefelo::ui {
@@ -198,6 +199,8 @@ private:
     void connectContainerMenus();  // main_window_containers.cpp
     void connectTaskEditors();     // main_window_tasks.cpp
     bool createToolsPage();    // main_window_pages.cpp
+    bool createSearchPage();   // main_window_search.cpp
+    void openOwnTypes();       // main_window_search.cpp
     bool createOptionsPage();  // main_window_pages.cpp
     void walkerProcess(search::TSearchFolders& sender, const std::string& dir);
     void walkerChanged(search::TSearchFolders& sender);
@@ -236,6 +239,7 @@ private:
     std::unique_ptr<TaskEditorView> taskEditorView_;
     std::unique_ptr<OwnTypesWindow> ownTypes_;  // `Tfrmmytype`
     std::unique_ptr<ToolsPage> toolsPage_;
+    std::unique_ptr<SearchPage> searchPage_;
     std::unique_ptr<integration::OptionsPageModel> options_;
     std::unique_ptr<OptionsPage> optionsPage_;
     std::unique_ptr<DiscoveryHost> discoveryHost_;

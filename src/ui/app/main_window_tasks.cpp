@@ -19,14 +19,7 @@ void MainWindow::connectTaskEditors() {
         cleaningPage_->setCurrentTaskRow(taskEditors_->currentRow);
         if (cleaningPage_->callbacks().listsEdited) cleaningPage_->callbacks().listsEdited();
     };
-    taskEditorView_->openOwnTypes = [this] {
-        if (!ownTypes_) return;
-        RECT r{};
-        GetWindowRect(hwnd(), &r);
-        typeLists_->menuitem_selectmytypesClick(ownTypes_->editor(),
-                                                config::WindowBounds{r.left, r.top, r.right - r.left, r.bottom - r.top},
-                                                [this] { ownTypes_->showModal(); });
-    };
+    taskEditorView_->openOwnTypes = [this] { openOwnTypes(); };
     cleaningPage_->connectListButton(IDC_BUTTON_NEWPROJECT, [this] {
         taskEditors_->button_newprojectClick();
         taskEditorView_->refresh();

@@ -25,10 +25,6 @@ enum : int {
     kIdLocation,
     kIdStore,
     kIdCancel,
-    kMenuAll = 10,
-    kMenuNone,
-    kMenuInvert,
-    kMenuMyTypes,
     kMenuPathSelect = 20,
     kMenuPathFromClipboard,
     kMenuPathOpen,
@@ -76,22 +72,18 @@ bool TaskEditorView::create(HINSTANCE instance, HWND listsDialog) {
 
     font_ = reinterpret_cast<HFONT>(SendMessageW(listsDialog, WM_GETFONT, 0, 0));
     group_ = child(hwnd(), L"BUTTON", L"", BS_GROUPBOX, 0, font_);
-    const DWORD listStyle =
-        WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    categories_ = child(hwnd(), L"LISTBOX", L"", listStyle, kIdCategories, font_, WS_EX_CLIENTEDGE);
-    types_ = child(hwnd(), L"LISTBOX", L"", listStyle, kIdTypes, font_, WS_EX_CLIENTEDGE);
+    if (!categories_.create(hwnd(), kIdCategories, font_, [this] { return lists_.list(categoryNumber()); }) ||
+        !types_.create(hwnd(), kIdTypes, font_, [this] { return lists_.list(typeNumber()); }))
+        return false;
+    categories_.onToggle = [this](int index) { toggle(categoryNumber(), index); };
+    types_.onToggle = [this](int index) { toggle(typeNumber(), index); };
+    categories_.onPopup = [this](POINT at, bool rightClick) { popup(categoryNumber(), at, rightClick); };
+    types_.onPopup = [this](POINT at, bool rightClick) { popup(typeNumber(), at, rightClick); };
     location_ = child(hwnd(), L"STATIC", L"", SS_NOTIFY | SS_CENTERIMAGE | SS_PATHELLIPSIS, kIdLocation, font_,
                       WS_EX_CLIENTEDGE);
     storeButton_ = child(hwnd(), L"BUTTON", L"Felvétel", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
     cancelButton_ = child(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
 
-    auto listHook = [this](int id) {
-        return [this, id](HWND h, UINT m, WPARAM w, LPARAM l) {
-            return listMessage(id == kIdCategories ? categoryNumber() : typeNumber(), h, m, w, l);
-        };
-    };
-    categoriesHook_.attach(categories_, listHook(kIdCategories));
-    typesHook_.attach(types_, listHook(kIdTypes));
     locationHook_.attach(location_, [this](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (m == WM_MOUSEMOVE && hint) hint(containers::kLocationPanelHint);
         return std::nullopt;
@@ -110,12 +102,6 @@ int TaskEditorView::categoryNumber() const {
 
 int TaskEditorView::typeNumber() const {
     return modify() ? config::list_number::kModifyTaskTypes : config::list_number::kNewTaskTypes;
-}
-
-int TaskEditorView::numberOf(HWND listBox) const {
-    if (listBox == categories_) return categoryNumber();
-    if (listBox == types_) return typeNumber();
-    return 0;
 }
 
 void TaskEditorView::showTaskGroup(bool show) {
@@ -155,8 +141,8 @@ void TaskEditorView::layout() {
     const int listsH = h - top - gap - buttonH - gap;
     const int inner = w - 3 * gap;
     const int categoriesW = inner * 3 / 5;
-    MoveWindow(categories_, gap, top, categoriesW, listsH, TRUE);
-    MoveWindow(types_, 2 * gap + categoriesW, top, inner - categoriesW, listsH, TRUE);
+    MoveWindow(categories_.hwnd(), gap, top, categoriesW, listsH, TRUE);
+    MoveWindow(types_.hwnd(), 2 * gap + categoriesW, top, inner - categoriesW, listsH, TRUE);
     const int rowY = h - gap - buttonH;
     MoveWindow(cancelButton_, w - gap - buttonW, rowY, buttonW, buttonH, TRUE);
     MoveWindow(storeButton_, w - 2 * gap - 2 * buttonW, rowY, buttonW, buttonH, TRUE);
@@ -184,25 +170,13 @@ void TaskEditorView::refresh() {
     ShowWindow(hwnd(), SW_SHOW);
     if (editors_.focusCategoryList) {
         editors_.focusCategoryList = false;
-        SetFocus(categories_);
+        SetFocus(categories_.hwnd());
     }
 }
 
-void TaskEditorView::fill(HWND listBox, const config::CheckList& list) {
-    SendMessageW(listBox, WM_SETREDRAW, FALSE, 0);
-    const LRESULT top = SendMessageW(listBox, LB_GETTOPINDEX, 0, 0);
-    SendMessageW(listBox, LB_RESETCONTENT, 0, 0);
-    for (const auto& item : list.items)
-        SendMessageW(listBox, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(widen(item.text).c_str()));
-    SendMessageW(listBox, LB_SETCURSEL, list.hasSelection() ? list.selected : -1, 0);
-    SendMessageW(listBox, LB_SETTOPINDEX, top, 0);
-    SendMessageW(listBox, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(listBox, nullptr, TRUE);
-}
-
 void TaskEditorView::fillLists() {
-    fill(categories_, *lists_.list(categoryNumber()));
-    fill(types_, *lists_.list(typeNumber()));
+    categories_.refill();
+    types_.refill();
 }
 
 void TaskEditorView::toggle(int number, int index) {
@@ -214,34 +188,9 @@ void TaskEditorView::toggle(int number, int index) {
     fillLists();
 }
 
-void TaskEditorView::popup(int number, POINT at) {
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kMenuAll, L"Mindet");
-    AppendMenuW(menu, MF_STRING, kMenuNone, L"Egyiket sem");
-    AppendMenuW(menu, MF_STRING, kMenuInvert, L"Megfordít");
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kMenuMyTypes, L"Saját típusaim");
-    lists_.openPopup(number);
-    const int command =
-        static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, hwnd(), nullptr));
-    DestroyMenu(menu);
-    switch (command) {
-        case kMenuAll:
-            lists_.popupCommand(config::SelectionCommand::All);
-            break;
-        case kMenuNone:
-            lists_.popupCommand(config::SelectionCommand::None);
-            break;
-        case kMenuInvert:
-            lists_.popupCommand(config::SelectionCommand::Invert);
-            break;
-        case kMenuMyTypes:
-            if (openOwnTypes) openOwnTypes();
-            break;
-        default:
-            return;
-    }
-    fillLists();
+void TaskEditorView::popup(int number, POINT at, bool rightClick) {
+    if (rightClick && !lists_.rightClick(number)) return;
+    if (runSelectionPopup(hwnd(), at, lists_, number, openOwnTypes)) fillLists();
 }
 
 void TaskEditorView::locationMenu() {
@@ -278,68 +227,6 @@ void TaskEditorView::cancel() {
     refresh();
 }
 
-std::optional<LRESULT> TaskEditorView::listMessage(int number, HWND listBox, UINT message, WPARAM wParam,
-                                                   LPARAM lParam) {
-    switch (message) {
-        case WM_GETDLGCODE:
-            // Enter opens the selection popup instead of pressing a default button.
-            if (lParam && reinterpret_cast<const MSG*>(lParam)->message == WM_KEYDOWN &&
-                reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
-                return DLGC_WANTALLKEYS;
-            return std::nullopt;
-        case WM_KEYDOWN:
-            if (wParam == VK_RETURN) {
-                POINT at{};
-                GetCursorPos(&at);
-                popup(number, at);
-                return 0;
-            }
-            if (wParam == VK_SPACE) {
-                toggle(number, static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)));
-                return 0;
-            }
-            return std::nullopt;
-        case WM_CHAR:
-            if (wParam == VK_RETURN || wParam == L' ') return 0;
-            return std::nullopt;
-        case WM_LBUTTONDOWN: {
-            // A click on the box ticks; elsewhere on the item it only selects.
-            const LRESULT hit = SendMessageW(listBox, LB_ITEMFROMPOINT, 0, lParam);
-            const int itemHeight = static_cast<int>(SendMessageW(listBox, LB_GETITEMHEIGHT, 0, 0));
-            if (HIWORD(hit) == 0 && GET_X_LPARAM(lParam) < itemHeight + 2) {
-                const LRESULT result = DefSubclassProc(listBox, message, wParam, lParam);
-                toggle(number, LOWORD(hit));
-                return result;
-            }
-            return std::nullopt;
-        }
-        default:
-            return std::nullopt;
-    }
-}
-
-void TaskEditorView::drawItem(const DRAWITEMSTRUCT& item) {
-    const config::CheckList* list = lists_.list(numberOf(item.hwndItem));
-    if (!list || item.itemID == static_cast<UINT>(-1)) return;
-    const bool ticked = item.itemID < list->items.size() && list->items[item.itemID].ticked;
-    const bool selected = (item.itemState & ODS_SELECTED) != 0;
-    HDC dc = item.hDC;
-    RECT r = item.rcItem;
-    const int box = r.bottom - r.top - 2;
-    RECT boxRect{r.left + 1, r.top + 1, r.left + 1 + box, r.top + 1 + box};
-    FillRect(dc, &r, GetSysColorBrush(COLOR_WINDOW));
-    DrawFrameControl(dc, &boxRect, DFC_BUTTON, DFCS_BUTTONCHECK | DFCS_FLAT | (ticked ? DFCS_CHECKED : 0));
-    RECT textRect{boxRect.right + 3, r.top, r.right, r.bottom};
-    FillRect(dc, &textRect, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
-    const std::wstring text = item.itemID < list->items.size() ? widen(list->items[item.itemID].text) : L"";
-    RECT inner = textRect;
-    inner.left += 2;
-    DrawTextW(dc, text.c_str(), -1, &inner, DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS);
-    if (item.itemState & ODS_FOCUS) DrawFocusRect(dc, &textRect);
-}
-
 LRESULT TaskEditorView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case kPlaceMessage:
@@ -348,33 +235,9 @@ LRESULT TaskEditorView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
         case WM_SIZE:
             layout();
             return 0;
-        case WM_MEASUREITEM: {
-            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-            measure->itemHeight = static_cast<UINT>(scaleForDpi(16, dpiOf(hwnd())));
-            return TRUE;
-        }
-        case WM_DRAWITEM:
-            drawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
-            return TRUE;
-        case WM_CONTEXTMENU: {
-            const int number = numberOf(reinterpret_cast<HWND>(wParam));
-            if (number && lists_.rightClick(number)) {
-                POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-                if (at.x == -1 && at.y == -1) GetCursorPos(&at);
-                popup(number, at);
-            }
-            return 0;
-        }
         case WM_COMMAND: {
             const int id = LOWORD(wParam), code = HIWORD(wParam);
-            if ((id == kIdCategories || id == kIdTypes) && code == LBN_DBLCLK) {
-                HWND listBox = reinterpret_cast<HWND>(lParam);
-                toggle(numberOf(listBox), static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0)));
-            } else if ((id == kIdCategories || id == kIdTypes) && code == LBN_SELCHANGE) {
-                HWND listBox = reinterpret_cast<HWND>(lParam);
-                if (config::CheckList* list = lists_.list(numberOf(listBox)))
-                    list->selected = static_cast<int>(SendMessageW(listBox, LB_GETCURSEL, 0, 0));
-            } else if (id == kIdLocation && code == STN_CLICKED) {
+            if (id == kIdLocation && code == STN_CLICKED) {
                 locationMenu();
             } else if (id == kIdStore && code == BN_CLICKED) {
                 store();

@@ -9,6 +9,7 @@
 #include "core/config/type_lists.h"
 #include "core/containers/task_editor.h"
 #include "ui/common/window.h"
+#include "ui/controls/check_list_box.h"
 #include "ui/controls/subclass.h"
 
 namespace kefelo::ui {
@@ -37,25 +38,22 @@ private:
     int typeNumber() const;
     void placeOverTaskGroup();
     void showTaskGroup(bool show);
-    void fill(HWND listBox, const config::CheckList& list);
     void fillLists();
     void layout();
     void toggle(int number, int index);
-    void popup(int number, POINT at);
+    void popup(int number, POINT at, bool rightClick);
     void locationMenu();
     void store();
     void cancel();
-    void drawItem(const DRAWITEMSTRUCT& item);
-    std::optional<LRESULT> listMessage(int number, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    int numberOf(HWND listBox) const;
 
     containers::TaskEditors& editors_;
     config::TypeLists& lists_;
     HWND parent_ = nullptr;
-    HWND group_ = nullptr, categories_ = nullptr, types_ = nullptr, location_ = nullptr;
+    HWND group_ = nullptr, location_ = nullptr;
+    CheckListBox categories_, types_;
     HWND storeButton_ = nullptr, cancelButton_ = nullptr;
     HFONT font_ = nullptr;
-    Subclass parentHook_, categoriesHook_, typesHook_, locationHook_;
+    Subclass parentHook_, locationHook_;
 };
 
 }  // namespace kefelo::ui

@@ -1,4 +1,5 @@
 #include "ui/config/own_types_window.h"
+#include "ui/common/child_control.h"
 
 #include <string>
 
@@ -16,12 +17,6 @@ constexpr WPARAM kMoveCommand = 0xF012;
 
 enum : int { kIdList = 1, kIdAdd, kIdChange, kIdRemove, kIdStore, kIdCancel, kIdSorted, kIdMemo, kIdHint };
 
-HWND child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font, DWORD exStyle = 0) {
-    HWND hwnd = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (hwnd && font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return hwnd;
-}
 }  // namespace
 
 bool OwnTypesWindow::create(HINSTANCE instance, HWND owner) {
@@ -45,21 +40,21 @@ bool OwnTypesWindow::create(HINSTANCE instance, HWND owner) {
     editor_.bounds.height = args.height;
 
     font_ = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    list_ = child(hwnd(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, font_,
+    list_ = createChildControl(hwnd(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, font_,
                   WS_EX_CLIENTEDGE);
-    add_ = child(hwnd(), L"BUTTON", L"Hozzáad", WS_TABSTOP | BS_PUSHBUTTON, kIdAdd, font_);
-    change_ = child(hwnd(), L"BUTTON", L"Módosít", WS_TABSTOP | BS_PUSHBUTTON, kIdChange, font_);
-    remove_ = child(hwnd(), L"BUTTON", L"Törlés", WS_TABSTOP | BS_PUSHBUTTON, kIdRemove, font_);
-    store_ = child(hwnd(), L"BUTTON", L"Elment", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
-    cancel_ = child(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
-    sorted_ = child(hwnd(), L"BUTTON", L"Rendezett", WS_TABSTOP | BS_AUTOCHECKBOX, kIdSorted, font_);
+    add_ = createChildControl(hwnd(), L"BUTTON", L"Hozzáad", WS_TABSTOP | BS_PUSHBUTTON, kIdAdd, font_);
+    change_ = createChildControl(hwnd(), L"BUTTON", L"Módosít", WS_TABSTOP | BS_PUSHBUTTON, kIdChange, font_);
+    remove_ = createChildControl(hwnd(), L"BUTTON", L"Törlés", WS_TABSTOP | BS_PUSHBUTTON, kIdRemove, font_);
+    store_ = createChildControl(hwnd(), L"BUTTON", L"Elment", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
+    cancel_ = createChildControl(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
+    sorted_ = createChildControl(hwnd(), L"BUTTON", L"Rendezett", WS_TABSTOP | BS_AUTOCHECKBOX, kIdSorted, font_);
     std::string help;
     for (auto line : config::kOwnTypesHelpLines) {
         if (!help.empty()) help += "\r\n";
         help += line;
     }
-    memo_ = child(hwnd(), L"EDIT", widen(help).c_str(), ES_MULTILINE | ES_READONLY, kIdMemo, font_);
-    hint_ = child(hwnd(), L"STATIC", L"", SS_LEFT, kIdHint, font_);
+    memo_ = createChildControl(hwnd(), L"EDIT", widen(help).c_str(), ES_MULTILINE | ES_READONLY, kIdMemo, font_);
+    hint_ = createChildControl(hwnd(), L"STATIC", L"", SS_LEFT, kIdHint, font_);
 
     listHook_.attach(list_, [this](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
         if (m == WM_GETDLGCODE && l && reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&

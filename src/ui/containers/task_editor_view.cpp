@@ -1,4 +1,5 @@
 #include "ui/containers/task_editor_view.h"
+#include "ui/common/child_control.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
@@ -47,12 +48,6 @@ std::optional<std::string> clipboardText(HWND owner) {
     return text;
 }
 
-HWND child(HWND parent, const wchar_t* cls, const wchar_t* text, DWORD style, int id, HFONT font, DWORD exStyle = 0) {
-    HWND hwnd = CreateWindowExW(exStyle, cls, text, WS_CHILD | WS_VISIBLE | style, 0, 0, 10, 10, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (hwnd && font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return hwnd;
-}
 }  // namespace
 
 bool TaskEditorView::create(HINSTANCE instance, HWND listsDialog) {
@@ -71,7 +66,7 @@ bool TaskEditorView::create(HINSTANCE instance, HWND listsDialog) {
     if (!Window::create(instance, args)) return false;
 
     font_ = reinterpret_cast<HFONT>(SendMessageW(listsDialog, WM_GETFONT, 0, 0));
-    group_ = child(hwnd(), L"BUTTON", L"", BS_GROUPBOX, 0, font_);
+    group_ = createChildControl(hwnd(), L"BUTTON", L"", BS_GROUPBOX, 0, font_);
     if (!categories_.create(hwnd(), kIdCategories, font_, [this] { return lists_.list(categoryNumber()); }) ||
         !types_.create(hwnd(), kIdTypes, font_, [this] { return lists_.list(typeNumber()); }))
         return false;
@@ -79,10 +74,10 @@ bool TaskEditorView::create(HINSTANCE instance, HWND listsDialog) {
     types_.onToggle = [this](int index) { toggle(typeNumber(), index); };
     categories_.onPopup = [this](POINT at, bool rightClick) { popup(categoryNumber(), at, rightClick); };
     types_.onPopup = [this](POINT at, bool rightClick) { popup(typeNumber(), at, rightClick); };
-    location_ = child(hwnd(), L"STATIC", L"", SS_NOTIFY | SS_CENTERIMAGE | SS_PATHELLIPSIS, kIdLocation, font_,
+    location_ = createChildControl(hwnd(), L"STATIC", L"", SS_NOTIFY | SS_CENTERIMAGE | SS_PATHELLIPSIS, kIdLocation, font_,
                       WS_EX_CLIENTEDGE);
-    storeButton_ = child(hwnd(), L"BUTTON", L"Felvétel", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
-    cancelButton_ = child(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
+    storeButton_ = createChildControl(hwnd(), L"BUTTON", L"Felvétel", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
+    cancelButton_ = createChildControl(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
 
     locationHook_.attach(location_, [this](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (m == WM_MOUSEMOVE && hint) hint(containers::kLocationPanelHint);

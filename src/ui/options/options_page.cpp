@@ -1,4 +1,5 @@
 #include "ui/options/options_page.h"
+#include "ui/common/child_control.h"
 
 #include <uxtheme.h>
 
@@ -459,10 +460,7 @@ INT_PTR OptionsPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_CTLCOLORSTATIC:
             if (GetDlgCtrlID(reinterpret_cast<HWND>(lParam)) == IDC_MEMO_INFOABOUTOPTIONS) {
-                auto dc = reinterpret_cast<HDC>(wParam);
-                SetTextColor(dc, GetSysColor(COLOR_WINDOWTEXT));
-                SetBkColor(dc, GetSysColor(COLOR_WINDOW));
-                return reinterpret_cast<INT_PTR>(GetSysColorBrush(COLOR_WINDOW));
+                return paintAsWindow(reinterpret_cast<HDC>(wParam));
             }
             break;
         default:

@@ -1,4 +1,5 @@
 #include "ui/search/search_page.h"
+#include "ui/common/child_control.h"
 
 #include <algorithm>
 
@@ -13,10 +14,7 @@ constexpr wchar_t kClassName[] = L"KefeloSearchPage";
 enum : int { kIdCategoriesCaption = 1, kIdCategories, kIdTypesCaption, kIdTypes };
 
 HWND label(HWND parent, const wchar_t* text, int id, HFONT font) {
-    HWND hwnd = CreateWindowExW(0, L"STATIC", text, WS_CHILD | WS_VISIBLE | SS_LEFT, 0, 0, 10, 10, parent,
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-    if (hwnd && font) SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    return hwnd;
+    return createChildControl(parent, L"STATIC", text, SS_LEFT, id, font);
 }
 }  // namespace
 

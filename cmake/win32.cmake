@@ -8,7 +8,7 @@ set(LIBZIP_PREFIX "${CMAKE_BINARY_DIR}/../mingw-libzip" CACHE PATH "libzip built
 
 file(GLOB_RECURSE WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(kefelo_win32 STATIC ${WIN32_PLATFORM_SOURCES})
-target_link_libraries(kefelo_win32 PUBLIC kefelo_core_text kefelo_core_time kefelo_core_app shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32)
+target_link_libraries(kefelo_win32 PUBLIC kefelo_core_text kefelo_core_time kefelo_core_app shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32 userenv)
 
 file(GLOB_RECURSE UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp src/app/*.cpp)
 add_executable(kefelo WIN32 ${UI_SOURCES} src/app/kefelo.rc)
@@ -78,9 +78,10 @@ file(GLOB CONTROLS_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/controls/*.cpp)
 file(GLOB CONTROLS_SOURCES CONFIGURE_DEPENDS src/ui/controls/*.cpp)
 if(CONTROLS_TEST_SOURCES)
     add_executable(ui_controls_tests ${CONTROLS_TEST_SOURCES} ${CONTROLS_SOURCES} src/ui/common/dpi.cpp
-                                     src/ui/common/window.cpp)
+                                     src/ui/common/window.cpp src/ui/common/window_faults.cpp
+                                     src/ui/common/dialog.cpp src/ui/common/popup_menu.cpp)
     target_include_directories(ui_controls_tests PRIVATE src tests)
-    target_link_libraries(ui_controls_tests PRIVATE kefelo_win32 gtest gtest_main)
+    target_link_libraries(ui_controls_tests PRIVATE kefelo_win32 uxtheme gtest gtest_main)
     target_link_options(ui_controls_tests PRIVATE ${STATIC_FLAGS})
     add_test(NAME ui_controls_tests COMMAND ui_controls_tests --gtest_brief=1)
 endif()

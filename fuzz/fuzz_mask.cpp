@@ -1,6 +1,8 @@
 // Compiles arbitrary mask text and matches it against names taken from the same input,
 // checking the matcher against a slow, obviously correct one: a table over every
-// (mask element, name position) pair.
+// (mask element, name position) pair. The first line read as a mask list, alone and
+// together with masks of the temp-file categories, checks the compiled mask set against
+// the plain list of masks.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -8,10 +10,14 @@
 #include <string_view>
 #include <vector>
 
+#include "core/search/compiled_mask_set.h"
 #include "core/search/mask.h"
+#include "core/search/mask_list.h"
 #include "core/text/codec.h"
 
+using kefelo::search::CompiledMaskSet;
 using kefelo::search::InvalidMask;
+using kefelo::search::MaskList;
 using kefelo::search::TMask;
 
 namespace {
@@ -113,6 +119,44 @@ std::string wellFormed(std::string_view raw) {
     return out;
 }
 
+std::string withoutWildcards(std::string_view mask) {
+    std::string out;
+    for (char c : mask)
+        if (c != '*' && c != '?' && c != '[' && c != ']' && c != '!') out += c;
+    return out;
+}
+
+// Masks of the kinds the categories hold, so that the set's quick paths meet the input.
+constexpr const char* kCategoryMasks = "*.TMP, ~*.*, *.??~, *.*~, *LOG.TXT, README.TXT, FILE*._DD, CHKLIST.*, *.";
+
+void checkSet(const std::string& list, std::vector<std::string> names) {
+    bool plainFailed = false, compiledFailed = false;
+    MaskList plain;
+    CompiledMaskSet compiled;
+    try {
+        plain = MaskList(list);
+    } catch (const InvalidMask&) {
+        plainFailed = true;
+    }
+    try {
+        compiled = CompiledMaskSet(list);
+    } catch (const InvalidMask&) {
+        compiledFailed = true;
+    }
+    if (plainFailed != compiledFailed) abort();
+    if (plainFailed) return;
+    for (const std::string& mask : kefelo::search::parseMaskList(list)) {
+        const std::string literal = withoutWildcards(mask);
+        for (std::string name : {literal, "x" + literal, literal + "x", "a.b." + literal, "..." + literal}) {
+            names.push_back(name);
+            for (char& c : name) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c + 32 : c);
+            names.push_back(name);
+        }
+    }
+    for (const std::string& name : names)
+        if (plain.Matches(name) != compiled.Matches(name)) abort();
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -130,10 +174,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             start = end + 1;
         }
     }
-    std::string literalForm;  // the mask with its wildcards taken out
-    for (char c : maskText)
-        if (c != '*' && c != '?' && c != '[' && c != ']' && c != '!') literalForm += c;
-    names.push_back(literalForm);
+    names.push_back(withoutWildcards(maskText));
 
     try {
         const TMask mask(maskText);
@@ -143,5 +184,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     } catch (const InvalidMask& e) {
         if (e.position() < 1 || e.position() > static_cast<int>(decode(maskText).size()) + 1) abort();
     }
+    // The set reads names as bytes where it can: malformed ones must not fool it.
+    const std::string_view raw(reinterpret_cast<const char*>(data), size);
+    for (size_t start = raw.find('\n'); start != std::string_view::npos; start = raw.find('\n', start + 1))
+        names.emplace_back(raw.substr(start + 1, raw.find('\n', start + 1) - start - 1));
+    checkSet(maskText, names);
+    checkSet(maskText + ", " + kCategoryMasks, names);
     return 0;
 }

@@ -2,6 +2,8 @@
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 BUILD="${KEFELO_BUILD:-$ROOT/build}"
 NATIVE_BUILD="$BUILD/native"
+# The native suites once more with GCC, the compiler of kefelo.exe, under the sanitizers.
+GCC_BUILD="$BUILD/native-gcc"
 MINGW_BUILD="$BUILD/mingw"
 ARTIFACTS="${ARTIFACTS:-$BUILD/artifacts}"
 export WINEPREFIX="${WINEPREFIX:-$BUILD/wineprefix}"

@@ -1,5 +1,6 @@
 // The walker against a bare listing of the same tree: how much the masks, records,
-// events and message pumping cost on top of FindFirstFileExW/FindNextFileW.
+// events and message pumping cost on top of FindFirstFileExW/FindNextFileW. The masks are
+// those of every category, as a directory start searches with.
 // Usage: walker_bench [folder]   (the tree is made there once and reused)
 #include <windows.h>
 
@@ -8,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "core/config/categories.h"
 #include "core/search/search_folders.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
@@ -86,7 +88,11 @@ int wmain(int argc, wchar_t** argv) {
     CountingUi ui;
     kefelo::search::TSearchFolders search(fs, clock, ui);
     search.ScanDir = kefelo::platform::win32::narrow(root);
-    search.FileMask = "*.tmp, *.bak";
+    search.FileMask.clear();
+    for (int category = 0; category < kefelo::config::kFixedCategoryCount; ++category) {
+        if (!search.FileMask.empty()) search.FileMask += ", ";
+        search.FileMask += kefelo::config::FileMask(kefelo::config::fixedMaskLine(category));
+    }
     long folders = 0;
     search.OnProcess = [&folders](kefelo::search::TSearchFolders&, const std::string&, int64_t, int64_t) { ++folders; };
 

@@ -4,6 +4,7 @@
 #include "core/app/directory_handover.h"
 #include "core/app/program_texts.h"
 #include "platform/win32/wide.h"
+#include "ui/common/window_faults.h"
 
 namespace kefelo {
 
@@ -12,7 +13,12 @@ Win32Startup::Win32Startup(HINSTANCE instance, int showCommand, platform::Platfo
                            app::StartupState& state)
     : instance_(instance), showCommand_(showCommand), platform_(platform), ui_(ui), shell_(shell), state_(state) {}
 
-Win32Startup::~Win32Startup() = default;
+Win32Startup::~Win32Startup() {
+    // The windows die after this object's members are gone: their faults go nowhere then.
+    app::FaultReporter& faults = ui::windowFaults();
+    faults.console = nullptr;
+    faults.showError = nullptr;
+}
 
 HICON Win32Startup::icon(bool small) const {
     return static_cast<HICON>(LoadImageW(instance_, MAKEINTRESOURCEW(IDI_KEFELO), IMAGE_ICON,
@@ -57,11 +63,23 @@ const config::ConfigModel& Win32Startup::buildMainWindow(bool working) {
         if (!main_->create(instance_, icon(false), icon(true), application_)) throw std::runtime_error("main window");
         instances_->setMainWindow(main_->hwnd());
         ui_.setOwner(main_->hwnd());
+        connectWindowFaults();
     } else if (working) {
         main_->setKeepSplash(state_.keepSplash);
         main_->reloadConfiguration();
     }
     return main_->config();
+}
+
+void Win32Startup::connectWindowFaults() {
+    app::FaultReporter& faults = ui::windowFaults();
+    faults.console = [this](const std::string& line) {
+        if (main_) main_->tesztBe(line);
+    };
+    faults.showError = [this](const std::string& text) {
+        platform_.ui.message(platform::MessageKind::Error, platform::Buttons::Ok, text);
+    };
+    faults.quiet = state_.commandLine.isAutomatic();
 }
 
 void Win32Startup::setPreStart(bool preStart) { main_->setPreStart(preStart); }

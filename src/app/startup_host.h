@@ -56,6 +56,9 @@ public:
 
 private:
     HICON icon(bool small) const;
+    // Faults caught in window procedures go to the main window's console and, for a
+    // failed command of the user, to an error box.
+    void connectWindowFaults();
 
     HINSTANCE instance_;
     int showCommand_;

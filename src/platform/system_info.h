@@ -9,7 +9,8 @@ namespace kefelo::platform {
 enum class SpecialFolder {
     Desktop = 0x0000, Programs = 0x0002, Recent = 0x0008, StartMenu = 0x000B, BitBucket = 0x000A,
     Templates = 0x0015, AppData = 0x001A, InternetCache = 0x0020, Cookies = 0x0021, History = 0x0022,
-    LocalAppData = 0x001C, Profile = 0x0028, ProgramFiles = 0x0026,
+    LocalAppData = 0x001C, Profile = 0x0028, ProgramFiles = 0x0026, ProgramFilesX86 = 0x002A,
+    System = 0x0025, SystemX86 = 0x0029,
 };
 
 class SystemInfo {
@@ -23,6 +24,9 @@ public:
     virtual std::string longTimeFormat() = 0;        // "H:mm:ss"
     virtual std::optional<std::string> specialFolder(SpecialFolder folder) = 0;
     virtual std::string executablePath() = 0;
+    // The folder that holds every user's profile ("C:\Documents and Settings", "C:\Users");
+    // nullopt where the system has none (Windows 9x).
+    virtual std::optional<std::string> profilesDirectory() = 0;
 };
 
 }  // namespace kefelo::platform

@@ -31,9 +31,9 @@ write_settings "$PROG/beallitasok.cfg"
 printf '|C:\\e2e-autorun\\active\r\nC:\\e2e-autorun\\inactive\r\n*\r\n|C:\\e2e-autorun\\task>*.TMP|*.BAK\r\n' \
     >"$PROG/konyvtarak.lst"
 
-wine "$HOLD" 'C:\e2e-autorun\active\busy file.txt' 120 >/dev/null 2>&1 &
+wine "$HOLD" 'C:\e2e-autorun\active\busy file.txt' 120 >"$ARTIFACTS/autorun_hold.out" 2>&1 &
 holder=$!
-sleep 2
+check "another program holds the busy file" wait_for 20 grep -q held "$ARTIFACTS/autorun_hold.out"
 
 start=$SECONDS
 start_program autorun_clean.wine.log /autorun

@@ -2,76 +2,37 @@
 # "Alapértékek" under Wine: with an empty container list it asks only whether to search
 # the profiles (answered "Igen"; Wine's profiles root is not a "Documents and Settings"
 # one, so nothing more is found), lists the user's temp folder inactive, and the list
-# saved at exit holds it without the active mark. A screenshot goes to $ARTIFACTS.
-#
-# The click is placed for Wine's own fonts at 96 DPI; without them it is skipped.
+# saved at exit holds it without the active mark. Screenshots go to $ARTIFACTS.
 #
 # Usage: WINEPREFIX=... discovery.sh path/to/kefelo.exe  (under a display)
 set -u
 EXE="${1:?usage: discovery.sh path/to/kefelo.exe}"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-install_wine_fonts
-
-PROG=$(drive_c kefelo-disc)
-rm -rf "$PROG"
-mkdir -p "$PROG"
-cp "$EXE" "$PROG/kefelo.exe"
-
+PROG=$(fresh_program_dir kefelo-disc "$EXE")
 # Settings: alerts on, no beep, closing the window quits. The lists are empty.
 write_settings "$PROG/beallitasok.cfg"
 printf '*\r\n' >"$PROG/konyvtarak.lst"
 
 start_program discovery.wine.log
-find_question() {
-    question=$(xdotool search --onlyvisible --name '^Megerősítés$' 2>/dev/null | head -n 1)
-    [ -n "$question" ]
-}
-if wait_for 60 find_main_window; then
-    pass "main window appears"
-else
-    fail "no main window within 60 s"
-    finish
-fi
-# The window takes input once its start-up timer has run.
-sleep 6
-eval "$(xdotool getwindowgeometry --shell "$window")"
-shot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null; }
-
-if [ "$fonts" = no ]; then
-    echo "SKIP: Wine's fonts are not installed (fonts-wine); no clicks"
-    finish
-fi
-
-# "Alapértékek" is the first button under the container grid.
-xdotool mousemove $((X + 60)) $((Y + HEIGHT - 93)) click 1
-if wait_for 20 find_question; then
-    pass "Alapértékek asks whether to search the profiles"
-    shot discovery_question
-    xdotool windowfocus --sync "$question" 2>/dev/null
-    xdotool key --clearmodifiers i
-    if wait_for 20 eval '! find_question'; then
-        pass "Igen answers the question"
-    else
-        fail "the question is still open 20 s after Igen"
-    fi
-else
-    fail "no question 20 s after Alapértékek"
-fi
-# The profile search ends at once under Wine; the window repaints after it.
-sleep 4
+must "main window appears" wait_main_window
+# An empty grid keeps one blank row.
+expect "the container list starts empty" "$(drv items "${MAIN[@]}" --id 2111 --column 2)" ""
+drv click "${MAIN[@]}" --text Alapértékek
+question=$(drv message-box --window Megerősítés --press '&Igen')
+case "$question" in
+*"összes felhasználó átmeneti tárolóinak felkutatását"*) pass "Alapértékek asks whether to search the profiles" ;;
+*) fail "Alapértékek asks whether to search the profiles; the box said: \"$question\"" ;;
+esac
+# The profile search ends at once under Wine; its row shows in the "Hely" column.
+check "the user's temp folder is listed" drv wait "${MAIN[@]}" --id 2111 --column 2 --has-item 'C:\users\*Temp'
+check "no other question follows" drv wait --window-class '#32770' --window Megerősítés --gone --timeout 1000
 shot discovery_lists
 
-xdotool windowfocus --sync "$window" 2>/dev/null
-xdotool key --clearmodifiers alt+F4 2>/dev/null
-if wait_for 20 process_ended; then
-    pass "the program ends when closed"
-else
-    fail "the program still runs 20 s after Alt+F4"
-fi
+check "the program ends when closed" close_program
 saved=$(iconv -f cp1250 -t utf-8 "$PROG/konyvtarak.lst" 2>/dev/null | tr -d '\r')
 if printf '%s\n' "$saved" | grep -qiE '^C:\\users\\[^\\|]+\\(AppData\\Local\\)?Temp$'; then
-    pass "the user's temp folder is listed inactive"
+    pass "the user's temp folder is saved inactive"
 else
     fail "no inactive user temp folder in the saved list: $(printf '%s' "$saved" | tr '\n' ';')"
 fi

@@ -1,72 +1,46 @@
 #!/usr/bin/env bash
 # The category and type lists of the search page at the smallest window size: ticking
-# categories fills the types, the selection popup of the type list ticks them all, and
-# its "Saját típusaim" opens the own-types editor. Screenshot: $ARTIFACTS/search_lists.png.
-#
-# Clicks are placed for Wine's own fonts at 96 DPI; without them the clicks are skipped.
+# categories fills the types, "Mindet" of the category list's selection popup brings the
+# types of every category, and "Saját típusaim" of the type list's popup opens the
+# own-types editor, which "Mégse" closes. Screenshot: $ARTIFACTS/search_lists.png.
 #
 # Usage: WINEPREFIX=... search_lists.sh path/to/kefelo.exe  (under a display)
 set -u
 EXE="${1:?usage: search_lists.sh path/to/kefelo.exe}"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-install_wine_fonts
 PROG=$(fresh_program_dir kefelo-slist "$EXE")
 write_settings "$PROG/beallitasok.cfg"
+EDITOR=(--window 'Saját állomány-típusok kezelése')
+CATEGORIES=(--class ListBox --id 2)
+TYPES=(--class ListBox --id 4)
+types() { drv count "${MAIN[@]}" "${TYPES[@]}"; }
 
 start_program search_lists.wine.log
-if wait_for 60 find_main_window; then
-    pass "main window appears"
-else
-    fail "no main window within 60 s"
-    finish
-fi
-sleep 2
-xdotool windowsize "$window" 649 400
-sleep 1
-eval "$(xdotool getwindowgeometry --shell "$window")"
-click() {
-    xdotool mousemove $((X + $1)) $((Y + $2))
-    sleep 0.4
-    xdotool click "${3:-1}"
-    sleep 1
-}
-box_visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
-editor_gone() { ! box_visible 'Saját állomány-típusok kezelése'; }
+must "main window appears" wait_main_window
+drv click "${MAIN[@]}" --id 1001 --item-text 'Átmeneti állományok keresése*'
+must "the search page shows no types before a category is ticked" \
+    drv wait "${MAIN[@]}" "${TYPES[@]}" --count 0
 
-if [ "$fonts" = no ]; then
-    echo "SKIP: Wine's fonts are not installed (fonts-wine); no clicks"
-else
-    # The search page's tab, then the tick boxes of the first two categories.
-    click 286 12
-    click 21 58
-    click 21 74
-    # The type list's popup: "Mindet" is its first item.
-    click 500 200 3
-    xdotool key Down Return
-    sleep 1
-    import -window root "$ARTIFACTS/search_lists.png" 2>/dev/null
-    # Again, now "Saját típusaim", the last item.
-    click 500 200 3
-    xdotool key Up Return
-    if wait_for 5 box_visible 'Saját állomány-típusok kezelése'; then
-        pass "Saját típusaim opens the own-types editor"
-        editor=$(xdotool search --onlyvisible --name '^Saját állomány-típusok kezelése$' | head -n 1)
-        sleep 2
-        eval "$(xdotool getwindowgeometry --shell --prefix E "$editor")"
-        # "Mégse", at the right of the editor's button column.
-        xdotool mousemove $((EX + EWIDTH - 52)) $((EY + 148))
-        sleep 0.4
-        xdotool click 1
-        sleep 1
-    else
-        fail "the own-types editor did not open"
-    fi
-    if wait_for 5 editor_gone; then
-        pass "the own-types editor closes with Mégse"
-    else
-        fail "the own-types editor is still open"
-    fi
-fi
+# A double click on an item toggles its tick.
+drv click "${MAIN[@]}" "${CATEGORIES[@]}" --item 0 --double
+check "ticking the first category fills the types" wait_for 10 eval '[ "$(types)" -gt 0 ]'
+first=$(types)
+drv click "${MAIN[@]}" "${CATEGORIES[@]}" --item 1 --double
+check "ticking the second adds its types" wait_for 10 eval '[ "$(types)" -gt "$first" ]'
+two=$(types)
+
+drv click "${MAIN[@]}" "${CATEGORIES[@]}" --right
+check "the category popup takes Mindet" drv menu --pick-index 0
+check "Mindet brings the types of every category" wait_for 10 eval '[ "$(types)" -gt "$two" ]'
+shot search_lists
+
+# "Saját típusaim" is the fourth item, after a separator.
+drv click "${MAIN[@]}" "${TYPES[@]}" --right
+drv menu --pick-index 3
+check "Saját típusaim opens the own-types editor" drv wait "${EDITOR[@]}"
+drv click "${EDITOR[@]}" --text Mégse
+check "the own-types editor closes with Mégse" drv wait "${EDITOR[@]}" --gone
+check "the program ends when closed" close_program
 
 finish

@@ -6,115 +6,72 @@
 # "Hozzáad" and "Elment" add an own type that the settings keep.
 # Screenshots go to $ARTIFACTS (task_editor.png, own_types.png, task_modify.png).
 #
-# Clicks are placed for Wine's own fonts at 96 DPI; without them the clicks are skipped.
-#
 # Usage: WINEPREFIX=... task_editor.sh path/to/kefelo.exe  (under a display)
 set -u
 EXE="${1:?usage: task_editor.sh path/to/kefelo.exe}"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 
-install_wine_fonts
-
-PROG=$(drive_c kefelo-task)
+PROG=$(fresh_program_dir kefelo-task "$EXE")
 DATA=$(drive_c e2e-task)
-rm -rf "$PROG" "$DATA"
-mkdir -p "$PROG" "$DATA/Munka"
-cp "$EXE" "$PROG/kefelo.exe"
-
+rm -rf "$DATA"
+mkdir -p "$DATA/Munka"
 # Settings: alerts on, closing the window quits.
 write_settings "$PROG/beallitasok.cfg"
 # One inactive task of two types.
 printf '*\r\nC:\\e2e-task\\Munka>*.TMP|*.BAK\r\n' >"$PROG/konyvtarak.lst"
 
+EDITOR=(--window 'Saját állomány-típusok kezelése')
+INPUT=(--window 'Saját átmeneti állomány-típus felvétele')
+CATEGORIES=(--class ListBox --id 1)
+TYPES=(--class ListBox --id 2)
+
 start_program task_editor.wine.log
-if wait_for 60 find_main_window; then
-    pass "main window appears"
-else
-    fail "no main window within 60 s"
-    finish
-fi
-sleep 2
-eval "$(xdotool getwindowgeometry --shell "$window")"
-shot() { import -window root "$ARTIFACTS/$1.png" 2>/dev/null; }
-click() {
-    xdotool mousemove $((X + $1)) $((Y + $2))
-    sleep 0.4
-    xdotool click "${3:-1}"
-    sleep 1
-}
-box_visible() { xdotool search --onlyvisible --name "^$1\$" >/dev/null 2>&1; }
+must "main window appears" wait_main_window
+drv click "${MAIN[@]}" --text 'Új feladat'
+must "Új feladat opens the editor" drv wait "${MAIN[@]}" --text Felvétel
+check "in place of the task list" drv wait "${MAIN[@]}" --id 2121 --gone
+drv click "${MAIN[@]}" --text Felvétel
+expect "storing without a ticked type is refused" "$(drv message-box --window Információ --press OK)" \
+    "Legalább egy állománytípust ki kell választani!"
 
-if [ "$fonts" = no ]; then
-    echo "SKIP: Wine's fonts are not installed (fonts-wine); no clicks"
-else
-    # "Új feladat", then "Felvétel" with nothing ticked.
-    click 348 280
-    click 470 281
-    if wait_for 5 box_visible 'Információ'; then
-        pass "storing without a ticked type is refused"
-    else
-        fail "no information box after Felvétel without types"
-    fi
-    xdotool key Return
-    sleep 1
-    # Tick the first two categories and their first two types.
-    click 309 55
-    click 309 71
-    click 507 55
-    click 507 71
-    shot task_editor
-    # The selection popup of the type list, then "Saját típusaim".
-    click 560 200 3
-    click 612 271
-    if wait_for 5 box_visible 'Saját állomány-típusok kezelése'; then
-        pass "Saját típusaim opens the own-types editor"
-    else
-        fail "the own-types editor did not open"
-    fi
-    shot own_types
-    # "Hozzáad": the input box takes a new mask, "Elment" stores it.
-    click 456 60
-    if wait_for 5 box_visible 'Saját átmeneti állomány-típus felvétele'; then
-        xdotool type --delay 50 '*.ABC'
-        sleep 0.5
-        # "OK" of the input box, which opens at the editor's top-left corner.
-        click 357 168
-        sleep 1
-        shot own_types_added
-        click 456 157
-        shot own_types_stored
-    else
-        fail "Hozzáad shows no input box"
-        xdotool key Escape
-    fi
-    sleep 1
-    # "Mégse" brings the list back; "Módosítás" opens the task.
-    click 586 281
-    click 310 73
-    click 457 280
-    shot task_modify
-    # "*.TEMP" is the second type of the first category; "Módosít" stores it.
-    click 507 71
-    click 480 281
+# A double click toggles a tick.
+drv click "${MAIN[@]}" "${CATEGORIES[@]}" --item 0 --double
+check "a ticked category brings its types" wait_for 10 eval '[ "$(drv count "${MAIN[@]}" "${TYPES[@]}")" -gt 1 ]'
+shot task_editor
 
-    xdotool windowfocus --sync "$window" 2>/dev/null
-    xdotool key --clearmodifiers alt+F4 2>/dev/null
-    if wait_for 20 process_ended; then
-        pass "the program ends when closed"
-    else
-        fail "the program still runs 20 s after Alt+F4"
-    fi
-    if grep -q '\*\.ABC' "$PROG/beallitasok.cfg"; then
-        pass "the own type added in the editor is saved"
-    else
-        fail "the saved settings lack the new own type"
-    fi
-    task=$(iconv -f cp1250 -t utf-8 "$PROG/konyvtarak.lst" 2>/dev/null | tr -d '\r' | grep '>')
-    if [ "$task" = 'C:\e2e-task\Munka>*.TMP|*.TEMP|*.BAK' ]; then
-        pass "the modified task keeps its location and gains the ticked type"
-    else
-        fail "saved task line: $task"
-    fi
+drv click "${MAIN[@]}" "${TYPES[@]}" --right
+drv menu --pick-index 3  # "Saját típusaim", after a separator
+must "Saját típusaim opens the own-types editor" drv wait "${EDITOR[@]}"
+shot own_types
+drv click "${EDITOR[@]}" --text Hozzáad
+must "Hozzáad asks for the new type" drv wait "${INPUT[@]}"
+drv set-text "${INPUT[@]}" --class Edit '*.ABC'
+drv click "${INPUT[@]}" --text OK
+check "the input box closes with OK" drv wait "${INPUT[@]}" --gone
+check "the new type shows in the editor" drv wait "${EDITOR[@]}" --class ListBox --has-item '*.ABC'
+shot own_types_added
+drv click "${EDITOR[@]}" --text Elment
+check "Elment closes the own-types editor" drv wait "${EDITOR[@]}" --gone
+
+drv click "${MAIN[@]}" --text Mégse
+check "Mégse brings the task list back" drv wait "${MAIN[@]}" --id 2121
+drv click "${MAIN[@]}" --id 2121 --item 0
+drv click "${MAIN[@]}" --text Módosítás
+check "Módosítás opens the task" drv wait "${MAIN[@]}" "${TYPES[@]}" --has-item '*.TEMP'
+shot task_modify
+drv click "${MAIN[@]}" "${TYPES[@]}" --item-text '*.TEMP' --double
+drv click "${MAIN[@]}" --text Módosít
+eventually "the task list shows the task with the new type" '*.TMP|*.TEMP|*.BAK' \
+    drv items "${MAIN[@]}" --id 2121 --column 2
+
+check "the program ends when closed" close_program
+if grep -q '\*\.ABC' "$PROG/beallitasok.cfg"; then
+    pass "the own type added in the editor is saved"
+else
+    fail "the saved settings lack the new own type"
 fi
+expect "the modified task keeps its location and gains the ticked type" \
+    "$(iconv -f cp1250 -t utf-8 "$PROG/konyvtarak.lst" 2>/dev/null | tr -d '\r' | grep '>')" \
+    'C:\e2e-task\Munka>*.TMP|*.TEMP|*.BAK'
 
 finish

@@ -411,6 +411,21 @@ TEST_F(FileSystemContract, CurrentDirectoryResolvesRelativePaths) {
     EXPECT_TRUE(fs.removeDirectory(at("cwd")));
 }
 
+// Windows reads all of these as the same folder; the safeguards rely on the fake doing so.
+TEST_F(FileSystemContract, OtherSpellingsReachTheSameFolder) {
+    env->makeFile(at("a.txt"), "a");
+    for (const std::string& spelling :
+         {"\\\\?\\" + root, root + "\\", root + "\\.", root + "\\nowhere\\..", "\\\\?\\" + at("a.txt")}) {
+        EXPECT_TRUE(fs.getAttributes(spelling)) << spelling;
+    }
+    EXPECT_TRUE(fs.directoryExists("\\\\?\\" + root));
+    EXPECT_EQ(sortedNames("\\\\?\\" + root + "\\*.*"), (std::vector<std::string>{".", "..", "a.txt"}));
+    std::string slashed = root;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    EXPECT_TRUE(fs.directoryExists(slashed + "/"));
+    EXPECT_TRUE(fs.directoryExists(root.substr(0, 2) + "/"));
+}
+
 TEST_F(FileSystemContract, TheTestDriveIsAFixedDiskWithSpace) {
     std::string driveRoot = root.substr(0, 3);
     char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(driveRoot[0])));

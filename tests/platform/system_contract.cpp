@@ -41,6 +41,17 @@ TEST_F(SystemContract, SpecialFoldersHaveFileSystemPathsExceptVirtualOnes) {
     EXPECT_FALSE(sys.specialFolder(platform::SpecialFolder::BitBucket));
 }
 
+TEST_F(SystemContract, TheProfilesRootHoldsTheUsersFolders) {
+    const std::optional<std::string> profiles = sys.profilesDirectory();
+    ASSERT_TRUE(profiles);
+    EXPECT_EQ((*profiles)[1], ':');
+    EXPECT_NE(profiles->back(), '\\');
+    EXPECT_TRUE(fs.directoryExists(*profiles));
+    const std::optional<std::string> recent = sys.specialFolder(platform::SpecialFolder::Recent);
+    ASSERT_TRUE(recent);
+    EXPECT_EQ(text::lower(*recent).rfind(text::lower(*profiles) + "\\", 0), 0u) << *recent;
+}
+
 TEST_F(SystemContract, HungarianRegionalSettings) {
     EXPECT_EQ(sys.platformId(), 2);
     EXPECT_EQ(text::lower(sys.languageAbbreviation()), "hun");

@@ -1,5 +1,7 @@
 #include "core/app/main_shell.h"
 
+#include <algorithm>
+
 #include "core/app/busy_guard.h"
 #include "core/app/program_texts.h"
 #include "core/config/config_load.h"
@@ -52,6 +54,7 @@ bool MainShell::FormCreate(int screenWidth, int screenHeight) {
     config::LoadContext load{p, dir, screenWidth, screenHeight, [this](const std::string& t) { console.TesztBe(t); }};
     config::loadConfiguration(ctx_.config, load);
     ctx_.masks.setOwnTypes(ctx_.config.ownTypes);
+    reportUnreadableLists();
 
     // The description export is written again whenever it is asked for.
     p.fs.deleteFile(dir + kInfoFileName);
@@ -68,6 +71,21 @@ bool MainShell::FormCreate(int screenWidth, int screenHeight) {
     firstShown = false;
     activationMark = false;
     return updated;
+}
+
+void MainShell::reportUnreadableLists() {
+    // An automatic run must not wait for a click; the files are kept all the same.
+    if (ctx_.commandLine.isAutomatic()) return;
+    std::vector<config::UnreadableList> fresh;
+    for (config::UnreadableList& list : config::unreadableLists(ctx_.config, ctx_.programDirectory)) {
+        // The working window loads again after the first one: say it once a session.
+        if (std::find(toldUnreadable_.begin(), toldUnreadable_.end(), list.path) != toldUnreadable_.end()) continue;
+        toldUnreadable_.push_back(list.path);
+        fresh.push_back(std::move(list));
+    }
+    if (fresh.empty()) return;
+    ctx_.platform.ui.message(platform::MessageKind::Error, platform::Buttons::Ok,
+                             config::unreadableListsMessage(fresh));
 }
 
 bool MainShell::FormShow() {

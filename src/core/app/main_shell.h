@@ -137,6 +137,9 @@ public:
     bool activationChanged(bool active);
 
 private:
+    // The error about list files that exist but could not be read, once a session and
+    // never in an automatic run.
+    void reportUnreadableLists();
     bool anySecondaryVisible();
     bool anySecondaryMarked();
 
@@ -145,6 +148,7 @@ private:
     std::vector<SecondaryWindow*> secondaries_;
     SecondaryWindow* zip_ = nullptr;
     bool quitRunning_ = false;
+    std::vector<std::string> toldUnreadable_;
     bool blinking_ = false;
     int blinkTag_ = 0;
     bool blinkOn_ = false;

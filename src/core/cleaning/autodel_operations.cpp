@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/cleaning/undeletable_batch.h"
 #include "core/text/codec.h"
 
 namespace kefelo::cleaning {
@@ -40,9 +41,10 @@ bool AutodelOperations::mBatKezd(int mode) {
         env_.batch.start(ntFamily());
         return true;
     }
-    // The batch runs in DOS mode or a bare command prompt, where a long folder name with
-    // blanks would split the copy and del lines; the 8.3 form keeps them whole.
-    std::string batchDir = withBackslash(env_.fs.shortPath(env_.programDirectory));
+    // The batch may run in DOS mode, which knows only the 8.3 form of a folder; the long
+    // form serves where the short one cannot be written.
+    const std::string shortDir = withBackslash(env_.fs.shortPath(env_.programDirectory));
+    const std::string batchDir = batchQuoted(shortDir + "autoexec.bat") ? shortDir : env_.programDirectory;
     if (!env_.batch.finish(batchDir, windowsDrive())) return false;
 
     if (!writeBatch()) {
@@ -195,16 +197,19 @@ void AutodelOperations::registerForNextStart(const std::function<void()>& saveCo
     bool ok = false;
     auto attributes = env_.fs.getAttributes(startup);
     env_.fs.setAttributes(startup, 0);
-    if (auto bytes = env_.fs.readFile(startup)) {
+    const std::optional<std::string> callPath = batchPathOf(env_.fs, autodelPath());
+    auto bytes = env_.fs.readFile(startup);
+    if (bytes && callPath) {
         std::vector<std::string> lines = text::decodeLines(*bytes);
         // An older registration is replaced, so registering twice leaves one call.
         std::erase_if(lines, [](const std::string& line) { return line.find(kAutodelName) != std::string::npos; });
         if (env_.fs.writeFileAtomic(dir + "autoexec.bat", text::encodeLines(lines))) {
-            lines.push_back(env_.fs.shortPath(autodelPath()));
+            lines.push_back(*batchQuoted(*callPath));
             ok = env_.fs.writeFileAtomic(startup, text::encodeLines(lines));
         }
     }
     if (attributes) env_.fs.setAttributes(startup, *attributes);
+    // A computer restarted without the call would only lose the user's open work.
     if (!ok) {
         env_.ui.message(MessageKind::Warning, Buttons::Ok,
                         "Valószínűleg nincs írási jogosultsága a következő, a Kefeló-t tartalmazó helyre:\r\n" + dir +
@@ -212,6 +217,7 @@ void AutodelOperations::registerForNextStart(const std::function<void()>& saveCo
                             "A kezeléshez szükség van a könyvtárban történő merevlemez-írásra, ennek hiányában a "
                             "kezelés nem végezhető el!\r\n"
                             "(Írási jogot a rendszergazdától kérhet)");
+        return;
     }
 
     if (saveConfiguration) saveConfiguration();

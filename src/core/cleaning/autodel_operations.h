@@ -49,7 +49,8 @@ public:
     // 0: go on (no such file, or replace it); 1: it was opened for a look first; 2: cancel.
     int FileMehet(const std::string& target);
     // Makes the Windows drive's autoexec.bat call autodel.bat, saves the configuration and,
-    // unless in diagnostic mode, restarts Windows.
+    // unless in diagnostic mode, restarts Windows. When the call could not be written it
+    // says so and stops there: no save, no restart.
     void registerForNextStart(const std::function<void()>& saveConfiguration, bool diagnosticMode);
 
     std::string autodelPath() const { return env_.programDirectory + std::string(kAutodelName); }

@@ -1,6 +1,58 @@
 #include "core/cleaning/batch_text.h"
 
+#include "core/text/codec.h"
+
 namespace kefelo::cleaning {
+namespace {
+
+// cmd reads at most 8191 characters a line; the copy line holds two paths and its words.
+constexpr size_t kMaxQuotedPath = 4000;
+
+bool isDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
+
+// One name between separators, as it has to be for the quoted path to mean that name.
+bool nameIsExact(std::string_view name) {
+    if (name.empty() || name == "." || name == "..") return false;
+    if (name.back() == '.' || name.back() == ' ') return false;
+    for (char c : name) {
+        if (static_cast<unsigned char>(c) < 0x20) return false;
+        if (std::string_view("\"*?<>|:/").find(c) != std::string_view::npos) return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> batchQuoted(std::string_view path) {
+    std::string_view names;
+    size_t minimumNames = 1;
+    if (path.size() >= 3 && isDriveLetter(path[0]) && path[1] == ':' && path[2] == '\\') {
+        names = path.substr(3);
+    } else if (path.starts_with("\\\\")) {
+        names = path.substr(2);
+        minimumNames = 3;  // server, share and at least one name in it
+    } else {
+        return std::nullopt;
+    }
+    size_t count = 0;
+    for (size_t start = 0;; ++count) {
+        const size_t end = names.find('\\', start);
+        if (!nameIsExact(names.substr(start, end - start))) return std::nullopt;
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    if (count + 1 < minimumNames) return std::nullopt;
+    const std::string encoded = text::utf8ToCp1250(path);
+    if (text::cp1250ToUtf8(encoded) != path || encoded.size() > kMaxQuotedPath) return std::nullopt;
+
+    std::string quoted = "\"";
+    for (char c : path) {
+        quoted += c;
+        if (c == '%') quoted += '%';
+    }
+    quoted += '"';
+    return quoted;
+}
 
 void BatchText::start(bool ntFamily) {
     lines_ = {
@@ -21,17 +73,24 @@ void BatchText::start(bool ntFamily) {
     };
 }
 
-void BatchText::addDelete(const std::string& shortPath) { lines_.push_back("del " + shortPath); }
+bool BatchText::addDelete(std::string_view path) {
+    std::optional<std::string> quoted = batchQuoted(path);
+    if (!quoted) return false;
+    lines_.push_back("del " + *quoted);
+    return true;
+}
 
 bool BatchText::finish(const std::string& programDir, char windowsDrive) {
     // A text that was never started holds no entries, whatever the restore lines say.
     bool started = !lines_.empty();
     // Put back the autoexec.bat that registering saved, before anything else runs.
-    const std::vector<std::string> restore = {
-        "@ECHO OFF",
-        "copy " + programDir + "autoexec.bat " + std::string(1, windowsDrive) + ":\\autoexec.bat /y",
-        "del " + programDir + "autoexec.bat",
-    };
+    std::vector<std::string> restore = {"@ECHO OFF"};
+    const std::optional<std::string> saved = batchQuoted(programDir + "autoexec.bat");
+    const std::optional<std::string> startup = batchQuoted(std::string(1, windowsDrive) + ":\\autoexec.bat");
+    if (saved && startup) {
+        restore.push_back("copy " + *saved + " " + *startup + " /y");
+        restore.push_back("del " + *saved);
+    }
     lines_.insert(lines_.begin(), restore.begin(), restore.end());
     bool hasEntries = started && lines_.back().find("del") != std::string::npos;
     const std::vector<std::string> closing = {

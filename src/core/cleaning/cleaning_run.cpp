@@ -7,6 +7,8 @@
 #include "core/cleaning/container_emptying.h"
 #include "core/cleaning/list_refresh.h"
 #include "core/cleaning/log_files.h"
+#include "core/cleaning/protected_locations.h"
+#include "core/cleaning/undeletable_batch.h"
 #include "core/config/categories.h"
 #include "core/config/config_load.h"
 #include "core/config/protected_names.h"
@@ -141,7 +143,8 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
 
     const EmptyingEnvironment env{ctx_.platform.fs, pump,      ctx_.Search,
                                   ctx_.host,        ctx_.config, ctx_.commandLine};
-    ContainerEmptying emptying(env, record_);
+    ContainerEmptying emptying(env, record_, EmptyingMode::CleaningRun);
+    const ProtectedLocations protectedLocations(ctx_.platform.fs, ctx_.platform.sys, ctx_.programDirectory);
     // By index and with a copy of the path: the grid may change while messages run.
     for (size_t i = 0; i < ctx_.config.list_temps.rows.size(); ++i) {
         const config::ContainerRow& row = ctx_.config.list_temps.rows[i];
@@ -149,6 +152,13 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
         const std::string path = row.path;
         pump.pumpWhenDue();
         if (activity() != app::activity_cleaning) break;
+        // The list may have been edited by hand: a drive or a system folder is never
+        // emptied, whatever its line says. The row stays for the user to see and remove.
+        if (const LocationVerdict verdict = protectedLocations.check(path); verdict != LocationVerdict::Allowed) {
+            record_.writer.containerSkipped(path, verdict == LocationVerdict::NotFullPath);
+            record_.writer.blank();
+            continue;
+        }
         record_.currentContainerRoot = path;
         record_.writer.containerHeading(path);
         ctx_.host.setLastPathText(path);
@@ -259,9 +269,9 @@ int64_t CleaningRun::processMatches(search::TSearchFolders& sender) {
             record_.deletedFiles += 1;
         } else {
             if (attributes) fs.setAttributes(full, *attributes);
-            record_.batch.addDelete(batchDeletePath(fs, full));
             record_.undeletable.push_back(taskUndeletableEntry(match.Folder, match.Name, match.Size));
             record_.writer.taskUndeletableFile(match.Folder, match.Name, match.Size);
+            addUndeletableToBatch(fs, record_, full);
         }
         if (!fs.fileExists(full)) {
             record_.writer.taskDeletedFile(match.Folder, match.Name, match.Size, colour, !deleted);

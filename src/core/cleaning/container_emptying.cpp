@@ -3,6 +3,8 @@
 #include <memory>
 #include <vector>
 
+#include "core/cleaning/undeletable_batch.h"
+
 namespace kefelo::cleaning {
 namespace {
 
@@ -12,12 +14,6 @@ bool isDotEntry(const std::string& name) { return name == "." || name == ".."; }
 bool isFolder(const platform::DirEntry& entry) { return (entry.attributes & attr::kDirectory) != 0; }
 
 }  // namespace
-
-std::string batchDeletePath(platform::FileSystem& fs, const std::string& fullPath) {
-    std::string path = fs.shortPath(fullPath);
-    if (path.find(' ') != std::string::npos) path = "\"" + path + "\"";
-    return path;
-}
 
 // One folder of sub-folder emptying whose entries are being gone through. The folders
 // are kept on an explicit stack: a tree nested thousands of levels deep must not
@@ -30,15 +26,15 @@ struct ContainerEmptying::Frame {
     bool returningFromChild = false;
 };
 
-ContainerEmptying::ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record)
-    : env_(env), record_(record), isProtected_(env.config.list_protectfiles.items) {}
+ContainerEmptying::ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record, EmptyingMode mode)
+    : env_(env), record_(record), mode_(mode), isProtected_(env.config.list_protectfiles.items) {}
 
 void ContainerEmptying::showOnSplash(const std::string& path) { env_.host.setSplashPath(env_.fs.shortPath(path), path); }
 
 void ContainerEmptying::recordUndeletable(const std::string& fullPath, int64_t size) {
     record_.writer.undeletableFile(fullPath, size);
     record_.addContainerUndeletable(containerUndeletableEntry(fullPath, size));
-    record_.batch.addDelete(batchDeletePath(env_.fs, fullPath));
+    addUndeletableToBatch(env_.fs, record_, fullPath);
 }
 
 void ContainerEmptying::recordDeleted(const std::string& fullPath, int64_t size) {
@@ -53,7 +49,7 @@ void ContainerEmptying::removeIfEmpty(const std::string& path, uint32_t attribut
         env_.fs.setAttributes(path, attributes);
         return;
     }
-    // Like every other line, only while the cleaning page shows (not for the system stores).
+    // Like every other line, only in a cleaning run (not for the system stores).
     if (!env_.config.check_viewalerts || !logging()) return;
     if (onlyNewLine && record_.log.hasLine(record_.writer.folderRemovedText(path))) return;
     record_.writer.folderRemoved(path);

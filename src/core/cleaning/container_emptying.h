@@ -1,8 +1,8 @@
 #pragma once
 // Emptying a folder file by file: the containers of a cleaning run and the system stores
-// of the tools page. Protected names stay; every failure becomes a red log line, an
-// undeletable-list entry and a batch line (only while the cleaning page shows and work
-// is not halted); empty sub-folders go when the option says so.
+// of the tools page. Protected names stay; in a cleaning run that is not halted every
+// failure becomes a red log line, an undeletable-list entry and a batch line; empty
+// sub-folders go when the option says so.
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,10 +18,6 @@
 
 namespace kefelo::cleaning {
 
-// The path a "del " line of the batch names: the short form, quoted when even that holds
-// a blank (the command interpreter would split it otherwise).
-std::string batchDeletePath(platform::FileSystem& fs, const std::string& fullPath);
-
 struct EmptyingEnvironment {
     platform::FileSystem& fs;
     search::MessagePump& pump;
@@ -32,9 +28,14 @@ struct EmptyingEnvironment {
     const app::CommandLine& commandLine;
 };
 
+// Who empties decides what is written down, not the page that happens to be on screen
+// (the user may switch tabs while a run goes on): a cleaning run logs every file, counts
+// it and collects what it could not delete; the system stores are only emptied.
+enum class EmptyingMode { CleaningRun, SystemStores };
+
 class ContainerEmptying {
 public:
-    ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record);
+    ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record, EmptyingMode mode);
 
     // Every entry of folder + mask (folder ends in "\"), then, with recurse, every
     // sub-folder tree of the folder.
@@ -47,7 +48,7 @@ private:
     struct Frame;
 
     bool active() const { return env_.Search.Tag == 1; }
-    bool logging() const { return env_.host.mainPage() == 0 && env_.Search.Tag != 0; }
+    bool logging() const { return mode_ == EmptyingMode::CleaningRun && env_.Search.Tag != 0; }
     void showOnSplash(const std::string& path);
     void recordUndeletable(const std::string& fullPath, int64_t size);
     void recordDeleted(const std::string& fullPath, int64_t size);
@@ -57,6 +58,7 @@ private:
 
     EmptyingEnvironment env_;
     RunRecord& record_;
+    const EmptyingMode mode_;
     const config::ProtectionTest isProtected_;
 };
 

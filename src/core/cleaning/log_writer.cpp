@@ -70,6 +70,12 @@ void LogWriter::containerResult(const std::string& path, bool done) {
                       : path + " ürítése nincs kész! (pl.: mert védett vagy törölhetetlen állomány(oka)t tartalmaz)");
 }
 
+void LogWriter::containerSkipped(const std::string& path, bool notFullPath) {
+    log_.setAttributes(kBold, LogColour::Red);
+    log_.addLine("A(z) " + path + (notFullPath ? " nem teljes elérési út" : " könyvtár védett helyre mutat") +
+                 ", ezért kimaradt az ürítésből!");
+}
+
 void LogWriter::containerPhaseEnd(int64_t containerTotal) {
     NowTexts now = now_();
     log_.setAttributes(kBoldUnderline, LogColour::WindowText);
@@ -99,6 +105,12 @@ void LogWriter::taskDeletedFile(const std::string& dir, const std::string& name,
 void LogWriter::taskUndeletableFile(const std::string& dir, const std::string& name, int64_t size) {
     log_.setAttributes(kRegular, LogColour::Red);
     log_.addLine(" ! " + dir + name + "  (" + grouped(size) + " bájt)");
+}
+
+void LogWriter::deleteByHand(const std::string& fullPath) {
+    log_.setAttributes(kRegular, LogColour::Red);
+    log_.addLine(" ! A(z) " + fullPath +
+                 " neve nem írható be az \"autodel.bat\" állományba, ezért kézzel kell törölni!");
 }
 
 void LogWriter::taskEnd(const std::string& location, const std::string& masks, int64_t taskTotal) {

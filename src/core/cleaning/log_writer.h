@@ -35,12 +35,17 @@ public:
     void folderRemoved(const std::string& fullPath);              // black; style as before
     std::string folderRemovedText(const std::string& fullPath) const;
     void containerResult(const std::string& path, bool done);
+    // bold red, in place of the heading: a container the run leaves alone because its
+    // location is protected, or is no full path
+    void containerSkipped(const std::string& path, bool notFullPath);
     void containerPhaseEnd(int64_t containerTotal);               // + " "
     void taskPhaseStart();                                        // + " "
     void taskHeading(const std::string& location, const std::string& masks);
     void taskDeletedFile(const std::string& dir, const std::string& name, int64_t size, LogColour colour,
                          bool deleteReportedFailure);
     void taskUndeletableFile(const std::string& dir, const std::string& name, int64_t size);
+    // red: an undeletable file that no line of "autodel.bat" can name exactly
+    void deleteByHand(const std::string& fullPath);
     void taskEnd(const std::string& location, const std::string& masks, int64_t taskTotal);
     void blank();  // a line " "
 

@@ -11,7 +11,9 @@ namespace kefelo::config {
 namespace {
 
 const char* const kSettingsNotLoaded = "! A config fajlt nem tudtam betolteni !";
+const char* const kListNotLoaded = "Nem sikerült betölteni a tárolók és a feladatok listáját!";
 const char* const kProtectedNotLoaded = "Nem sikerült betölteni a védett állományok listáját!";
+const char* const kSettingsUnreadable = "Nem sikerült betölteni a program beállításait!";
 
 std::string inDirectory(const std::string& directory, std::string_view name) { return directory + std::string(name); }
 
@@ -78,13 +80,22 @@ void loadConfiguration(ConfigModel& model, const LoadContext& context) {
     loadListFile(model, context.platform, dir);
     loadSettings(model, context);
     loadProtectedNames(model, context.platform, dir);
+    if (context.tesztBe) {
+        for (const UnreadableList& list : unreadableLists(model, dir)) {
+            context.tesztBe("! Nem tudtam beolvasni, ezert nem irom felul: " + list.path + " !");
+        }
+    }
 }
 
 void loadListFile(ConfigModel& model, platform::Platform& platform, const std::string& programDirectory) {
     const std::string path = inDirectory(programDirectory, kListFileName);
+    model.listFileUnreadable = false;
     if (!platform.fs.fileExists(path)) return;
     std::optional<std::string> bytes = platform.fs.readFile(path);
-    if (!bytes) return;
+    if (!bytes) {
+        model.listFileUnreadable = true;
+        return;
+    }
     ListFileRows rows = parseListFile(text::decodeLines(*bytes));
     for (TaskRow& row : rows.tasks.rows) {
         if (row.mark != Mark::None && (row.location.empty() || !platform.fs.directoryExists(row.location))) {
@@ -100,8 +111,13 @@ void loadSettings(ConfigModel& model, const LoadContext& context) {
     platform::FileSystem& fs = context.platform.fs;
     model.edit_searchpath = ListBox{};
     std::optional<Settings> settings;
-    if (std::optional<std::string> bytes = fs.readFile(inDirectory(context.programDirectory, kSettingsFileName))) {
+    const std::string path = inDirectory(context.programDirectory, kSettingsFileName);
+    model.settingsFileUnreadable = false;
+    if (std::optional<std::string> bytes = fs.readFile(path)) {
         settings = decodeSettingsRecord(*bytes);
+    } else {
+        // Locked or refused, not merely missing: the user's record must survive this session.
+        model.settingsFileUnreadable = fs.fileExists(path);
     }
     if (settings) {
         applyStoredSettings(model, *settings);
@@ -123,16 +139,43 @@ void loadSettings(ConfigModel& model, const LoadContext& context) {
 
 void loadProtectedNames(ConfigModel& model, platform::Platform& platform, const std::string& programDirectory) {
     const std::string path = inDirectory(programDirectory, kProtectedFileName);
+    model.protectedFileUnreadable = false;
     if (!platform.fs.fileExists(path)) {
         model.list_protectfiles.items.assign(kDefaultProtectedNames.begin(), kDefaultProtectedNames.end());
         return;
     }
     std::optional<std::string> bytes = platform.fs.readFile(path);
     if (!bytes) {
-        platform.ui.message(platform::MessageKind::Information, platform::Buttons::Ok, kProtectedNotLoaded);
+        // The file stays untouched; meanwhile the run still spares the usual names rather
+        // than none at all.
+        model.protectedFileUnreadable = true;
+        model.list_protectfiles.items.assign(kDefaultProtectedNames.begin(), kDefaultProtectedNames.end());
         return;
     }
     model.list_protectfiles.items = text::decodeLines(*bytes);
+}
+
+std::vector<UnreadableList> unreadableLists(const ConfigModel& model, const std::string& programDirectory) {
+    std::vector<UnreadableList> lists;
+    if (model.listFileUnreadable) lists.push_back({inDirectory(programDirectory, kListFileName), kListNotLoaded});
+    if (model.protectedFileUnreadable) {
+        lists.push_back({inDirectory(programDirectory, kProtectedFileName), kProtectedNotLoaded});
+    }
+    if (model.settingsFileUnreadable) {
+        lists.push_back({inDirectory(programDirectory, kSettingsFileName), kSettingsUnreadable});
+    }
+    return lists;
+}
+
+std::string unreadableListsMessage(const std::vector<UnreadableList>& lists) {
+    std::string text;
+    for (const UnreadableList& list : lists) text += std::string(list.failure) + "\r\n(" + list.path + ")\r\n";
+    text += lists.size() > 1
+                ? "\r\nA Kefeló ebben a munkamenetben nem írja felül és nem törli ezeket az állományokat, így a "
+                  "tartalmuk megmarad. A listákon most végzett változtatások viszont nem lesznek elmentve."
+                : "\r\nA Kefeló ebben a munkamenetben nem írja felül és nem törli ezt az állományt, így a tartalma "
+                  "megmarad. A listán most végzett változtatások viszont nem lesznek elmentve.";
+    return text;
 }
 
 void list_tempsModified(ContainerGrid& containers, platform::Platform& platform) {

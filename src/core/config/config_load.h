@@ -3,6 +3,8 @@
 // "beallitasok.cfg", then "vedettek.lst".
 #include <functional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/config/config_model.h"
 #include "platform/platform.h"
@@ -28,6 +30,16 @@ void loadConfiguration(ConfigModel& model, const LoadContext& context);
 void loadListFile(ConfigModel& model, platform::Platform& platform, const std::string& programDirectory);
 void loadSettings(ConfigModel& model, const LoadContext& context);
 void loadProtectedNames(ConfigModel& model, platform::Platform& platform, const std::string& programDirectory);
+
+// A list file that exists but could not be read at the last load, and the sentence that
+// says which list failed.
+struct UnreadableList {
+    std::string path;
+    std::string_view failure;
+};
+std::vector<UnreadableList> unreadableLists(const ConfigModel& model, const std::string& programDirectory);
+// The error shown about them: which files, and that this session leaves them as they are.
+std::string unreadableListsMessage(const std::vector<UnreadableList>& lists);
 
 // Date column refresh (`list_tempsModified`): the last-write date of every container that
 // exists; the others lose their mark and show "0". Pumps messages after each row.

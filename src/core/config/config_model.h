@@ -96,6 +96,13 @@ struct ConfigModel {
     // Neither "konyvtarak.lst" nor "beallitasok.cfg" existed: show the welcome screen.
     bool firstRunScreen = false;
 
+    // The list file existed but could not be read (locked, no rights, a read error). Its
+    // grid or list then holds nothing of it, so saving would destroy it: the saves of this
+    // session leave that file alone.
+    bool listFileUnreadable = false;
+    bool protectedFileUnreadable = false;
+    bool settingsFileUnreadable = false;
+
     // The record as last read or saved (all zero when there was none): the history slots
     // that keep their text when the list has no item for them, and the bytes the program
     // never interprets, which every save writes back unchanged.

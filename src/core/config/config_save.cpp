@@ -4,6 +4,7 @@
 #include <limits>
 
 #include "core/config/list_file.h"
+#include "core/config/own_types_editor.h"
 #include "core/text/codec.h"
 #include "core/text/format.h"
 
@@ -67,7 +68,7 @@ Settings settingsFromModel(const ConfigModel& m) {
     for (size_t i = 0; i < s.history.size(); ++i) {
         if (i < items.size() && !items[i].empty() && items[i] != kBrowseItem) s.history[i] = items[i];
     }
-    s.ownTypes = m.ownTypes;
+    s.ownTypes = fitOwnTypesLine(m.ownTypes);
     s.activePage = m.activePage;
     s.zipDirectory = m.zipDirectory;
     s.lastUpdateSearch = m.lastUpdateSearch;
@@ -98,26 +99,36 @@ std::vector<std::string> KilepesElottMent(ConfigModel& model, const SaveContext&
 
     if (context.stopWalk) context.stopWalk();
 
+    // A list that could not be read at start is not in the model: writing the model would
+    // replace the user's list with an empty one, so the file is left exactly as it is.
+    std::vector<std::string> written;
     std::vector<std::string> failed;
-    const std::vector<std::string> lines = formatListFile(model.list_temps, model.list_projects);
-    if (!lines.empty()) {
-        if (!replaceFile(fs, listPath, text::encodeLines(lines))) failed.push_back(listPath);
-    } else if (fs.fileExists(listPath)) {
-        makeWritable(fs, listPath);
-        if (!fs.deleteFile(listPath)) failed.push_back(listPath);
+    if (!model.listFileUnreadable) {
+        const std::vector<std::string> lines = formatListFile(model.list_temps, model.list_projects);
+        if (!lines.empty()) {
+            if (!replaceFile(fs, listPath, text::encodeLines(lines))) failed.push_back(listPath);
+        } else if (fs.fileExists(listPath)) {
+            makeWritable(fs, listPath);
+            if (!fs.deleteFile(listPath)) failed.push_back(listPath);
+        }
+        written.push_back(listPath);
     }
 
-    if (!replaceFile(fs, protectedPath, text::encodeLines(model.list_protectfiles.items))) {
-        failed.push_back(protectedPath);
+    if (!model.protectedFileUnreadable) {
+        if (!replaceFile(fs, protectedPath, text::encodeLines(model.list_protectfiles.items))) {
+            failed.push_back(protectedPath);
+        }
+        written.push_back(protectedPath);
     }
 
-    const std::string record = encodeSettingsRecord(settingsFromModel(model));
-    replaceFile(fs, settingsPath, record);
-    model.stored = *decodeSettingsRecord(record);
-
-    for (const std::string& path : {listPath, protectedPath, settingsPath}) {
-        fs.setAttributes(path, platform::attr::kReadOnly);
+    if (!model.settingsFileUnreadable) {
+        const std::string record = encodeSettingsRecord(settingsFromModel(model));
+        replaceFile(fs, settingsPath, record);
+        model.stored = *decodeSettingsRecord(record);
+        written.push_back(settingsPath);
     }
+
+    for (const std::string& path : written) fs.setAttributes(path, platform::attr::kReadOnly);
 
     if (!failed.empty() && !isAutomaticRun(context.firstParameter)) {
         context.platform.ui.message(platform::MessageKind::Warning, platform::Buttons::Ok,

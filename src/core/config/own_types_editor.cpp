@@ -101,6 +101,22 @@ int ownTypesLength(const std::vector<std::string>& items) {
     return length;
 }
 
+std::string fitOwnTypesLine(std::string_view line) {
+    // Characters, not bytes: the record holds Windows-1250, one byte each. A bar with at
+    // most the limit before it still ends a whole mask.
+    size_t characters = 0;
+    size_t cut = 0;
+    for (size_t pos = 0; pos < line.size() && characters <= kOwnTypesStoredLength; ++characters) {
+        const size_t at = pos;
+        if (text::nextCodePoint(line, pos) == U'|') cut = at;
+    }
+    if (characters <= kOwnTypesStoredLength) return std::string(line);
+    std::string fitted(line.substr(0, cut));
+    // An empty mask right before the cut would leave a trailing bar.
+    while (!fitted.empty() && fitted.back() == '|') fitted.pop_back();
+    return fitted;
+}
+
 bool KitFigyel(const MaskTable& table, const std::string& mask, platform::UiServices& ui) {
     std::vector<std::string> kept;
     for (const auto& line : table.lines()) {
@@ -235,7 +251,10 @@ int Tfrmmytype::insert(std::string text) {
     }
     auto at = std::upper_bound(items.begin(), items.end(), text,
                                [](const std::string& a, const std::string& b) { return collatesBefore(a, b); });
-    return static_cast<int>(items.insert(at, std::move(text)) - items.begin());
+    // Insert first, then measure: begin() taken before the insert may be stale once the
+    // vector grows, and the two operands of "-" may be evaluated in either order.
+    const auto inserted = items.insert(at, std::move(text));
+    return static_cast<int>(inserted - items.begin());
 }
 
 int Tfrmmytype::indexOfNoCase(std::string_view text) const {

@@ -20,6 +20,12 @@ extern const std::array<std::string_view, 4> kOwnTypesHelpLines;
 std::string ownTypesLine(const std::vector<std::string>& items);
 // Length of that line in characters (-1 for an empty list), as the size hint shows it.
 int ownTypesLength(const std::vector<std::string>& items);
+// The settings record keeps at most this many characters of the line.
+inline constexpr size_t kOwnTypesStoredLength = 255;
+// The line as the settings record can keep it: a longer line loses its last masks whole,
+// cut at the last "|" that fits, never inside a mask. A cut inside "*.tmp" would leave
+// "*", which matches every file.
+std::string fitOwnTypesLine(std::string_view line);
 
 // Similarity check of a new mask against every mask of the table; false when the user
 // declines to add it.

@@ -1,5 +1,8 @@
 #include "core/containers/container_add.h"
 
+#include "core/app/locations.h"
+#include "core/app/program_texts.h"
+#include "core/cleaning/protected_locations.h"
 #include "core/containers/container_names.h"
 #include "core/text/codec.h"
 #include "core/time/datetime.h"
@@ -9,12 +12,6 @@ namespace {
 using platform::Answer;
 using platform::Buttons;
 using platform::MessageKind;
-
-bool isBareDrive(std::string_view path) { return path.size() == 2 && path[1] == ':'; }
-
-bool startsWith(std::string_view text, std::string_view prefix) {
-    return text.size() >= prefix.size() && text.substr(0, prefix.size()) == prefix;
-}
 
 void inform(platform::UiServices& ui, const std::string& text) {
     ui.message(MessageKind::Information, Buttons::Ok, text);
@@ -61,15 +58,23 @@ AddOutcome addContainer(config::ContainerGrid& grid, std::string path, const Add
     }
     if (path.back() == '\\') path.pop_back();
 
-    const std::string windowsDir = platform.sys.windowsDirectory();
-    if (!windowsDir.empty() && text::lower(path) == text::lower(windowsDir.substr(0, 1) + ":")) {
+    // Every test below is made on the one spelling Windows itself resolves the text to, so
+    // "C:/", "C:\." or "c:\windows\..\WINDOWS" cannot pass for another folder.
+    const std::optional<std::string> location = app::NormalLocation(platform.fs, path);
+    if (!location) {
+        inform(ui, "A következő könyvtár nincs teljes elérési úttal megadva, így nem veheti fel az Ürítendő tárolók "
+                   "közé:\r\n" + path);
+        return {};
+    }
+    const std::optional<std::string> windowsDir = app::NormalLocation(platform.fs, platform.sys.windowsDirectory());
+    const bool drive = app::IsRootLocation(*location);
+    if (drive && windowsDir && app::IsWithinLocation(*windowsDir, *location)) {
         inform(ui,
                "Nem törölheti a rendszerpartíció adatait, így nem veheti fel az Ürítendő tárolók közé sem!\r\n\r\n"
                "Válasszon egy másik helyet!");
         return {};
     }
 
-    const bool drive = isBareDrive(path);
     if (drive) {
         if (!options.allowDrives) {
             inform(ui, "Nem adhat meg teljes meghajtót ürítendőként!");
@@ -78,23 +83,30 @@ AddOutcome addContainer(config::ContainerGrid& grid, std::string path, const Add
         if (!confirmDrive(ui, path)) return {};
     }
 
-    const std::string folded = text::lower(path);
     for (size_t row = 0; row < grid.rows.size(); ++row) {
-        if (text::lower(grid.rows[row].path) != folded) continue;
+        if (grid.rows[row].path.empty() || !app::SameFolder(platform.fs, grid.rows[row].path, *location)) continue;
         if (options.viewAlerts) {
             inform(ui, "A következő, most megadott könyvtárat már felvette az ürítendők közé:\r\n" + path);
         }
         return {false, static_cast<int>(row)};
     }
 
-    // Windows paths ignore letter case, so a lower-case path from the clipboard must not
-    // slip past this test.
-    if (!windowsDir.empty() && startsWith(folded, text::lower(windowsDir))) {
+    if (windowsDir && app::IsWithinLocation(*location, *windowsDir)) {
         inform(ui, "A Windows rendszerkönyvtárból nem választhat Ürítendő Tárolót!");
         return {};
     }
 
-    if (!drive && options.viewAlerts && !looksTemporary(platform.fs, path) &&
+    // A run would leave such a folder alone anyway; better to say so now than to add a
+    // row that never empties. (A whole drive has had its own two questions.)
+    const cleaning::ProtectedLocations guarded(platform.fs, platform.sys,
+                                               app::programDirectoryOf(platform.sys.executablePath()));
+    if (!drive && !guarded.allows(*location)) {
+        inform(ui, "A következő könyvtár védett helyre mutat (rendszer-, program- vagy felhasználói könyvtár, illetve "
+                   "ilyet tartalmaz), így nem veheti fel az Ürítendő tárolók közé:\r\n" + path);
+        return {};
+    }
+
+    if (!drive && options.viewAlerts && !looksTemporary(platform.fs, *location) &&
         !warnYes(ui, "A következő, kiválasztott könyvtár valószínűleg nem átmeneti könyvtár:\r\n" + path + "\r\n\r\n" +
                          "Nem ajánlott ezt a könyvtárat felvenni az ürítendők közé!" + "\r\n\r\n" +
                          "Biztos benne, hogy átmeneti könyvtárról van szó, és felveszi mégis a kikefelható "

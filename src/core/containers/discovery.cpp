@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/app/busy_guard.h"
+#include "core/app/locations.h"
 #include "core/app/long_path.h"
 #include "core/config/config_load.h"
 #include "core/containers/container_names.h"
@@ -140,9 +141,8 @@ void ContainerDiscovery::button_initialClick() {
 }
 
 bool ContainerDiscovery::listed(const std::string& path) const {
-    const std::string wanted = text::lower(path);
     for (const config::ContainerRow& row : ctx_.config.list_temps.rows) {
-        if (!row.path.empty() && text::lower(row.path) == wanted) return true;
+        if (!row.path.empty() && app::SameFolder(ctx_.platform.fs, row.path, path)) return true;
     }
     return false;
 }

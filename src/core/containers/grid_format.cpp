@@ -28,16 +28,4 @@ CellFormat taskCellFormat(const config::TaskRow& row, int column, bool folderExi
     return {font, CellColour::WindowText, CellColour::Window};
 }
 
-std::string markText(Mark mark) {
-    switch (mark) {
-        case Mark::Active:
-            return "\xC3\xBE";  // U+00FE
-        case Mark::Inactive:
-            return "o";
-        case Mark::None:
-            break;
-    }
-    return {};
-}
-
 }  // namespace kefelo::containers

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/config/config_model.h"
+#include "core/config/grid_rules.h"
 
 namespace kefelo::containers {
 
@@ -22,9 +23,6 @@ struct CellFormat {
 CellFormat containerCellFormat(const config::ContainerRow& row, int column, bool folderExists);
 CellFormat taskCellFormat(const config::TaskRow& row, int column, bool folderExists);
 
-// Column 0 as the symbol font draws it: the byte 0xFE is a ticked box, "o" an empty one.
-// The text is the ANSI character (U+00FE), so a font that lacks the symbols still shows
-// that the rows differ.
-std::string markText(config::Mark mark);
+using config::markText;
 
 }  // namespace kefelo::containers

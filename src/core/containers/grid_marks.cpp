@@ -35,18 +35,6 @@ std::optional<std::string> toggleOnDoubleClick(Mark& mark, bool exists, GridKind
                                         : "A Feladat munkakönyvtára nem található, így nem is tekető aktívvá!";
 }
 
-Mark markAfter(MarkingCommand command, Mark current) {
-    switch (command) {
-        case MarkingCommand::SelectAll:
-            return Mark::Active;
-        case MarkingCommand::ClearAll:
-            return Mark::Inactive;
-        case MarkingCommand::Invert:
-            return current == Mark::Inactive ? Mark::Active : Mark::Inactive;
-    }
-    return current;
-}
-
 OpenLocation openLocation(const config::ContainerRow& row, platform::FileSystem& fs, bool viewAlerts) {
     if (!folderExists(fs, row.path)) {
         if (!viewAlerts) return {};

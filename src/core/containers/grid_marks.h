@@ -5,6 +5,7 @@
 #include <string>
 
 #include "core/config/config_model.h"
+#include "core/config/grid_rules.h"
 #include "core/containers/container_names.h"
 #include "platform/file_system.h"
 
@@ -23,9 +24,8 @@ inline const std::string& rowFolder(const config::TaskRow& row) { return row.loc
 std::optional<std::string> toggleOnDoubleClick(config::Mark& mark, bool folderExists, GridKind kind);
 
 // The first three items of `pUrites`, by their tags.
-enum class MarkingCommand { SelectAll = 1, ClearAll = 2, Invert = 3 };
-
-config::Mark markAfter(MarkingCommand command, config::Mark current);
+using config::markAfter;
+using config::MarkingCommand;
 
 // Applies a marking command to every row whose folder exists; true when a mark changed.
 template <typename Row>

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "core/config/config_model.h"
+#include "core/config/grid_rules.h"
 
 namespace kefelo::containers {
 
@@ -11,15 +12,7 @@ namespace kefelo::containers {
 std::string cellText(const config::ContainerRow& row, int column);
 std::string cellText(const config::TaskRow& row, int column);
 
-// A click on the sorted column reverses the order; a click on another starts ascending.
-struct SortOrder {
-    int column = -1;  // -1: not sorted since the list was loaded
-    bool ascending = true;
-
-    SortOrder afterClickOn(int clicked) const {
-        return clicked == column ? SortOrder{column, !ascending} : SortOrder{clicked, true};
-    }
-};
+using config::SortOrder;
 
 // Stable, letter case ignored (Hungarian accents included).
 void sortRows(config::ContainerGrid& grid, SortOrder order);

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/app/locations.h"
 #include "core/cleaning/list_refresh.h"
 #include "core/containers/container_names.h"
 #include "core/text/codec.h"
@@ -105,7 +106,7 @@ int TaskEditors::rowWithLocation(std::string_view location, int except) const {
     for (int i = 0; i < static_cast<int>(tasks_.rows.size()); ++i) {
         const std::string& other = tasks_.rows[i].location;
         if (i == except || other.empty()) continue;
-        if (text::equalsNoCase(taskLocation(other), location)) return i;
+        if (app::SameFolder(fs_, taskLocation(other), location)) return i;
     }
     return -1;
 }

@@ -125,6 +125,35 @@ TMask::TMask(std::string_view maskText) {
         if (states_[i].skip) tailStart_ = i;
 }
 
+TMask::Requirements TMask::requirements() const {
+    Requirements r;
+    auto asciiLiteral = [this](size_t i) {
+        const State& s = states_[i];
+        return s.kind == Kind::Literal && s.literal < 0x80 ? static_cast<char>(s.literal) : char{0};
+    };
+    const size_t end = states_.size() - 1;  // the end-of-name state
+    if (!states_[0].skip) r.first = asciiLiteral(0);
+    if (!states_[end].skip && end > 0) r.last = asciiLiteral(end - 1);
+
+    size_t dot = end;
+    for (size_t i = 0; i < end; ++i)
+        if (states_[i].kind == Kind::Literal && states_[i].literal == '.') dot = i;
+    if (dot == end) return r;
+    r.dot = true;
+    if (dot + 1 < end && !states_[dot + 1].skip) r.afterDot = asciiLiteral(dot + 1);
+
+    if (states_[end].skip) return r;
+    std::string extension;
+    for (size_t i = dot + 1; i < end; ++i) {
+        const char c = asciiLiteral(i);
+        if (states_[i].skip || c == 0) return r;
+        extension += c;
+    }
+    r.extension = std::move(extension);
+    r.extensionOnly = dot == 0 && states_[0].skip;
+    return r;
+}
+
 bool TMask::accepts(const State& state, char32_t c) const {
     switch (state.kind) {
         case Kind::Literal:

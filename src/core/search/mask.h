@@ -4,6 +4,7 @@
 // to case by the ASCII rule only, so "á" and "Á" stay different characters.
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -58,6 +59,22 @@ public:
 
     bool Matches(std::string_view fileName) const { return Matches(FoldedName(fileName)); }
     bool Matches(const FoldedName& name) const;
+
+    // What every name this mask matches has, read off the compiled states: a set of masks
+    // uses it to pass over most masks without running the matcher. Characters are ASCII
+    // in upper case; 0 means no demand. Places are those of the folded name.
+    struct Requirements {
+        bool dot = false;   // a literal "." has to meet the name's (only) dot
+        char first = 0;     // the first character
+        char last = 0;      // the last character
+        char afterDot = 0;  // the character right after the dot
+        // The mask ends in "." and plain ASCII characters: every match has exactly this
+        // extension (without its dot).
+        std::optional<std::string> extension;
+        // ... and asks nothing else ("*.TMP"): every name with that extension matches.
+        bool extensionOnly = false;
+    };
+    Requirements requirements() const;
 
 private:
     enum class Kind : uint8_t { Literal, Any, Set, End };

@@ -2,7 +2,7 @@
 
 #include <memory>
 
-#include "core/search/mask_list.h"
+#include "core/search/compiled_mask_set.h"
 #include "core/search/message_pump.h"
 #include "core/time/datetime.h"
 
@@ -31,7 +31,7 @@ bool isDotEntry(const std::string& name) {
 // deep must not overflow it.
 class TSearchFolders::Walk {
 public:
-    Walk(TSearchFolders& owner, const MaskList& masks)
+    Walk(TSearchFolders& owner, const CompiledMaskSet& masks)
         : owner_(owner),
           masks_(masks),
           onProcess_(owner.OnProcess),
@@ -128,7 +128,7 @@ private:
     }
 
     TSearchFolders& owner_;
-    const MaskList& masks_;
+    const CompiledMaskSet& masks_;
     // Taken at the start, so a handler that replaces it does not destroy it mid-call.
     const TOnProcessEvent onProcess_;
     const bool recursive_;
@@ -150,7 +150,7 @@ void TSearchFolders::Execute() {
     countFiles_ = 0;
     sizeOfFiles_ = 0;
     {
-        const MaskList masks(FileMask);
+        const CompiledMaskSet masks(FileMask);
         stopRequested_ = false;
         Walk walk(*this, masks);
         walk.run(ScanDir);

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/clock.h"
@@ -61,6 +62,10 @@ public:
     int64_t SizeOfFiles() const { return sizeOfFiles_; }
     // The records of the last walk in walk order; valid until the next Execute.
     const std::vector<TFilePack>& Matches() const { return matches_; }
+    // Frees the records (a search start does not keep the last walk's records around).
+    void ClearMatches() { std::vector<TFilePack>().swap(matches_); }
+    // Hands the records over to their only reader, who then owns them.
+    std::vector<TFilePack> TakeMatches() { return std::exchange(matches_, {}); }
 
 private:
     class Walk;

@@ -101,11 +101,14 @@ DirEntry entryOf(const Node& node, const std::string& name) {
     return e;
 }
 
-// A path split into drive and components, with "." and ".." already applied.
+// A path split into drive (or network share) and components, with "." and ".." already
+// applied.
 struct ParsedPath {
-    char drive = 0;  // upper case; 0 when the path cannot be parsed
+    char drive = 0;  // upper case; 0 for a share, and when the path cannot be parsed
+    std::string share;  // "server\share" as written, for "\\server\share\..."
     std::vector<std::string> parts;
     bool trailingSeparator = false;
+    bool valid() const { return drive != 0 || !share.empty(); }
 };
 
 bool isSeparator(char c) { return c == '\\' || c == '/'; }
@@ -169,6 +172,8 @@ struct FakeFileSystem::Impl {
         std::string label;
     };
     std::map<char, Drive> drives;
+    // Network shares by "server\share" in lower case.
+    std::map<std::string, Drive> shares;
     std::string currentDir = "C:\\";
     uint32_t lastError = 0;
     int listCalls = 0;
@@ -183,13 +188,39 @@ struct FakeFileSystem::Impl {
         if (path.empty()) return p;
         std::string_view rest = path;
         std::string base;
+        // "\\?\C:\..." and "\\?\UNC\server\share\..." reach the same folders as the plain forms.
+        const bool devicePrefix = rest.size() >= 4 && isSeparator(rest[0]) && isSeparator(rest[1]) &&
+                                  (rest[2] == '?' || rest[2] == '.') && isSeparator(rest[3]);
+        if (devicePrefix) {
+            rest.remove_prefix(4);
+            if (rest.size() >= 4 && text::asciiLower(rest.substr(0, 3)) == "unc" && isSeparator(rest[3])) {
+                return parse("\\\\" + std::string(rest.substr(4)));
+            }
+            if (rest.size() < 2 || rest[1] != ':') return p;
+        }
         if (rest.size() >= 2 && rest[1] == ':' && std::isalpha(static_cast<unsigned char>(rest[0]))) {
             p.drive = static_cast<char>(std::toupper(static_cast<unsigned char>(rest[0])));
             rest.remove_prefix(2);
             // "X:name" is relative to the current folder when that is on drive X.
             if ((rest.empty() || !isSeparator(rest[0])) && std::toupper(currentDir[0]) == p.drive) base = currentDir;
         } else if (rest.size() >= 2 && isSeparator(rest[0]) && isSeparator(rest[1])) {
-            return p;  // network paths do not exist in the fake
+            // "\\server\share": the share is the root; ".." stops there.
+            std::vector<std::string> pieces;
+            for (auto& piece : splitComponents(rest.substr(2))) {
+                if (!piece.empty()) pieces.push_back(std::move(piece));
+            }
+            if (pieces.size() < 2) return p;
+            p.share = pieces[0] + "\\" + pieces[1];
+            p.trailingSeparator = isSeparator(rest.back());
+            for (size_t i = 2; i < pieces.size(); ++i) {
+                if (pieces[i] == ".") continue;
+                if (pieces[i] == "..") {
+                    if (!p.parts.empty()) p.parts.pop_back();
+                    continue;
+                }
+                p.parts.push_back(std::move(pieces[i]));
+            }
+            return p;
         } else {
             p.drive = static_cast<char>(std::toupper(static_cast<unsigned char>(currentDir[0])));
             if (rest.empty() || !isSeparator(rest[0])) base = currentDir;
@@ -213,6 +244,18 @@ struct FakeFileSystem::Impl {
         auto it = drives.find(drive);
         return it == drives.end() ? nullptr : it->second.root.get();
     }
+    const Drive* driveOf(const ParsedPath& p) const {
+        if (!p.share.empty()) {
+            auto it = shares.find(text::lower(p.share));
+            return it == shares.end() ? nullptr : &it->second;
+        }
+        auto it = drives.find(p.drive);
+        return it == drives.end() ? nullptr : &it->second;
+    }
+    Node* root(const ParsedPath& p) const {
+        const Drive* d = driveOf(p);
+        return d ? d->root.get() : nullptr;
+    }
 
     Drive& ensureDrive(char drive) {
         Drive& d = drives[drive];
@@ -224,9 +267,21 @@ struct FakeFileSystem::Impl {
         return d;
     }
 
+    Drive& ensureRoot(const ParsedPath& p) {
+        if (p.share.empty()) return ensureDrive(p.drive);
+        Drive& d = shares[text::lower(p.share)];
+        if (!d.root) {
+            d.root = std::make_unique<Node>();
+            d.root->name = "\\\\" + p.share;
+            d.root->dir = true;
+            d.type = DriveType::Remote;
+        }
+        return d;
+    }
+
     // Walks a parsed path without touching the error code; missingAt tells how far it got.
     Node* lookup(const ParsedPath& p, size_t* missingAt = nullptr) const {
-        Node* node = p.drive ? root(p.drive) : nullptr;
+        Node* node = root(p);
         if (!node) {
             if (missingAt) *missingAt = 0;
             return nullptr;
@@ -270,8 +325,8 @@ struct FakeFileSystem::Impl {
 
     Node* build(const std::string& path, bool dir) {
         ParsedPath p = parse(path);
-        if (!p.drive) throw std::invalid_argument("fake file system: bad path " + path);
-        Node* node = ensureDrive(p.drive).root.get();
+        if (!p.valid()) throw std::invalid_argument("fake file system: bad path " + path);
+        Node* node = ensureRoot(p).root.get();
         for (size_t i = 0; i < p.parts.size(); ++i) {
             Node* next = node->child(text::lower(p.parts[i]));
             if (!next) {
@@ -463,7 +518,7 @@ bool FakeFileSystem::removeDirectory(const std::string& path) {
 
 bool FakeFileSystem::createDirectory(const std::string& path) {
     ParsedPath p = impl_->parse(path);
-    if (p.parts.empty() && impl_->root(p.drive)) return impl_->fail(kAlreadyExists);
+    if (p.parts.empty() && impl_->root(p)) return impl_->fail(kAlreadyExists);
     Node* parent = impl_->resolveParent(p);
     if (!parent) return false;
     if (parent->child(text::lower(p.parts.back()))) return impl_->fail(kAlreadyExists);
@@ -487,7 +542,7 @@ bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
     if (source->locked) return impl_->fail(kSharingViolation);
     if (!source->parent->writable || !targetParent->writable) return impl_->fail(kAccessDenied);
     if (source->dir) {
-        if (impl_->parse(from).drive != target.drive) return impl_->fail(kNotSameDevice);
+        if (impl_->driveOf(impl_->parse(from)) != impl_->driveOf(target)) return impl_->fail(kNotSameDevice);
         if (targetParent->isInside(source)) return impl_->fail(kInvalidParameter);
     }
     if (existing == source) {  // a change of letter case only
@@ -598,6 +653,8 @@ bool FakeFileSystem::setCurrentDirectory(const std::string& path) {
     Node* node = impl_->resolve(p);
     if (!node) return false;
     if (!node->dir) return impl_->fail(kDirectoryInvalid);
+    // The fake keeps its current folder on a drive.
+    if (!p.share.empty()) return impl_->fail(kInvalidName);
     // The drive letter stays as the caller wrote it, like the rest of the path.
     std::string dir(1, path.size() >= 2 && path[1] == ':' ? path[0] : p.drive);
     dir += ":";
@@ -622,6 +679,8 @@ char driveLetterOf(const std::string& root) {
 }  // namespace
 
 DriveType FakeFileSystem::driveType(const std::string& root) {
+    const ParsedPath p = impl_->parse(root);
+    if (!p.share.empty()) return impl_->driveOf(p) ? DriveType::Remote : DriveType::NoRootDir;
     auto it = impl_->drives.find(driveLetterOf(root));
     return it == impl_->drives.end() ? DriveType::NoRootDir : it->second.type;
 }
@@ -630,7 +689,7 @@ std::optional<DiskSpace> FakeFileSystem::diskSpace(const std::string& root) {
     Node* node = impl_->resolve(root);
     if (!node) return std::nullopt;
     if (!node->dir) return impl_->fail(kInvalidName), std::nullopt;
-    return impl_->drives.at(impl_->parse(root).drive).space;
+    return impl_->driveOf(impl_->parse(root))->space;
 }
 
 std::optional<std::string> FakeFileSystem::volumeLabel(const std::string& root) {

@@ -1,7 +1,9 @@
 #pragma once
 // An in-memory file tree for tests: attributes, sizes, times, listing order (the order in
 // which entries were added), locked files, short names, unlistable folders and refused
-// writes. Paths compare without regard to letter case, as on Windows.
+// writes. Paths compare without regard to letter case, as on Windows. Network shares
+// ("\\server\share\...") come into being when something is added under them; the "\\?\"
+// and "\\?\UNC\" prefixes reach the same folders as the plain forms.
 #include <cstdint>
 #include <map>
 #include <memory>

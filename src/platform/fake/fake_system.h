@@ -21,6 +21,7 @@ public:
     std::string longTime = "H:mm:ss";
     std::map<SpecialFolder, std::string> folders;
     std::string exePath = "C:\\Kefelo\\kefelo.exe";
+    std::optional<std::string> profilesDir = "C:\\Users";
 
     std::string windowsDirectory() override { return windowsDir; }
     std::string tempPath() override { return temp; }
@@ -30,6 +31,7 @@ public:
     std::string longTimeFormat() override { return longTime; }
     std::optional<std::string> specialFolder(SpecialFolder folder) override;
     std::string executablePath() override { return exePath; }
+    std::optional<std::string> profilesDirectory() override { return profilesDir; }
 };
 
 class FakeRegistry : public Registry {

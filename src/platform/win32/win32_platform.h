@@ -49,6 +49,7 @@ public:
     std::string longTimeFormat() override;
     std::optional<std::string> specialFolder(SpecialFolder folder) override;
     std::string executablePath() override;
+    std::optional<std::string> profilesDirectory() override;
 };
 
 class Win32Registry : public Registry {

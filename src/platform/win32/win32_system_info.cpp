@@ -1,6 +1,7 @@
 #include <windows.h>
 // shlobj.h needs windows.h first.
 #include <shlobj.h>
+#include <userenv.h>
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
@@ -66,6 +67,17 @@ std::string Win32SystemInfo::executablePath() {
         }
         path.resize(path.size() * 2);  // truncated: the path is longer than the buffer
     }
+}
+
+std::optional<std::string> Win32SystemInfo::profilesDirectory() {
+    DWORD size = 0;
+    GetProfilesDirectoryW(nullptr, &size);
+    if (size == 0) return std::nullopt;
+    std::wstring dir(size, L'\0');
+    if (!GetProfilesDirectoryW(dir.data(), &size)) return std::nullopt;
+    dir.resize(wcsnlen(dir.c_str(), dir.size()));
+    if (dir.empty()) return std::nullopt;
+    return narrow(dir);
 }
 
 }  // namespace kefelo::platform::win32

@@ -45,10 +45,14 @@ bool SplashWindow::create(HINSTANCE instance) {
     lstrcpynW(lf.lfFaceName, L"Arial", LF_FACESIZE);
     font_.reset(CreateFontIndirectW(&lf));
 
-    const std::wstring cancelText = widen(app::kSplashCancelCaption);
-    cancel_ = CreateWindowExW(0, L"BUTTON", cancelText.c_str(), WS_CHILD | BS_OWNERDRAW, 0, 0, 0, 0, hwnd(),
-                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCancelId)), instance, nullptr);
-    SendMessageW(cancel_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    cancel_ = createChild({.className = L"BUTTON",
+                           .text = app::kSplashCancelCaption,
+                           .style = BS_OWNERDRAW,
+                           .id = kCancelId,
+                           .font = font_.get(),
+                           .hidden = true,
+                           .width = 0,
+                           .height = 0});
     cancelButton_.attach(cancel_);
 
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT,
@@ -129,7 +133,7 @@ void SplashWindow::layout() {
 }
 
 void SplashWindow::paint(HDC dc) {
-    HGDIOBJ oldFont = SelectObject(dc, font_.get());
+    const SelectScope selectFont(dc, font_.get());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT panel = statusPanel_;
@@ -141,16 +145,13 @@ void SplashWindow::paint(HDC dc) {
         InflateRect(&path, -scaled(3), 0);
         DrawTextW(dc, autoSearch_.c_str(), -1, &path, DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_PATH_ELLIPSIS);
     }
-    SelectObject(dc, oldFont);
 }
 
 LRESULT SplashWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            paint(dc);
-            EndPaint(hwnd(), &ps);
+            const PaintScope scope(hwnd());
+            paint(scope.dc());
             return 0;
         }
         case WM_SIZE:

@@ -68,17 +68,16 @@ RECT WelcomePanel::helpArea() const {
 
 void WelcomePanel::paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
-    HGDIOBJ oldFont = SelectObject(dc, titleFont_.get());
+    const SelectScope selectTitleFont(dc, titleFont_.get());
     SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
     RECT title = titleRect();
     const std::wstring titleText = platform::win32::widen(app::kWelcomeTitle);
     DrawTextW(dc, titleText.c_str(), -1, &title, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 
     RECT label = readHelpRect();
-    HBRUSH red = CreateSolidBrush(kReadHelpColour);
-    FillRect(dc, &label, red);
-    DeleteObject(red);
-    SelectObject(dc, textFont_.get());
+    const UniqueBrush red(CreateSolidBrush(kReadHelpColour));
+    FillRect(dc, &label, red.get());
+    const SelectScope selectTextFont(dc, textFont_.get());
     SetTextColor(dc, RGB(255, 255, 255));
     const std::wstring readHelp = platform::win32::widen(app::kWelcomeReadHelp);
     // Two lines at the narrowest, centred in the field's height.
@@ -88,16 +87,13 @@ void WelcomePanel::paint(HDC dc) {
     DrawTextW(dc, readHelp.c_str(), -1, &measured, DT_LEFT | DT_WORDBREAK | DT_CALCRECT);
     OffsetRect(&text, 0, std::max(0L, ((label.bottom - label.top) - (measured.bottom - measured.top)) / 2));
     DrawTextW(dc, readHelp.c_str(), -1, &text, DT_LEFT | DT_WORDBREAK | DT_END_ELLIPSIS);
-    SelectObject(dc, oldFont);
 }
 
 LRESULT WelcomePanel::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(hwnd(), &ps);
-            paint(dc);
-            EndPaint(hwnd(), &ps);
+            const PaintScope scope(hwnd());
+            paint(scope.dc());
             return 0;
         }
         case WM_LBUTTONDBLCLK: {

@@ -2,13 +2,12 @@
 
 #include <uxtheme.h>
 
-#include <memory>
-
 #include "core/cleaning/cleaning_page_model.h"
 #include "core/containers/container_remove.h"
 #include "core/containers/grid_format.h"
 #include "ui/cleaning/cleaning_page_ids.h"
 #include "ui/common/dpi.h"
+#include "ui/common/popup_menu.h"
 #include "ui/controls/layout.h"
 
 namespace kefelo::ui {
@@ -44,11 +43,6 @@ COLORREF colourOf(containers::CellColour colour) {
     return GetSysColor(COLOR_WINDOWTEXT);
 }
 
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-
 template <typename Row>
 std::vector<bool> lookUpFolders(platform::FileSystem& fs, const config::Grid<Row>& grid) {
     std::vector<bool> exists;
@@ -83,10 +77,10 @@ void CleaningListsView::initialize() {
                      events(GridKind::Tasks), dpi);
 
     for (int id : kButtonIds) {
-        buttons_[id].attach(GetDlgItem(hwnd(), id));
+        SelButton& button = buttons_.attach(hwnd(), id);
         // Buttons whose work is not connected yet stay disabled rather than do nothing.
-        buttons_[id].setEnabled(id == IDC_BUTTON_BEGINCLEAN);
-        hover_.trackControl(buttons_[id].hwnd());
+        button.setEnabled(id == IDC_BUTTON_BEGINCLEAN);
+        hover_.trackControl(button.hwnd());
     }
     hover_.trackControl(temps_.hwnd());
     hover_.trackControl(projects_.hwnd());
@@ -99,16 +93,11 @@ void CleaningListsView::initialize() {
 }
 
 void CleaningListsView::connectButton(int id, std::function<void()> handler) {
-    auto it = buttons_.find(id);
-    if (it == buttons_.end() || id == IDC_BUTTON_BEGINCLEAN) return;
+    SelButton* button = buttons_.find(id);
+    if (!button || id == IDC_BUTTON_BEGINCLEAN) return;
     const bool connected = static_cast<bool>(handler);
     handlers_[id] = std::move(handler);
-    it->second.setEnabled(connected);
-}
-
-SelButton* CleaningListsView::button(int id) {
-    auto it = buttons_.find(id);
-    return it == buttons_.end() ? nullptr : &it->second;
+    button->setEnabled(connected);
 }
 
 void CleaningListsView::listsChanged() {
@@ -175,19 +164,19 @@ void CleaningListsView::onMenu(GridKind kind, int row, POINT at) {
     if (!opens) return;
     const config::Mark mark =
         kind == GridKind::Containers ? model_.list_temps.rows[row].mark : model_.list_projects.rows[row].mark;
-    const UINT locationState = containers::locationItemsEnabled(mark) ? MF_ENABLED : MF_GRAYED;
+    const bool locationEnabled = containers::locationItemsEnabled(mark);
 
-    UniqueMenu menu(CreatePopupMenu());
-    if (!menu) return;
-    AppendMenuW(menu.get(), MF_STRING, IDM_URITES_SELECTALL, L"Mind kijelöli");
-    AppendMenuW(menu.get(), MF_STRING, IDM_URITES_CLEARALL, L"Kijelölések törlése");
-    AppendMenuW(menu.get(), MF_STRING, IDM_URITES_INVERT, L"Kijelölés megfordítása");
-    AppendMenuW(menu.get(), MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu.get(), MF_STRING | locationState, IDM_URITES_OPEN, L"A hely megnyitása");
-    AppendMenuW(menu.get(), MF_STRING | locationState, IDM_URITES_PROPERTIES, L"Tulajdonságpanel");
-    const int command = static_cast<int>(
-        TrackPopupMenu(menu.get(), TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
-    menu.reset();
+    int command = 0;
+    {
+        PopupMenu menu;
+        menu.add(IDM_URITES_SELECTALL, "Mind kijelöli")
+            .add(IDM_URITES_CLEARALL, "Kijelölések törlése")
+            .add(IDM_URITES_INVERT, "Kijelölés megfordítása")
+            .separator()
+            .add(IDM_URITES_OPEN, "A hely megnyitása", locationEnabled)
+            .add(IDM_URITES_PROPERTIES, "Tulajdonságpanel", locationEnabled);
+        command = static_cast<int>(menu.track(hwnd(), at));
+    }
     switch (command) {
         case IDM_URITES_SELECTALL:
         case IDM_URITES_CLEARALL:
@@ -339,14 +328,9 @@ INT_PTR CleaningListsView::handleMessage(UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         }
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (SelButton* b = button(static_cast<int>(item.CtlID))) {
-                b->draw(item);
-                return TRUE;
-            }
+        case WM_DRAWITEM:
+            if (buttons_.draw(lParam)) return TRUE;
             break;
-        }
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (HIWORD(wParam) != BN_CLICKED) break;

@@ -33,7 +33,7 @@ public:
     bool create(HINSTANCE instance, HWND parent, Callbacks callbacks);
 
     void connectButton(int id, std::function<void()> handler);
-    SelButton* button(int id);
+    SelButton* button(int id) { return buttons_.find(id); }
 
     // The rows or their folders changed: look the folders up again and redraw.
     void listsChanged();
@@ -75,7 +75,7 @@ private:
     // The folders as last looked up, by row; the colours follow them.
     std::vector<bool> tempsExist_, projectsExist_;
     std::string tempsHint_, projectsHint_, lastHint_;
-    std::map<int, SelButton> buttons_;
+    SelButtons buttons_;
     std::map<int, std::function<void()>> handlers_;
     HoverTracker hover_;
 };

@@ -37,7 +37,7 @@ bool CleaningReportView::create(HINSTANCE instance, HWND parent, Callbacks callb
 void CleaningReportView::initialize() {
     EnableThemeDialogTexture(hwnd(), ETDT_ENABLETAB);
     createLog();
-    for (int id : kButtonIds) buttons_[id].attach(GetDlgItem(hwnd(), id));
+    for (int id : kButtonIds) buttons_.attach(hwnd(), id);
     showHalt(false);
     showButtons(true);
     setAutodelEnabled(false);
@@ -62,11 +62,6 @@ void CleaningReportView::createLog() {
     // In the tab order right after the current-path box.
     SetWindowPos(log_, GetDlgItem(hwnd(), IDC_MUTOLSOURIT), place.left, place.top, place.right - place.left,
                  place.bottom - place.top, SWP_NOACTIVATE | (replacing ? 0 : SWP_NOMOVE | SWP_NOSIZE));
-}
-
-SelButton* CleaningReportView::button(int id) {
-    auto it = buttons_.find(id);
-    return it == buttons_.end() ? nullptr : &it->second;
 }
 
 void CleaningReportView::setCaption(const std::string& caption) {
@@ -208,14 +203,9 @@ INT_PTR CleaningReportView::handleMessage(UINT message, WPARAM wParam, LPARAM lP
         case WM_SIZE:
             layout();
             return TRUE;
-        case WM_DRAWITEM: {
-            const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
-            if (SelButton* b = button(static_cast<int>(item.CtlID))) {
-                b->draw(item);
-                return TRUE;
-            }
+        case WM_DRAWITEM:
+            if (buttons_.draw(lParam)) return TRUE;
             break;
-        }
         case WM_CTLCOLORSTATIC: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
             const int index = id - IDC_LABEL_COLOUR_FIRST;

@@ -3,7 +3,6 @@
 // current path `mUtolsoUrit` and the rich-text log `memo_cleanreport`; below it either the
 // halt group or the buttons group; beside it the colour legend.
 #include <functional>
-#include <map>
 #include <string>
 
 #include "core/cleaning/cleaning_log.h"
@@ -37,7 +36,7 @@ public:
     void focusButtons();
     void focusLog();
     void setAutodelEnabled(bool enabled);
-    SelButton* button(int id);
+    SelButton* button(int id) { return buttons_.find(id); }
     bool printLog(const std::string& jobTitle);
 
 protected:
@@ -55,7 +54,7 @@ private:
     bool logVisible_ = true;
     bool haltVisible_ = false;
     bool buttonsVisible_ = true;
-    std::map<int, SelButton> buttons_;
+    SelButtons buttons_;
 };
 
 }  // namespace kefelo::ui

@@ -1,5 +1,9 @@
 #include "ui/common/dialog.h"
 
+#include <string>
+
+#include "ui/common/window_faults.h"
+
 namespace kefelo::ui {
 
 Dialog::~Dialog() {
@@ -12,6 +16,11 @@ Dialog::~Dialog() {
 HWND Dialog::createModeless(HINSTANCE instance, int templateId, HWND parent) {
     return CreateDialogParamW(instance, MAKEINTRESOURCEW(templateId), parent, &Dialog::dialogProc,
                               reinterpret_cast<LPARAM>(this));
+}
+
+HWND Dialog::createModeless(HINSTANCE instance, const void* dialogTemplate, HWND parent) {
+    return CreateDialogIndirectParamW(instance, static_cast<const DLGTEMPLATE*>(dialogTemplate), parent,
+                                      &Dialog::dialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR Dialog::handleMessage(UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
@@ -28,9 +37,14 @@ INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (!self) return FALSE;
 
     INT_PTR result = FALSE;
+    std::string fault;
     try {
         result = self->handleMessage(message, wParam, lParam);
     } catch (...) {
+        fault = currentFaultText();
+    }
+    if (!fault.empty()) {
+        reportWindowFault(hwnd, message, wParam, lParam, fault);
         result = FALSE;  // let the dialog manager's default handling run
     }
     if (message == WM_NCDESTROY) {

@@ -16,6 +16,8 @@ public:
 
 protected:
     HWND createModeless(HINSTANCE instance, int templateId, HWND parent);
+    // From a template built in memory (a DLGTEMPLATEEX, DWORD-aligned).
+    HWND createModeless(HINSTANCE instance, const void* dialogTemplate, HWND parent);
 
     // Return TRUE when handled; SetWindowLongPtr(DWLP_MSGRESULT) for a result.
     virtual INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam);

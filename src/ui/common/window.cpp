@@ -1,5 +1,10 @@
 #include "ui/common/window.h"
 
+#include <string>
+
+#include "platform/win32/wide.h"
+#include "ui/common/window_faults.h"
+
 namespace kefelo::ui {
 
 Window::~Window() {
@@ -33,6 +38,24 @@ HWND Window::create(HINSTANCE instance, const CreateArgs& args) {
                            args.height, args.parent, args.menu, instance, this);
 }
 
+HWND Window::createChild(HWND parent, const ChildArgs& args) {
+    const DWORD style = WS_CHILD | (args.hidden ? 0 : WS_VISIBLE) | args.style;
+    auto instance = parent ? reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)) : nullptr;
+    HWND child =
+        CreateWindowExW(args.exStyle, args.className, platform::win32::widen(args.text).c_str(), style, args.x, args.y,
+                        args.width, args.height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(args.id)),
+                        instance ? instance : GetModuleHandleW(nullptr), nullptr);
+    if (child && args.font) SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(args.font), FALSE);
+    return child;
+}
+
+std::string windowText(HWND window) {
+    const int length = window ? GetWindowTextLengthW(window) : 0;
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    text.resize(window ? static_cast<size_t>(GetWindowTextW(window, text.data(), length + 1)) : 0);
+    return platform::win32::narrow(text);
+}
+
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }
@@ -49,10 +72,15 @@ LRESULT CALLBACK Window::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPAR
     if (!self) return DefWindowProcW(hwnd, message, wParam, lParam);
 
     LRESULT result = 0;
+    std::string fault;
     try {
         result = self->handleMessage(message, wParam, lParam);
     } catch (...) {
-        // A failed handler must not take the message loop down with it.
+        // A failed handler must not take the message loop down with it, nor go unseen.
+        fault = currentFaultText();
+    }
+    if (!fault.empty()) {
+        reportWindowFault(hwnd, message, wParam, lParam, fault);
         result = DefWindowProcW(hwnd, message, wParam, lParam);
     }
     if (message == WM_NCDESTROY) {

@@ -3,6 +3,9 @@
 // from WM_NCCREATE to WM_NCDESTROY, and no exception ever leaves a window procedure.
 #include <windows.h>
 
+#include <string>
+#include <string_view>
+
 namespace kefelo::ui {
 
 struct WindowClassArgs {
@@ -25,6 +28,21 @@ struct CreateArgs {
     HMENU menu = nullptr;
 };
 
+// A control made in code rather than from a dialog template.
+struct ChildArgs {
+    const wchar_t* className = nullptr;
+    std::string_view text = {};  // UTF-8
+    DWORD style = 0;             // WS_CHILD is added, and WS_VISIBLE unless `hidden`
+    DWORD exStyle = 0;
+    int id = 0;
+    HFONT font = nullptr;  // the control keeps the system font when none is given
+    bool hidden = false;
+    int x = 0, y = 0, width = 10, height = 10;  // until the parent's layout places it
+};
+
+// Any window's text, as UTF-8.
+std::string windowText(HWND window);
+
 class Window {
 public:
     Window() = default;
@@ -34,7 +52,13 @@ public:
 
     HWND hwnd() const { return hwnd_; }
 
+    // Makes a child control of any window; null when the system refused it.
+    static HWND createChild(HWND parent, const ChildArgs& args);
+
 protected:
+    // A child control of this window.
+    HWND createChild(const ChildArgs& args) const { return createChild(hwnd_, args); }
+
     // Registers the class for this instance once; later calls are no-ops.
     static bool registerClass(HINSTANCE instance, const WindowClassArgs& args);
     HWND create(HINSTANCE instance, const CreateArgs& args);

@@ -1,7 +1,7 @@
 #include "ui/config/own_types_window.h"
-#include "ui/common/child_control.h"
 
 #include <string>
+#include <string_view>
 
 #include "core/config/window_placement.h"
 #include "platform/win32/wide.h"
@@ -40,21 +40,29 @@ bool OwnTypesWindow::create(HINSTANCE instance, HWND owner) {
     editor_.bounds.height = args.height;
 
     font_ = reinterpret_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    list_ = createChildControl(hwnd(), L"LISTBOX", L"", WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT, kIdList, font_,
-                  WS_EX_CLIENTEDGE);
-    add_ = createChildControl(hwnd(), L"BUTTON", L"Hozzáad", WS_TABSTOP | BS_PUSHBUTTON, kIdAdd, font_);
-    change_ = createChildControl(hwnd(), L"BUTTON", L"Módosít", WS_TABSTOP | BS_PUSHBUTTON, kIdChange, font_);
-    remove_ = createChildControl(hwnd(), L"BUTTON", L"Törlés", WS_TABSTOP | BS_PUSHBUTTON, kIdRemove, font_);
-    store_ = createChildControl(hwnd(), L"BUTTON", L"Elment", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
-    cancel_ = createChildControl(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
-    sorted_ = createChildControl(hwnd(), L"BUTTON", L"Rendezett", WS_TABSTOP | BS_AUTOCHECKBOX, kIdSorted, font_);
+    const auto button = [this](std::string_view text, int id, DWORD style = BS_PUSHBUTTON) {
+        return createChild(
+            {.className = L"BUTTON", .text = text, .style = WS_TABSTOP | style, .id = id, .font = font_});
+    };
+    list_ = createChild({.className = L"LISTBOX",
+                         .style = WS_TABSTOP | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                         .exStyle = WS_EX_CLIENTEDGE,
+                         .id = kIdList,
+                         .font = font_});
+    add_ = button("Hozzáad", kIdAdd);
+    change_ = button("Módosít", kIdChange);
+    remove_ = button("Törlés", kIdRemove);
+    store_ = button("Elment", kIdStore);
+    cancel_ = button("Mégse", kIdCancel);
+    sorted_ = button("Rendezett", kIdSorted, BS_AUTOCHECKBOX);
     std::string help;
     for (auto line : config::kOwnTypesHelpLines) {
         if (!help.empty()) help += "\r\n";
         help += line;
     }
-    memo_ = createChildControl(hwnd(), L"EDIT", widen(help).c_str(), ES_MULTILINE | ES_READONLY, kIdMemo, font_);
-    hint_ = createChildControl(hwnd(), L"STATIC", L"", SS_LEFT, kIdHint, font_);
+    memo_ = createChild(
+        {.className = L"EDIT", .text = help, .style = ES_MULTILINE | ES_READONLY, .id = kIdMemo, .font = font_});
+    hint_ = createChild({.className = L"STATIC", .style = SS_LEFT, .id = kIdHint, .font = font_});
 
     listHook_.attach(list_, [this](HWND, UINT m, WPARAM w, LPARAM l) -> std::optional<LRESULT> {
         if (m == WM_GETDLGCODE && l && reinterpret_cast<const MSG*>(l)->message == WM_KEYDOWN &&

@@ -1,12 +1,12 @@
 #include "ui/containers/container_list_menus.h"
 
-#include <memory>
-#include <type_traits>
+#include <string_view>
 
 #include "core/containers/container_add.h"
 #include "core/containers/container_remove.h"
 #include "platform/win32/wide.h"
 #include "ui/cleaning/cleaning_page_ids.h"
+#include "ui/common/popup_menu.h"
 
 namespace kefelo::ui {
 namespace {
@@ -21,27 +21,18 @@ enum MenuItem : UINT {
     kRemoveAll,
 };
 
-struct MenuDeleter {
-    void operator()(HMENU menu) const { DestroyMenu(menu); }
-};
-using UniqueMenu = std::unique_ptr<std::remove_pointer_t<HMENU>, MenuDeleter>;
-
 struct ClipboardCloser {
     ~ClipboardCloser() { CloseClipboard(); }
 };
 
 // A path may hold "&", which a menu caption would take for a mnemonic.
-std::wstring menuCaption(const std::string& text) {
-    std::wstring caption;
-    for (wchar_t c : platform::win32::widen(text)) {
+std::string menuCaption(std::string_view text) {
+    std::string caption;
+    for (char c : text) {
         caption += c;
-        if (c == L'&') caption += L'&';
+        if (c == '&') caption += '&';
     }
     return caption;
-}
-
-void append(HMENU menu, UINT id, const std::wstring& caption, bool enabled) {
-    AppendMenuW(menu, MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED), id, caption.c_str());
 }
 
 // Opened from the mouse, the menu comes up a little up and left of the pointer; from the
@@ -53,11 +44,6 @@ POINT menuPoint(HWND button) {
     GetWindowRect(button, &rect);
     if (PtInRect(&rect, cursor)) return {cursor.x - 15, cursor.y - 15};
     return {rect.left, rect.bottom};
-}
-
-UINT track(HMENU menu, HWND owner, POINT at) {
-    return static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, owner, nullptr));
 }
 }  // namespace
 
@@ -109,12 +95,12 @@ void ContainerListMenus::showAddMenu() {
     const std::optional<std::string> clipboard = readClipboardText(owner());
     const containers::ClipboardAddItem item = containers::clipboardAddItem(clipboard, platform_.fs);
 
-    UniqueMenu menu(CreatePopupMenu());
-    if (!menu) return;
-    append(menu.get(), kAddSelect, L"Kiválasztás", true);
-    append(menu.get(), kAddClipboard, menuCaption(item.caption), item.enabled);
-    const UINT chosen = track(menu.get(), owner(), menuPoint(button->hwnd()));
-    menu.reset();
+    UINT chosen = 0;
+    {
+        PopupMenu menu;
+        menu.add(kAddSelect, "Kiválasztás").add(kAddClipboard, menuCaption(item.caption), item.enabled);
+        chosen = menu.track(owner(), menuPoint(button->hwnd()));
+    }
     if (chosen == kAddSelect) addPath(std::nullopt, true);
     if (chosen == kAddClipboard) addPath(clipboard, false);
 }
@@ -138,13 +124,14 @@ void ContainerListMenus::showRemovalMenu(GridKind kind, int buttonId) {
     if (!any || !button) return;
     const containers::RemovalMenuState state = tasks ? containers::removalMenuState(model_.list_projects, platform_.fs)
                                                      : containers::removalMenuState(model_.list_temps, platform_.fs);
-    UniqueMenu menu(CreatePopupMenu());
-    if (!menu) return;
-    append(menu.get(), kRemoveMarked, menuCaption(std::string(containers::kRemoveMarkedCaption)), state.marked);
-    append(menu.get(), kRemoveMissing, menuCaption(std::string(containers::kRemoveMissingCaption)), state.missing);
-    append(menu.get(), kRemoveAll, menuCaption(std::string(containers::kRemoveAllCaption)), state.all);
-    const UINT chosen = track(menu.get(), owner(), menuPoint(button->hwnd()));
-    menu.reset();
+    UINT chosen = 0;
+    {
+        PopupMenu menu;
+        menu.add(kRemoveMarked, menuCaption(containers::kRemoveMarkedCaption), state.marked)
+            .add(kRemoveMissing, menuCaption(containers::kRemoveMissingCaption), state.missing)
+            .add(kRemoveAll, menuCaption(containers::kRemoveAllCaption), state.all);
+        chosen = menu.track(owner(), menuPoint(button->hwnd()));
+    }
     if (chosen < kRemoveMarked || chosen > kRemoveAll) return;
 
     const auto command = static_cast<RemovalCommand>(chosen - kRemoveMarked);

@@ -1,14 +1,15 @@
 #include "ui/containers/task_editor_view.h"
-#include "ui/common/child_control.h"
 
 #include <commctrl.h>
 #include <windowsx.h>
 
+#include <string_view>
 #include <vector>
 
 #include "platform/win32/wide.h"
 #include "ui/cleaning/cleaning_page_ids.h"
 #include "ui/common/dpi.h"
+#include "ui/common/popup_menu.h"
 
 namespace kefelo::ui {
 namespace {
@@ -66,7 +67,7 @@ bool TaskEditorView::create(HINSTANCE instance, HWND listsDialog) {
     if (!Window::create(instance, args)) return false;
 
     font_ = reinterpret_cast<HFONT>(SendMessageW(listsDialog, WM_GETFONT, 0, 0));
-    group_ = createChildControl(hwnd(), L"BUTTON", L"", BS_GROUPBOX, 0, font_);
+    group_ = createChild({.className = L"BUTTON", .style = BS_GROUPBOX, .font = font_});
     if (!categories_.create(hwnd(), kIdCategories, font_, [this] { return lists_.list(categoryNumber()); }) ||
         !types_.create(hwnd(), kIdTypes, font_, [this] { return lists_.list(typeNumber()); }))
         return false;
@@ -74,10 +75,17 @@ bool TaskEditorView::create(HINSTANCE instance, HWND listsDialog) {
     types_.onToggle = [this](int index) { toggle(typeNumber(), index); };
     categories_.onPopup = [this](POINT at, bool rightClick) { popup(categoryNumber(), at, rightClick); };
     types_.onPopup = [this](POINT at, bool rightClick) { popup(typeNumber(), at, rightClick); };
-    location_ = createChildControl(hwnd(), L"STATIC", L"", SS_NOTIFY | SS_CENTERIMAGE | SS_PATHELLIPSIS, kIdLocation, font_,
-                      WS_EX_CLIENTEDGE);
-    storeButton_ = createChildControl(hwnd(), L"BUTTON", L"Felvétel", WS_TABSTOP | BS_PUSHBUTTON, kIdStore, font_);
-    cancelButton_ = createChildControl(hwnd(), L"BUTTON", L"Mégse", WS_TABSTOP | BS_PUSHBUTTON, kIdCancel, font_);
+    location_ = createChild({.className = L"STATIC",
+                             .style = SS_NOTIFY | SS_CENTERIMAGE | SS_PATHELLIPSIS,
+                             .exStyle = WS_EX_CLIENTEDGE,
+                             .id = kIdLocation,
+                             .font = font_});
+    const auto button = [this](std::string_view text, int id) {
+        return createChild(
+            {.className = L"BUTTON", .text = text, .style = WS_TABSTOP | BS_PUSHBUTTON, .id = id, .font = font_});
+    };
+    storeButton_ = button("Felvétel", kIdStore);
+    cancelButton_ = button("Mégse", kIdCancel);
 
     locationHook_.attach(location_, [this](HWND, UINT m, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (m == WM_MOUSEMOVE && hint) hint(containers::kLocationPanelHint);
@@ -192,16 +200,13 @@ void TaskEditorView::locationMenu() {
     const TaskEditorKind kind = modify() ? TaskEditorKind::Modify : TaskEditorKind::New;
     const std::optional<std::string> clipboard = clipboardText(hwnd());
     const containers::LocationMenuState state = editors_.pUjFeladatHelyPopup(clipboard);
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kMenuPathSelect, L"Hely megadása");
-    AppendMenuW(menu, MF_STRING | (state.fromClipboardEnabled ? 0 : MF_GRAYED), kMenuPathFromClipboard,
-                widen(state.fromClipboardCaption).c_str());
-    AppendMenuW(menu, MF_STRING, kMenuPathOpen, L"Hely megnyitása");
+    PopupMenu menu;
+    menu.add(kMenuPathSelect, "Hely megadása")
+        .add(kMenuPathFromClipboard, state.fromClipboardCaption, state.fromClipboardEnabled)
+        .add(kMenuPathOpen, "Hely megnyitása");
     POINT at{};
     GetCursorPos(&at);
-    const int command = static_cast<int>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x - 60, at.y - 10, 0, hwnd(), nullptr));
-    DestroyMenu(menu);
+    const int command = static_cast<int>(menu.track(hwnd(), {at.x - 60, at.y - 10}));
     if (command == kMenuPathSelect) editors_.menuitem_projectpathselectClick(kind);
     if (command == kMenuPathFromClipboard) editors_.menuitem_projectpathfromclipboardClick(kind, clipboard);
     if (command == kMenuPathOpen) editors_.menuitem_projectpathopenClick(kind);

@@ -7,6 +7,8 @@
 
 #include "platform/win32/wide.h"
 #include "ui/common/dpi.h"
+#include "ui/common/popup_menu.h"
+#include "ui/common/window.h"
 
 namespace kefelo::ui {
 namespace {
@@ -17,12 +19,13 @@ enum : int { kMenuAll = 10, kMenuNone, kMenuInvert, kMenuMyTypes };
 
 bool CheckListBox::create(HWND parent, int id, HFONT font, Source source) {
     source_ = std::move(source);
-    const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
-                        LBS_NOTIFY | LBS_NOINTEGRALHEIGHT;
-    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", L"", style, 0, 0, 10, 10, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = Window::createChild(parent, {.className = L"LISTBOX",
+                                         .style = WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS |
+                                                  LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                                         .exStyle = WS_EX_CLIENTEDGE,
+                                         .id = id,
+                                         .font = font});
     if (!hwnd_) return false;
-    if (font) SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     // The parent's measuring answer at creation is not ours to rely on.
     SendMessageW(hwnd_, LB_SETITEMHEIGHT, 0, scaleForDpi(16, dpiOf(parent)));
     boxHook_.attach(hwnd_, [this](HWND, UINT m, WPARAM w, LPARAM l) { return boxMessage(m, w, l); });
@@ -147,16 +150,11 @@ void CheckListBox::draw(const DRAWITEMSTRUCT& item) const {
 
 bool runSelectionPopup(HWND owner, POINT at, config::TypeLists& lists, int number,
                        const std::function<void()>& openOwnTypes) {
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kMenuAll, L"Mindet");
-    AppendMenuW(menu, MF_STRING, kMenuNone, L"Egyiket sem");
-    AppendMenuW(menu, MF_STRING, kMenuInvert, L"Megfordít");
-    AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-    AppendMenuW(menu, MF_STRING, kMenuMyTypes, L"Saját típusaim");
+    PopupMenu menu;
+    menu.add(kMenuAll, "Mindet").add(kMenuNone, "Egyiket sem").add(kMenuInvert, "Megfordít");
+    menu.separator().add(kMenuMyTypes, "Saját típusaim");
     lists.openPopup(number);
-    const int command =
-        static_cast<int>(TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, at.x, at.y, 0, owner, nullptr));
-    DestroyMenu(menu);
+    const int command = static_cast<int>(menu.track(owner, at));
     switch (command) {
         case kMenuAll:
             lists.popupCommand(config::SelectionCommand::All);

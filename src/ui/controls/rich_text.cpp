@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+#include "ui/common/gdi.h"
+#include "ui/common/window.h"
+
 namespace kefelo::ui {
 namespace {
 const wchar_t* richEditClass() {
@@ -38,9 +41,13 @@ struct PrintDialogResult {
 HWND createRichEdit(HWND parent, int id, DWORD style, DWORD exStyle) {
     const wchar_t* cls = richEditClass();
     if (!cls) return nullptr;
-    HWND edit =
-        CreateWindowExW(exStyle, cls, L"", style, 0, 0, 0, 0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                        reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(parent, GWLP_HINSTANCE)), nullptr);
+    HWND edit = Window::createChild(parent, {.className = cls,
+                                             .style = style,
+                                             .exStyle = exStyle,
+                                             .id = id,
+                                             .hidden = !(style & WS_VISIBLE),
+                                             .width = 0,
+                                             .height = 0});
     if (edit) SendMessageW(edit, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
     return edit;
 }
@@ -132,9 +139,8 @@ void setRichText(HWND edit, const std::vector<RichTextRun>& runs) {
         LOGFONTW logical{};
         if (GetObjectW(font, sizeof logical, &logical)) {
             face = logical.lfFaceName;
-            HDC screen = GetDC(edit);
-            const int dpi = screen ? GetDeviceCaps(screen, LOGPIXELSY) : 96;
-            if (screen) ReleaseDC(edit, screen);
+            const WindowDc screen(edit);
+            const int dpi = screen.dc() ? GetDeviceCaps(screen.dc(), LOGPIXELSY) : 96;
             if (logical.lfHeight != 0) halfPoints = std::max(2, MulDiv(std::abs(logical.lfHeight), 144, dpi));
         }
     }

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/win32/wide.h"
+#include "ui/common/gdi.h"
 
 namespace kefelo::ui {
 namespace {
@@ -117,7 +118,7 @@ void SelButton::draw(const DRAWITEMSTRUCT& item) const {
     InflateRect(&textRect, -3, -2);
     if (pressed && !selectedLook) OffsetRect(&textRect, 1, 1);
     auto* font = reinterpret_cast<HFONT>(SendMessageW(item.hwndItem, WM_GETFONT, 0, 0));
-    HGDIOBJ previousFont = font ? SelectObject(dc, font) : nullptr;
+    const SelectScope selectFont(dc, font);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, text);
     // Long captions wrap rather than being cut off in a narrow button.
@@ -128,13 +129,31 @@ void SelButton::draw(const DRAWITEMSTRUCT& item) const {
         textRect.top += (textRect.bottom - textRect.top - height) / 2;
     }
     DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &textRect, DT_CENTER | DT_WORDBREAK);
-    if (previousFont) SelectObject(dc, previousFont);
 
     if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
         RECT focus = rect;
         InflateRect(&focus, -2, -2);
         DrawFocusRect(dc, &focus);
     }
+}
+
+SelButton& SelButtons::attach(HWND parent, int id) {
+    SelButton& button = buttons_[id];
+    if (!button.hwnd()) button.attach(GetDlgItem(parent, id));
+    return button;
+}
+
+SelButton* SelButtons::find(int id) {
+    auto it = buttons_.find(id);
+    return it == buttons_.end() ? nullptr : &it->second;
+}
+
+bool SelButtons::draw(LPARAM drawItem) const {
+    const auto& item = *reinterpret_cast<const DRAWITEMSTRUCT*>(drawItem);
+    auto it = buttons_.find(static_cast<int>(item.CtlID));
+    if (it == buttons_.end() || it->second.hwnd() != item.hwndItem) return false;
+    it->second.draw(item);
+    return true;
 }
 
 }  // namespace kefelo::ui

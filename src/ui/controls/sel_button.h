@@ -5,7 +5,8 @@
 // The button comes from a template with BS_OWNERDRAW; its parent forwards WM_DRAWITEM.
 #include <windows.h>
 
-#include <functional>
+#include <map>
+#include <optional>
 #include <string>
 
 #include "ui/controls/subclass.h"
@@ -39,6 +40,20 @@ private:
     bool hover_ = false;
     Look look_ = Look::Normal;
     Subclass subclass_;
+};
+
+// The owner-drawn buttons of a page, found by control id; each parent passes its
+// WM_DRAWITEM to draw().
+class SelButtons {
+public:
+    // The template button `id` of `parent`, drawn from now on; asking again gives the same.
+    SelButton& attach(HWND parent, int id);
+    SelButton* find(int id);
+    // True when the item is one of these buttons, now drawn.
+    bool draw(LPARAM drawItem) const;
+
+private:
+    std::map<int, SelButton> buttons_;
 };
 
 }  // namespace kefelo::ui

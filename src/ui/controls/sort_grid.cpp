@@ -25,13 +25,11 @@ UniqueFont makeFont(const wchar_t* face, int points, UINT dpi, int weight, BYTE 
 // The font mapper hands out a substitute when a face is missing; only the real symbol
 // font has the boxes at the mark characters.
 bool fontIsFace(HFONT font, const wchar_t* face) {
-    HDC screen = GetDC(nullptr);
-    if (!screen) return false;
-    HGDIOBJ previous = SelectObject(screen, font);
+    const WindowDc screen(nullptr);
+    if (!screen.dc()) return false;
+    const SelectScope select(screen.dc(), font);
     wchar_t actual[LF_FACESIZE] = {};
-    GetTextFaceW(screen, LF_FACESIZE, actual);
-    SelectObject(screen, previous);
-    ReleaseDC(nullptr, screen);
+    GetTextFaceW(screen.dc(), LF_FACESIZE, actual);
     return lstrcmpiW(actual, face) == 0;
 }
 
@@ -303,14 +301,13 @@ void SortGrid::drawMark(HDC dc, int row) {
         DrawFrameControl(dc, &square, DFC_BUTTON, state);
         return;
     }
-    HGDIOBJ previous = SelectObject(dc, style.symbolFont ? symbolFont_.get() : font_.get());
+    const SelectScope select(dc, style.symbolFont ? symbolFont_.get() : font_.get());
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const COLORREF oldColour = SetTextColor(dc, colour);
     DrawTextW(dc, mark.c_str(), static_cast<int>(mark.size()), &cell,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     SetTextColor(dc, oldColour);
     SetBkMode(dc, oldMode);
-    SelectObject(dc, previous);
 }
 
 }  // namespace kefelo::ui

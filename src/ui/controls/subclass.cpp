@@ -2,6 +2,10 @@
 
 #include <commctrl.h>
 
+#include <string>
+
+#include "ui/common/window_faults.h"
+
 namespace kefelo::ui {
 
 bool Subclass::attach(HWND hwnd, Handler handler) {
@@ -29,13 +33,16 @@ LRESULT CALLBACK Subclass::procedure(HWND hwnd, UINT message, WPARAM wParam, LPA
         self->detach();
         return DefSubclassProc(hwnd, message, wParam, lParam);
     }
+    std::string fault;
     try {
         if (self->handler_) {
             if (std::optional<LRESULT> result = self->handler_(hwnd, message, wParam, lParam)) return *result;
         }
     } catch (...) {
-        // The control's own handling still runs below.
+        fault = currentFaultText();
     }
+    // The control's own handling still runs.
+    if (!fault.empty()) reportWindowFault(hwnd, message, wParam, lParam, fault);
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 

@@ -1,6 +1,7 @@
 #include "ui/controls/tray_icon.h"
 
 #include "platform/win32/wide.h"
+#include "ui/common/popup_menu.h"
 
 namespace kefelo::ui {
 namespace {
@@ -101,8 +102,7 @@ UINT TrayIcon::trackMenu(HMENU menu) {
     GetCursorPos(&at);
     // Without the foreground the menu would not close when the user clicks elsewhere.
     SetForegroundWindow(hwnd());
-    const UINT command = static_cast<UINT>(
-        TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON | TPM_NONOTIFY, at.x, at.y, 0, hwnd(), nullptr));
+    const UINT command = PopupMenu::track(menu, hwnd(), at);
     PostMessageW(hwnd(), WM_NULL, 0, 0);
     return command;
 }

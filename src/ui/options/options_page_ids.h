@@ -1,9 +1,8 @@
 #pragma once
 // Resource and control ids of the options page (`page_options`): the group selector, the
-// group pages of `pcoptions` and the description box.
+// group pages of `pcoptions` and the description box. The frame's own controls are made
+// in code with these ids.
 
-#define IDD_OPTIONS_PAGE 2400
-#define IDD_OPTIONS_GROUP 2401
 #define IDD_OPTIONS_GENERAL 2402
 #define IDD_OPTIONS_AUTORUNS 2403
 

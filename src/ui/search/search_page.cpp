@@ -1,7 +1,7 @@
 #include "ui/search/search_page.h"
-#include "ui/common/child_control.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "ui/common/dpi.h"
 
@@ -13,8 +13,9 @@ constexpr wchar_t kClassName[] = L"KefeloSearchPage";
 
 enum : int { kIdCategoriesCaption = 1, kIdCategories, kIdTypesCaption, kIdTypes };
 
-HWND label(HWND parent, const wchar_t* text, int id, HFONT font) {
-    return createChildControl(parent, L"STATIC", text, SS_LEFT, id, font);
+HWND label(HWND parent, std::string_view text, int id, HFONT font) {
+    return Window::createChild(parent,
+                               {.className = L"STATIC", .text = text, .style = SS_LEFT, .id = id, .font = font});
 }
 }  // namespace
 
@@ -36,11 +37,11 @@ bool SearchPage::create(HINSTANCE instance, HWND page) {
     auto font = reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0));
     if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
     // The mnemonics reach the lists: each caption comes right before its list.
-    categoriesCaption_ = label(hwnd(), L"Átmeneti állományok &kategóriái:", kIdCategoriesCaption, font);
+    categoriesCaption_ = label(hwnd(), "Átmeneti állományok &kategóriái:", kIdCategoriesCaption, font);
     if (!categories_.create(hwnd(), kIdCategories, font,
                             [this] { return lists_.list(list_number::kSearchCategories); }))
         return false;
-    typesCaption_ = label(hwnd(), L"Keresett állomány-&típusok:", kIdTypesCaption, font);
+    typesCaption_ = label(hwnd(), "Keresett állomány-&típusok:", kIdTypesCaption, font);
     if (!types_.create(hwnd(), kIdTypes, font, [this] { return lists_.list(list_number::kSearchTypes); })) return false;
 
     categories_.onToggle = [this](int index) { toggle(list_number::kSearchCategories, index); };

@@ -1,9 +1,8 @@
 #pragma once
 // Resource and control ids of the tools page (`page_tools`): the group selector, the
-// group pages of `pcmuv` and the description box.
+// group pages of `pcmuv` and the description box. The frame's own controls are made in
+// code with these ids.
 
-#define IDD_TOOLS_PAGE 2300
-#define IDD_TOOLS_GROUP 2301
 #define IDD_TOOLS_UNDELETABLES 2302
 
 #define IDC_BOX_OPERATIONSELECT 2310

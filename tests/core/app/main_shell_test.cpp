@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "core/app/busy_guard.h"
 #include "core/app/file_age.h"
 #include "core/app/program_texts.h"
@@ -379,6 +381,55 @@ TEST_F(MainShellTest, CreationInAnAutoStartHidesTheSplashUnlessKept) {
     EXPECT_FALSE(view.splashShown);
     // Without settings the window is centred at its minimum size.
     EXPECT_EQ(model.window.left, (1024 - 649) / 2);
+}
+
+TEST_F(MainShellTest, ListsThatCouldNotBeReadAreToldOnceAndSurviveTheQuit) {
+    const std::string list = "|C:\\Munka\r\n*\r\n|C:\\Munka>*.TMP\r\n";
+    fs.addFile(at("konyvtarak.lst"), list, platform::attr::kArchive | platform::attr::kHidden);
+    fs.addFile(at("vedettek.lst"), "sajat.txt\r\n");
+    fs.setLocked(at("konyvtarak.lst"), true);
+    fs.setLocked(at("vedettek.lst"), true);
+
+    auto& s = make();
+    s.FormCreate(1024, 768);
+    // The working window loads once more; the user hears about it once.
+    s.FormCreate(1024, 768);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Error);
+    EXPECT_EQ(ui.messages[0].buttons, platform::Buttons::Ok);
+    EXPECT_EQ(ui.messages[0].text,
+              "Nem sikerült betölteni a tárolók és a feladatok listáját!\r\n(C:\\Kefelo\\konyvtarak.lst)\r\n"
+              "Nem sikerült betölteni a védett állományok listáját!\r\n(C:\\Kefelo\\vedettek.lst)\r\n\r\n"
+              "A Kefeló ebben a munkamenetben nem írja felül és nem törli ezeket az állományokat, így a tartalmuk "
+              "megmarad. A listákon most végzett változtatások viszont nem lesznek elmentve.");
+
+    // The lock is gone by the time the user quits; what was added meanwhile is not saved.
+    fs.setLocked(at("konyvtarak.lst"), false);
+    fs.setLocked(at("vedettek.lst"), false);
+    model.list_protectfiles.items.push_back("uj.txt");
+    s.Kilps1Click();
+    EXPECT_EQ(fs.content(at("konyvtarak.lst")), list);
+    EXPECT_EQ(fs.content(at("vedettek.lst")), "sajat.txt\r\n");
+    EXPECT_EQ(fs.getAttributes(at("konyvtarak.lst")), platform::attr::kArchive | platform::attr::kHidden);
+    EXPECT_TRUE(fs.exists(at("beallitasok.cfg")));
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
+TEST_F(MainShellTest, AnAutomaticRunKeepsTheUnreadableListWithoutAWord) {
+    fs.addFile(at("teszt.mod"));
+    fs.addFile(at("vedettek.lst"), "sajat.txt\r\n");
+    fs.setLocked(at("vedettek.lst"), true);
+    auto& s = make({"/autorun"});
+    s.FormCreate(1024, 768);
+    EXPECT_TRUE(ui.messages.empty());
+    // The console still says why the file stays as it is.
+    EXPECT_NE(std::find(s.console.lines().begin(), s.console.lines().end(),
+                        "2 : ! Nem tudtam beolvasni, ezert nem irom felul: C:\\Kefelo\\vedettek.lst !"),
+              s.console.lines().end());
+    fs.setLocked(at("vedettek.lst"), false);
+    s.Kilps1Click();
+    EXPECT_EQ(fs.content(at("vedettek.lst")), "sajat.txt\r\n");
+    EXPECT_TRUE(ui.messages.empty());
 }
 
 TEST(DiagnosticConsole, NumbersItsLinesAndStaysSilentWhenOff) {

@@ -239,7 +239,7 @@ TEST_F(Register, TwiceLeavesOneCallAndKeepsTheRest) {
 
     const std::string without = text::utf8ToCp1250("SET PATH=C:\\DOS\r\nREM vége\r\n");
     EXPECT_EQ(file(at("autoexec.bat")), without);
-    EXPECT_EQ(file("C:\\autoexec.bat"), without + "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(file("C:\\autoexec.bat"), without + "\"C:\\KEFELO~1\\autodel.bat\"\r\n");
     EXPECT_EQ(fs.getAttributes("C:\\autoexec.bat"), attr::kReadOnly | attr::kHidden);
     EXPECT_EQ(saves, 1);
     EXPECT_EQ(shell.restarts, std::vector<bool>{true});
@@ -247,7 +247,7 @@ TEST_F(Register, TwiceLeavesOneCallAndKeepsTheRest) {
     ui.answers = {Answer::Yes};
     registerNow();
     EXPECT_EQ(file(at("autoexec.bat")), without);
-    EXPECT_EQ(file("C:\\autoexec.bat"), without + "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(file("C:\\autoexec.bat"), without + "\"C:\\KEFELO~1\\autodel.bat\"\r\n");
     EXPECT_EQ(shell.restarts.size(), 2u);
 }
 
@@ -261,7 +261,7 @@ TEST_F(Register, NoStopsAndDiagnosticModeDoesNotRestart) {
     sys.platform = 1;
     ui.answers = {Answer::Yes};
     registerNow(true);
-    EXPECT_EQ(file("C:\\autoexec.bat"), "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(file("C:\\autoexec.bat"), "\"C:\\KEFELO~1\\autodel.bat\"\r\n");
     EXPECT_EQ(saves, 1);
     EXPECT_TRUE(shell.restarts.empty());
 
@@ -287,12 +287,17 @@ TEST_F(Register, MissingStartupFileIsCreatedOnlyWhenAsked) {
 
     ui.answers = {Answer::Yes, Answer::Yes};
     registerNow();
-    EXPECT_EQ(file("D:\\autoexec.bat"), "C:\\KEFELO~1\\autodel.bat\r\n");
+    EXPECT_EQ(file("D:\\autoexec.bat"), "\"C:\\KEFELO~1\\autodel.bat\"\r\n");
     EXPECT_EQ(file(at("autoexec.bat")), "");
     EXPECT_EQ(saves, 1);
 }
 
-TEST_F(Register, FailureWarnsThenSavesAndRestartsAsConfirmed) {
+// A restart without the call in autoexec.bat would only cost the user's open work.
+TEST_F(Register, FailureWarnsAndStopsWithoutSaveOrRestart) {
+    const std::string warning =
+        "Valószínűleg nincs írási jogosultsága a következő, a Kefeló-t tartalmazó helyre:\r\nC:\\Kefelo\\"
+        "\r\n\r\nA kezeléshez szükség van a könyvtárban történő merevlemez-írásra, ennek hiányában a kezelés "
+        "nem végezhető el!\r\n(Írási jogot a rendszergazdától kérhet)";
     fs.addFile("C:\\autoexec.bat", "REM\r\n", attr::kHidden);
     // The autodel.bat is there, but the program directory takes no new files.
     fs.setWritable("C:\\Kefelo", false);
@@ -300,14 +305,27 @@ TEST_F(Register, FailureWarnsThenSavesAndRestartsAsConfirmed) {
     registerNow();
     ASSERT_EQ(ui.messages.size(), 2u);
     EXPECT_EQ(ui.messages[1].kind, MessageKind::Warning);
-    EXPECT_EQ(ui.messages[1].text,
-              "Valószínűleg nincs írási jogosultsága a következő, a Kefeló-t tartalmazó helyre:\r\nC:\\Kefelo\\"
-              "\r\n\r\nA kezeléshez szükség van a könyvtárban történő merevlemez-írásra, ennek hiányában a kezelés "
-              "nem végezhető el!\r\n(Írási jogot a rendszergazdától kérhet)");
+    EXPECT_EQ(ui.messages[1].text, warning);
     EXPECT_EQ(file("C:\\autoexec.bat"), "REM\r\n");
     EXPECT_EQ(fs.getAttributes("C:\\autoexec.bat"), attr::kHidden);
-    EXPECT_EQ(saves, 1);
-    EXPECT_EQ(shell.restarts.size(), 1u);
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(shell.restarts.empty());
+
+    // A path no batch line can name (no short form, a character the code page lacks)
+    // is no call either.
+    fs.setWritable("C:\\Kefelo", true);
+    fs.addDirectory("C:\\中");
+    fs.addFile("C:\\中\\autodel.bat", "del \"C:\\A\"\r\n");
+    useProgramDirectory("C:\\中\\");
+    ops->setRunEnded();
+    ui.messages.clear();
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].kind, MessageKind::Warning);
+    EXPECT_EQ(file("C:\\autoexec.bat"), "REM\r\n");
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(shell.restarts.empty());
 }
 
 }  // namespace

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <string>
+#include <utility>
+
 #include "autodel_fixture.h"
 
 using namespace kefelo;
@@ -38,11 +42,11 @@ TEST_F(Batch, NtFileByteForByte) {
     runWith({"C:\\TEMP\\ZAR~1.TMP", "C:\\Munka\\b.tmp"});
     std::string expected = std::string(
                                "@ECHO OFF\r\n"
-                               "copy C:\\Kefelo\\autoexec.bat C:\\autoexec.bat /y\r\n"
-                               "del C:\\Kefelo\\autoexec.bat\r\n") +
+                               "copy \"C:\\Kefelo\\autoexec.bat\" \"C:\\autoexec.bat\" /y\r\n"
+                               "del \"C:\\Kefelo\\autoexec.bat\"\r\n") +
                            kNtHeader +
-                           "del C:\\TEMP\\ZAR~1.TMP\r\n"
-                           "del C:\\Munka\\b.tmp\r\n" +
+                           "del \"C:\\TEMP\\ZAR~1.TMP\"\r\n"
+                           "del \"C:\\Munka\\b.tmp\"\r\n" +
                            kClosing;
     EXPECT_EQ(file(at("autodel.bat")), expected);
     EXPECT_TRUE(readOnly(at("autodel.bat")));
@@ -60,8 +64,8 @@ TEST_F(Batch, NineXFileOnAnotherWindowsDriveAndAShortProgramDirectory) {
     runWith({"C:\\A.TMP"});
     std::string expected =
         "@ECHO OFF\r\n"
-        "copy C:\\PROGRA~1\\KEFEL~1\\autoexec.bat D:\\autoexec.bat /y\r\n"
-        "del C:\\PROGRA~1\\KEFEL~1\\autoexec.bat\r\n"
+        "copy \"C:\\PROGRA~1\\KEFEL~1\\autoexec.bat\" \"D:\\autoexec.bat\" /y\r\n"
+        "del \"C:\\PROGRA~1\\KEFEL~1\\autoexec.bat\"\r\n"
         "@ECHO OFF\r\n"
         "cls\r\n"
         "@ECHO ON\r\n"
@@ -74,7 +78,7 @@ TEST_F(Batch, NineXFileOnAnotherWindowsDriveAndAShortProgramDirectory) {
         "@ECHO OFF\r\n"
         "PAUSE\r\n"
         "@ECHO ON\r\n"
-        "del C:\\A.TMP\r\n" +
+        "del \"C:\\A.TMP\"\r\n" +
         std::string(kClosing);
     EXPECT_EQ(file("C:\\Program Files\\Kefeló\\autodel.bat"), expected);
 }
@@ -109,13 +113,13 @@ TEST_F(Batch, WriteFailureWarnsAndKeepsTheText) {
     EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
     EXPECT_TRUE(log.empty());
     EXPECT_EQ(batch.lines().back(), "@ECHO ON");
-    EXPECT_EQ(batch.lines()[3 + 12], "del C:\\A");
+    EXPECT_EQ(batch.lines()[3 + 12], "del \"C:\\A\"");
 }
 
 TEST_F(Batch, AnOlderReadOnlyBatchIsReplaced) {
     fs.addFile(at("autodel.bat"), "régi", platform::attr::kReadOnly | platform::attr::kHidden);
     runWith({"C:\\A"});
-    EXPECT_NE(file(at("autodel.bat")).find("del C:\\A\r\n"), std::string::npos);
+    EXPECT_NE(file(at("autodel.bat")).find("del \"C:\\A\"\r\n"), std::string::npos);
     EXPECT_TRUE(readOnly(at("autodel.bat")));
     EXPECT_TRUE(ui.messages.empty());
 }
@@ -128,11 +132,77 @@ TEST(BatchLines, EntriesAreToldByTheLastLineBeforeTheClosingBlock) {
     b.start(true);
     b.addDelete("C:\\X");
     EXPECT_TRUE(b.finish("C:\\K\\", 'E'));
-    EXPECT_EQ(b.lines()[1], "copy C:\\K\\autoexec.bat E:\\autoexec.bat /y");
+    EXPECT_EQ(b.lines()[1], "copy \"C:\\K\\autoexec.bat\" \"E:\\autoexec.bat\" /y");
     // An extended text (found-files deletion) whose last line is a delete holds entries.
     b.setLines({"@ECHO OFF", "del C:\\Y"});
     EXPECT_TRUE(b.finish("C:\\K\\", 'C'));
     EXPECT_EQ(b.lines().size(), 3u + 2u + 6u);
+}
+
+TEST(BatchLines, RestoreLinesQuoteTheProgramDirectoryOrAreLeftOut) {
+    BatchText b;
+    b.start(true);
+    EXPECT_TRUE(b.addDelete("C:\\X"));
+    EXPECT_TRUE(b.finish("C:\\50% & (co)\\", 'C'));
+    EXPECT_EQ(b.lines()[1], "copy \"C:\\50%% & (co)\\autoexec.bat\" \"C:\\autoexec.bat\" /y");
+    EXPECT_EQ(b.lines()[2], "del \"C:\\50%% & (co)\\autoexec.bat\"");
+
+    // A "?" in place of the folder's name would copy any autoexec.bat it matches.
+    b.start(true);
+    EXPECT_TRUE(b.addDelete("C:\\X"));
+    EXPECT_TRUE(b.finish("C:\\中\\", 'C'));
+    EXPECT_EQ(b.lines()[0], "@ECHO OFF");
+    EXPECT_EQ(b.lines()[1], "@ECHO OFF");
+    EXPECT_EQ(b.lines()[2], "cls");
+}
+
+TEST(BatchPaths, QuotedWithEveryPercentDoubled) {
+    const std::pair<const char*, const char*> cases[] = {
+        {"C:\\My Temp\\a b.tmp", "\"C:\\My Temp\\a b.tmp\""},
+        {"C:\\T\\a&b.tmp", "\"C:\\T\\a&b.tmp\""},
+        {"C:\\T\\x%PATH%y.tmp", "\"C:\\T\\x%%PATH%%y.tmp\""},
+        {"C:\\T\\100%", "\"C:\\T\\100%%\""},
+        {"C:\\T\\c^d.tmp", "\"C:\\T\\c^d.tmp\""},
+        {"C:\\T\\wow!.tmp", "\"C:\\T\\wow!.tmp\""},
+        {"C:\\T (1)\\a).tmp", "\"C:\\T (1)\\a).tmp\""},
+        {"C:\\Tár\\ő ű.tmp", "\"C:\\Tár\\ő ű.tmp\""},
+        {"\\\\szerver\\megosztás\\a&b.tmp", "\"\\\\szerver\\megosztás\\a&b.tmp\""},
+    };
+    for (const auto& [path, quoted] : cases) {
+        EXPECT_EQ(cleaning::batchQuoted(path), std::optional<std::string>(quoted)) << path;
+    }
+}
+
+TEST(BatchPaths, RefusedWhenTheLineWouldNameSomethingElse) {
+    const std::string refused[] = {
+        "C:\\T\\中.tmp",            // outside the code page: written as "?", a wildcard
+        "C:\\T\\\xED\xA0\x80.tmp",  // a lone surrogate of a file name
+        "C:\\T\\\xFF.tmp",          // not UTF-8 at all
+        "C:\\T\\a?.tmp",
+        "C:\\T\\*.tmp",
+        "C:\\T\\a\".tmp",
+        "C:\\T\\a.",  // Windows drops the dot: the line would name "a"
+        "C:\\T\\a ",
+        "C:\\T\\..\\a.tmp",
+        "C:\\T\\.\\a.tmp",
+        "C:\\T\\\\a.tmp",
+        "C:\\T\\a/b.tmp",
+        "C:\\T\\a:stream",
+        "C:\\T\\a\r\ndel C:\\*.*",
+        "T\\a.tmp",
+        "C:a.tmp",
+        "C:\\",  // "del" of a folder empties it
+        "\\\\szerver\\megosztás",
+        "\\\\?\\C:\\a.tmp",
+        "C:\\" + std::string(5000, 'a'),
+        "",
+    };
+    for (const std::string& path : refused) {
+        EXPECT_EQ(cleaning::batchQuoted(path), std::nullopt) << path;
+        BatchText b;
+        EXPECT_FALSE(b.addDelete(path));
+        EXPECT_TRUE(b.lines().empty());
+    }
 }
 
 }  // namespace

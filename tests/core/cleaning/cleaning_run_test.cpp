@@ -93,8 +93,8 @@ TEST_F(CleaningRunTest, ContainerPhaseEmptiesNestedFoldersAndLogsEveryEntryInOrd
     EXPECT_EQ(attributesOf("C:\\Temp\\sub"), attr::kDirectory | attr::kHidden);
 
     const Lines batch = fileLines(dir + "autodel.bat");
-    EXPECT_NE(std::find(batch.begin(), batch.end(), "del C:\\Temp\\locked.tmp"), batch.end());
-    EXPECT_NE(std::find(batch.begin(), batch.end(), "del C:\\Temp\\sub\\locked2.tmp"), batch.end());
+    EXPECT_NE(std::find(batch.begin(), batch.end(), "del \"C:\\Temp\\locked.tmp\""), batch.end());
+    EXPECT_NE(std::find(batch.begin(), batch.end(), "del \"C:\\Temp\\sub\\locked2.tmp\""), batch.end());
     EXPECT_TRUE(host.autodelEnabled);
     EXPECT_EQ(config.list_temps.rows[2].mark, Mark::None);
     EXPECT_EQ(config.list_temps.rows[2].modified, "0");
@@ -135,21 +135,72 @@ TEST_F(CleaningRunTest, NeverReachesThroughALinkAndCountsBeyond32Bits) {
     EXPECT_EQ(logLines()[6], std::string(kNow) + " > könyvtárürítés kész. Felszabadítva: 3.000.000.000 bájt.");
 }
 
-TEST_F(CleaningRunTest, BatchLinesQuoteOnlyPathsWhoseShortFormHoldsABlank) {
-    fs.addFileOfSize("C:\\My Temp\\a b.tmp", 1);
-    fs.setLocked("C:\\My Temp\\a b.tmp", true);
-    fs.addFileOfSize("C:\\Long Name\\c d.tmp", 1);
-    fs.setLocked("C:\\Long Name\\c d.tmp", true);
-    fs.setShortName("C:\\Long Name", "LONGNA~1");
-    fs.setShortName("C:\\Long Name\\c d.tmp", "CD~1.TMP");
-    addContainer("C:\\My Temp");
-    addContainer("C:\\Long Name");
+// Short names are off on this volume except where set: a name the batch cannot write
+// is written in its 8.3 form, or not at all and the log says so.
+TEST_F(CleaningRunTest, EveryBatchLineNamesExactlyItsOwnFile) {
+    const std::string temp = "C:\\Temp & 100%";
+    const Lines names = {"a b.tmp", "a&b.tmp", "x%PATH%y.tmp", "c^d!.tmp", "(1).tmp", "日本.tmp", "中.tmp"};
+    for (const std::string& name : names) {
+        fs.addFileOfSize(temp + "\\" + name, 1);
+        fs.setLocked(temp + "\\" + name, true);
+    }
+    fs.setShortName(temp + "\\日本.tmp", "0F2A~1.TMP");
+    fs.addFileOfSize("C:\\Ω\\a.tmp", 1);
+    fs.setLocked("C:\\Ω\\a.tmp", true);
+    fs.setShortName("C:\\Ω", "OMEGA~1");
+    fs.addFileOfSize("C:\\Work\\中.bak", 2);
+    fs.setLocked("C:\\Work\\中.bak", true);
+    addContainer(temp);
+    addContainer("C:\\Ω");
+    addTask("C:\\Work", "*.BAK");
 
     run->button_begincleanClick();
 
     const Lines batch = fileLines(dir + "autodel.bat");
-    EXPECT_NE(std::find(batch.begin(), batch.end(), "del \"C:\\My Temp\\a b.tmp\""), batch.end());
-    EXPECT_NE(std::find(batch.begin(), batch.end(), "del C:\\LONGNA~1\\CD~1.TMP"), batch.end());
+    ASSERT_EQ(batch.size(), 3u + 12u + 7u + 6u);
+    const Lines deletes(batch.begin() + 15, batch.end() - 6);
+    EXPECT_EQ(deletes, (Lines{"del \"C:\\Temp & 100%%\\a b.tmp\"", "del \"C:\\Temp & 100%%\\a&b.tmp\"",
+                              "del \"C:\\Temp & 100%%\\x%%PATH%%y.tmp\"", "del \"C:\\Temp & 100%%\\c^d!.tmp\"",
+                              "del \"C:\\Temp & 100%%\\(1).tmp\"", "del \"C:\\Temp & 100%%\\0F2A~1.TMP\"",
+                              "del \"C:\\OMEGA~1\\a.tmp\""}));
+    const std::string byHand = " neve nem írható be az \"autodel.bat\" állományba, ezért kézzel kell törölni!";
+    const Lines log = logLines();
+    const auto after = [&](const std::string& line) {
+        auto it = std::find(log.begin(), log.end(), line);
+        return it == log.end() || it + 1 == log.end() ? std::string("<none>") : *(it + 1);
+    };
+    EXPECT_EQ(after(" ! " + temp + "\\中.tmp  (1 bájt )"), " ! A(z) " + temp + "\\中.tmp" + byHand);
+    EXPECT_EQ(after(" ! C:\\Work\\中.bak  (2 bájt)"), " ! A(z) C:\\Work\\中.bak" + byHand);
+    EXPECT_EQ(colourOf(" ! A(z) C:\\Work"), LogColour::Red);
+    EXPECT_EQ(std::count_if(log.begin(), log.end(), [&](const std::string& l) { return l.ends_with(byHand); }), 2);
+    // Still undeletable files like any other.
+    EXPECT_EQ(record.undeletable.size(), names.size() + 2);
+}
+
+// What a run writes down is the run's business, not the page on screen.
+TEST_F(CleaningRunTest, ATabSwitchDuringARunLosesNothing) {
+    fs.addFileOfSize("C:\\Temp\\a.tmp", 10);
+    fs.addFileOfSize("C:\\Temp\\locked.tmp", 1);
+    fs.setLocked("C:\\Temp\\locked.tmp", true);
+    fs.addFileOfSize("C:\\Temp\\sub\\b.tmp", 100);
+    fs.addFileOfSize("C:\\Temp\\sub\\locked2.tmp", 2);
+    fs.setLocked("C:\\Temp\\sub\\locked2.tmp", true);
+    addContainer("C:\\Temp");
+    ui.onPump = [this] { host.page = 2; };
+
+    run->button_begincleanClick();
+
+    EXPECT_EQ(record.undeletable,
+              (Lines{"  C:\\Temp\\locked.tmp  (1 bájt )", "  C:\\Temp\\sub\\locked2.tmp  (2 bájt )"}));
+    const Lines log = logLines();
+    const auto logged = [&](const std::string& line) { return std::find(log.begin(), log.end(), line) != log.end(); };
+    EXPECT_TRUE(logged("C:\\Temp\\sub\\b.tmp  (100 bájt )"));
+    EXPECT_TRUE(logged(" - Felszabadított lemezterület mérete: 110 bájt."));
+    EXPECT_TRUE(logged(" - Törölt állományok száma: 2 db."));
+    const Lines batch = fileLines(dir + "autodel.bat");
+    EXPECT_EQ(std::count_if(batch.begin(), batch.end(),
+                            [](const std::string& l) { return l.starts_with("del \"C:\\Temp\\"); }),
+              2);
 }
 
 TEST_F(CleaningRunTest, TasksRunInGridOrderWithColoursByAttribute) {

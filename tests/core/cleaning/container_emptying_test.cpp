@@ -15,22 +15,25 @@ namespace {
 class ContainerEmptyingTest : public cleaningtest::RunTest {
 protected:
     search::MessagePump pump{clock, ui, 0};
-    cleaning::ContainerEmptying emptying{{fs, pump, Search, host, config, commandLine}, record};
+    cleaning::ContainerEmptying emptying{
+        {fs, pump, Search, host, config, commandLine}, record, cleaning::EmptyingMode::CleaningRun};
 
     void SetUp() override { Search.Tag = 1; }
 };
 
-// The system stores empty their folders while another page shows: nothing is logged or
-// collected, but the folders are emptied all the same.
-TEST_F(ContainerEmptyingTest, AwayFromTheCleaningPageNothingIsLoggedOrCollected) {
-    host.page = 2;
+// The system stores empty their folders: nothing is logged or collected, but the folders
+// are emptied all the same, whatever page shows.
+TEST_F(ContainerEmptyingTest, SystemStoresAreEmptiedWithoutLogOrCollection) {
+    cleaning::ContainerEmptying stores{
+        {fs, pump, Search, host, config, commandLine}, record, cleaning::EmptyingMode::SystemStores};
+    host.page = 0;  // the cleaning page on screen changes nothing
     fs.addFileOfSize("C:\\Store\\a.lnk", 10);
     fs.addFileOfSize("C:\\Store\\locked.lnk", 1, attr::kReadOnly);
     fs.setLocked("C:\\Store\\locked.lnk", true);
     fs.addFileOfSize("C:\\Store\\sub\\b.lnk", 20);
     record.currentContainerRoot = "C:\\Store";
 
-    emptying.emptyContainer("C:\\Store\\", "*.*", true);
+    stores.emptyContainer("C:\\Store\\", "*.*", true);
 
     EXPECT_EQ(fs.namesIn("C:\\Store"), (std::vector<std::string>{"locked.lnk"}));
     EXPECT_EQ(attributesOf("C:\\Store\\locked.lnk"), attr::kReadOnly);
@@ -50,7 +53,7 @@ TEST_F(ContainerEmptyingTest, TheSameUndeletableFileIsListedOnceButBatchedEachTi
     emptying.emptyContainer("C:\\Temp\\", "*.*", false);
 
     EXPECT_EQ(record.undeletable, (std::vector<std::string>{"  C:\\Temp\\l.tmp  (4 bájt )"}));
-    EXPECT_EQ(record.batch.lines(), (std::vector<std::string>{"del C:\\Temp\\l.tmp", "del C:\\Temp\\l.tmp"}));
+    EXPECT_EQ(record.batch.lines(), (std::vector<std::string>{"del \"C:\\Temp\\l.tmp\"", "del \"C:\\Temp\\l.tmp\""}));
 }
 
 TEST_F(ContainerEmptyingTest, SubFolderEmptyingRemovesTheFolderButNeverTheContainerRoot) {

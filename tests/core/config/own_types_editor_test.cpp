@@ -256,6 +256,26 @@ TEST_F(OwnTypesEditorTest, HintShowsTheLengthOfTheStoredLine) {
     EXPECT_EQ(editor.hint(), head + "3)");
 }
 
+TEST(OwnTypesLineCut, KeepsWholeMasksOnlyAndNeverEndsInAnEmptyMask) {
+    // The limit falls right after the "*" of "*.tmp": a plain cut would store "...|*",
+    // which matches every file.
+    EXPECT_EQ(config::fitOwnTypesLine(std::string(253, 'A') + "|*.tmp|*.bak"), std::string(253, 'A'));
+
+    // Exactly 255 characters stay; a bar just past the limit still ends a whole mask.
+    EXPECT_EQ(config::fitOwnTypesLine(std::string(255, 'A')), std::string(255, 'A'));
+    EXPECT_EQ(config::fitOwnTypesLine(std::string(255, 'A') + "|*"), std::string(255, 'A'));
+    // Characters count, not UTF-8 bytes: 200 accented letters still fit.
+    std::string accented = "*.";
+    for (int i = 0; i < 200; ++i) accented += "ő";
+    EXPECT_EQ(config::fitOwnTypesLine(accented + "|*.x"), accented + "|*.x");
+
+    // Empty masks before the cut are not left as a trailing bar; one mask too long for the
+    // record goes whole.
+    EXPECT_EQ(config::fitOwnTypesLine("*.a||" + std::string(260, 'B')), "*.a");
+    EXPECT_EQ(config::fitOwnTypesLine(std::string(256, 'C') + "|*.d"), "");
+    EXPECT_EQ(config::fitOwnTypesLine(""), "");
+}
+
 TEST(WindowPlacement, CentresWithTruncatedHalvesAndStaysInTheWorkArea) {
     using config::ScreenPoint;
     EXPECT_EQ(config::centreOver({10, 20, 101, 51}, 31, 11), (ScreenPoint{10 + 50 - 15, 20 + 25 - 5}));

@@ -149,8 +149,41 @@ TEST_F(ConfigSave, FailedListFilesAreReportedOnceUnlessTheRunIsAutomatic) {
 
 TEST_F(ConfigSave, FailedDeleteOfTheListFileIsReported) {
     fs.addFile(at("konyvtarak.lst"), "C:\\Munka\r\n");
-    fs.setLocked(at("konyvtarak.lst"), true);
     config::ConfigModel model = load();
+    fs.setLocked(at("konyvtarak.lst"), true);
     model.list_temps.clear();
     EXPECT_EQ(save(model), (std::vector<std::string>{at("konyvtarak.lst")}));
+}
+
+TEST_F(ConfigSave, OnlyTheListThatCouldNotBeReadIsLeftAlone) {
+    fs.addFile(at("konyvtarak.lst"), "x\r\n");
+    fs.addFile(at("vedettek.lst"), "sajat.txt\r\n");
+    fs.setLocked(at("vedettek.lst"), true);
+    auto model = load();
+    fs.setLocked(at("vedettek.lst"), false);
+    model.list_temps.clear();
+    model.list_protectfiles.items = {"a.txt"};
+    EXPECT_TRUE(save(model).empty());
+    EXPECT_FALSE(fs.exists(at("konyvtarak.lst")));  // read fine, now empty: deleted as ever
+    EXPECT_EQ(file("vedettek.lst"), "sajat.txt\r\n");
+    EXPECT_FALSE(readOnly("vedettek.lst"));
+    EXPECT_TRUE(readOnly("beallitasok.cfg"));
+}
+
+TEST_F(ConfigSave, ASettingsRecordThatCouldNotBeReadIsNotReplacedByDefaults) {
+    const std::string record(2120, '\x07');
+    fs.addFile(at("beallitasok.cfg"), record);
+    fs.setLocked(at("beallitasok.cfg"), true);
+    auto model = load();
+    fs.setLocked(at("beallitasok.cfg"), false);
+    EXPECT_TRUE(save(model).empty());
+    EXPECT_EQ(file("beallitasok.cfg"), record);
+    EXPECT_TRUE(readOnly("vedettek.lst"));
+}
+
+TEST_F(ConfigSave, LongOwnTypesAreCutAfterAWholeMask) {
+    auto model = load();
+    model.ownTypes = std::string(250, 'A') + "|*.tmp";
+    save(model);
+    EXPECT_EQ(config::decodeSettingsRecord(file("beallitasok.cfg"))->ownTypes, std::string(250, 'A'));
 }

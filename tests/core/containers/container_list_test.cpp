@@ -196,6 +196,67 @@ TEST_F(ContainerAdd, WindowsDirectoryIsRefusedInAnyLetterCase) {
     EXPECT_EQ(ui.messages[0].kind, MessageKind::Information);
 }
 
+// Windows reads each of these as the folder named after it; so must every test of the chain.
+TEST_F(ContainerAdd, EverySpellingMeetsTheRuleOfTheFolderItNames) {
+    fs.addDirectory("\\\\srv\\share\\x");
+    fs.addDirectory("C:\\Users\\user\\Temp");
+    fs.addDirectory("C:\\Program Files");
+    fs.addDirectory("C:\\Kefelo");
+    fs.addDirectory("C:\\Temp");
+    sys.folders[platform::SpecialFolder::ProgramFiles] = "C:\\Program Files";
+    grid.rows = {ContainerRow{Mark::Inactive, "x", "D:\\Temp"}};
+    const std::string systemDrive =
+        "Nem törölheti a rendszerpartíció adatait, így nem veheti fel az Ürítendő tárolók közé sem!\r\n\r\nVálasszon "
+        "egy másik helyet!";
+    const std::string windows = "A Windows rendszerkönyvtárból nem választhat Ürítendő Tárolót!";
+    const std::string drive = "Nem adhat meg teljes meghajtót ürítendőként!";
+    const auto duplicate = [](const std::string& path) {
+        return "A következő, most megadott könyvtárat már felvette az ürítendők közé:\r\n" + path;
+    };
+    const auto guarded = [](const std::string& path) {
+        return "A következő könyvtár védett helyre mutat (rendszer-, program- vagy felhasználói könyvtár, illetve ilyet "
+               "tartalmaz), így nem veheti fel az Ürítendő tárolók közé:\r\n" + path;
+    };
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"C:/", systemDrive},
+        {"C:\\\\", systemDrive},
+        {"C:\\.", systemDrive},
+        {"C:\\Temp\\..\\..", systemDrive},
+        {"\\\\?\\C:\\", systemDrive},
+        {"d:/", drive},
+        {"D:\\.\\", drive},
+        {"\\\\?\\UNC\\srv\\share\\x\\..", drive},
+        {"\\\\srv\\share\\", drive},
+        {"c:/WINDOWS", windows},
+        {"C:\\windows\\.\\TEMP", windows},
+        {"\\\\?\\C:\\Temp\\..\\WINDOWS\\Temp\\", windows},
+        {"d:/temp/", duplicate("d:/temp/")},
+        {"\\\\?\\D:\\TEMP\\.", duplicate("\\\\?\\D:\\TEMP\\.")},
+        {"c:\\users\\USER", guarded("c:\\users\\USER")},
+        {"C:/Program Files/", guarded("C:/Program Files/")},
+        {"c:\\kefelo\\.", guarded("c:\\kefelo\\.")},
+        // Relative to whatever folder is current, which is C:\ here.
+        {"Temp", "A következő könyvtár nincs teljes elérési úttal megadva, így nem veheti fel az Ürítendő tárolók "
+                 "közé:\r\nTemp"},
+    };
+    for (const auto& [path, refusal] : cases) {
+        for (bool drives : {false, true}) {
+            if (refusal == drive && drives) continue;  // the drive questions are the other test's
+            ui.messages.clear();
+            EXPECT_FALSE(add(path, {.allowDrives = drives}).added) << path;
+            ASSERT_EQ(ui.messages.size(), 1u) << path;
+            EXPECT_EQ(ui.messages[0].kind, MessageKind::Information) << path;
+            EXPECT_EQ(ui.messages[0].text, refusal) << path;
+        }
+    }
+    EXPECT_EQ(paths(), std::vector<std::string>{"D:\\Temp"});
+    // Below a protected folder, a temporary folder is still welcome.
+    ui.messages.clear();
+    ui.answers = {Answer::No};
+    EXPECT_TRUE(add("c:/users/user/temp/").added);
+    EXPECT_EQ(texts(), std::vector<std::string>{abortQuestion("c:/users/user/temp/")});
+}
+
 TEST_F(ContainerAdd, ChosenFolderAndClipboardItem) {
     ui.folders = {std::nullopt, std::string("D:\\Temp")};
     ui.answers = {Answer::No};

@@ -143,6 +143,15 @@ TEST_F(DiscoveryTest, KeepingTwiceAddsNothingTwiceAndNotKeepingDropsTheOldRows) 
     EXPECT_EQ(ui.messages.size(), 3u);
 }
 
+TEST_F(DiscoveryTest, AKeptRowInAnotherSpellingIsNotAddedAgain) {
+    config.list_temps.rows = {{Mark::Active, "x", "c:/windows/temp/"},
+                              {Mark::Active, "x", "C:\\DOCUME~1\\Jozsi\\LOCALS~1\\Temp"}};
+    ui.answers = {Answer::Yes, Answer::No};
+    discovery.button_initialClick();
+    EXPECT_EQ(paths(),
+              (std::vector<std::string>{"c:/windows/temp/", "C:\\DOCUME~1\\Jozsi\\LOCALS~1\\Temp", "C:\\Temp"}));
+}
+
 TEST_F(DiscoveryTest, CancelAtEitherQuestionChangesNothing) {
     config.list_temps.rows = {{Mark::Active, "x", "D:\\Sajat"}};
     config.list_projects.rows = {{Mark::Active, "C:\\", "*.tmp"}};

@@ -204,6 +204,19 @@ TEST_F(TaskEditorTest, DuplicateLocationOfANewTask) {
     EXPECT_EQ(tickedTypes(lists.list_projectmodifyExt), (std::vector<std::string>{"*.TMP", "*.OLD"}));
 }
 
+TEST_F(TaskEditorTest, DuplicateLocationInAnotherSpelling) {
+    tasks.rows[0] = {Mark::Active, "D:\\Work", "*.BAK"};
+    for (const char* spelling : {"d:/work/", "\\\\?\\D:\\WORK\\.", "D:\\Temp\\..\\Work"}) {
+        ui.messages.clear();
+        ui.answers = {Answer::No};
+        EXPECT_FALSE(addTask(spelling, {"*.TMP"})) << spelling;
+        ASSERT_EQ(ui.messages.size(), 1u) << spelling;
+        EXPECT_EQ(ui.messages[0].text.rfind("Egy olyan feladat már szerepel", 0), 0u) << spelling;
+        editors.button_projectnewcancelClick();
+    }
+    EXPECT_EQ(tasks.rows.size(), 1u);
+}
+
 TEST_F(TaskEditorTest, DuplicateLocationWhileModifyingSwitchesToTheOtherTask) {
     tasks.rows[0] = {Mark::Active, "C:\\Temp", "*.BAK"};
     tasks.rows.push_back({Mark::Inactive, "D:\\Work", "*.TMP"});

@@ -1,0 +1,169 @@
+#pragma once
+// The temp-file search page: the life of one search (location, checks, start, progress,
+// stop, end, back to the settings) and the found-files list's commands. The page holds
+// what its controls show; the view copies it to them when told that it changed.
+//
+// Wiring: the main window's walker `Search` reports to SearchFoldersProcess and
+// SearchFoldersChanged while its tag (the activity code) is 2.
+#include <cstdint>
+#include <string>
+
+#include "core/app/command_line.h"
+#include "core/config/config_model.h"
+#include "core/config/type_lists.h"
+#include "core/search/found_files.h"
+#include "core/search/found_files_legend.h"
+#include "core/search/found_files_menu.h"
+#include "core/search/found_files_sort.h"
+#include "core/search/mask.h"
+#include "core/search/search_folders.h"
+#include "core/search/search_location.h"
+#include "core/search/search_texts.h"
+#include "platform/platform.h"
+
+namespace kefelo::search {
+
+// What the search does outside its page: the main window, status bar, tray and cursor.
+class SearchView {
+public:
+    virtual ~SearchView() = default;
+    // The page's fields changed: copy them to the controls.
+    virtual void searchPageChanged() = 0;
+    // The found files changed (rows, order or marks): the list is drawn again.
+    virtual void foundFilesChanged() = 0;
+
+    virtual bool mainWindowVisible() = 0;
+    // The page of the main page control `pc` (1 is the search page).
+    virtual int mainPage() = 0;
+    virtual void showSearchPage() = 0;
+    virtual void repaint() = 0;
+    // The tray's restore command: the hidden main window comes up.
+    virtual void restoreFromTray() = 0;
+    // `SearchVege`: while the main window is hidden, the tray hint and the windows that
+    // were open come back.
+    virtual void searchVege() = 0;
+    virtual void quit() = 0;
+
+    virtual void setStatusText(const std::string& text) = 0;
+    virtual void setStatusCentred(bool centred) = 0;
+    // `Villog` with the kind of work as its tag (1: a search).
+    virtual void startBlinking(int tag) = 0;
+    virtual void stopBlinking() = 0;
+    virtual void setTrayHint(const std::string& hint) = 0;
+    virtual void hideBalloon() = 0;
+
+    virtual void setHourglassCursor(bool on) = 0;
+    virtual void focusFoundFiles() = 0;
+};
+
+struct SearchContext {
+    platform::Platform& platform;
+    // The location history, the recursion option, the protected names, the alerts option.
+    config::ConfigModel& config;
+    // `list_searchcategory` and `list_searchext`.
+    config::TypeLists& lists;
+    // The main window's walker; its Tag is the activity code.
+    TSearchFolders& Search;
+    const app::CommandLine& commandLine;
+    SearchView& view;
+    std::string fileVersion;
+};
+
+// The inner pages of the search page (`pcKereses`).
+enum SearchInnerPage : int { search_settings = 0, search_results = 1 };
+
+class SearchPageModel {
+public:
+    explicit SearchPageModel(const SearchContext& context);
+    ~SearchPageModel();
+    SearchPageModel(const SearchPageModel&) = delete;
+    SearchPageModel& operator=(const SearchPageModel&) = delete;
+
+    // How often the page's own loops run the message queue, and how often the progress
+    // is shown while a walk runs (the state follows every folder).
+    uint64_t PumpIntervalMs = 15;
+    uint64_t ProgressIntervalMs = 100;
+
+    // --- what the controls show ---
+    int pcKereses = search_settings;
+    std::string button_searchbegin = kBeginCaption;
+    std::string button_searchhalt = kBackCaption;
+    std::string group_finds = kFindsCaption;
+    std::string group_findsabout = kFoundCaption;
+    std::string group_findselect = kActiveCaption;
+    std::string label_findsabout = kEmptySummary;
+    std::string label_findselect = kEmptySummary;
+    bool label_findselectBold = false;
+    std::string memo_findfileactualpath;
+    bool progressShown = false;  // `pUtolsoAllomany` in front of the list
+    bool list_findsShown = true;
+    bool list_findsEnabled = true;
+    bool group_findselectEnabled = true;
+    bool edit_searchpathEnabled = true;
+    bool check_autorefresh = true;
+    bool check_autorefreshEnabled = true;
+    // Cleared by a start, raised by the stop: the end-of-cleaning beep waits for it clear.
+    bool beepSuppressed = false;
+
+    SearchLocation location;
+    FoundFiles found;
+    FoundFilesMenu menu;
+    FoundFilesSorting sorting;
+    ColourLegend legend;
+
+    // The hint of `list_finds`; an empty list has none.
+    std::string foundFilesHint() const { return found.holdsResults() ? foundHint_ : std::string(); }
+    // Move, compress and delete: while some listed row is active.
+    bool operationButtonsEnabled() const;
+    bool searching() const;
+
+    // --- the life of a search ---
+    void button_searchbeginClick();
+    // Enter in the location field.
+    void edit_searchpathEnter();
+    // "Keresés leállítása" while searching, "Visszalépés" afterwards.
+    void button_searchhaltClick();
+    // Esc: halts or goes back while the results page shows. True when it was taken.
+    bool escapePressed();
+    void SearchFoldersProcess(const std::string& dir, int64_t countFiles);
+    void SearchFoldersChanged();
+    // A directory start or a second copy's folder: every category and type ticked, the
+    // search starts at once.
+    void directoryHandover(const std::string& path);
+
+    // --- the found files ---
+    // Against the disk; `details` re-reads size, date and attributes too.
+    void refreshFoundFiles(bool details);
+    // The main window became active.
+    void activated() { refreshFoundFiles(check_autorefresh); }
+    void check_autorefreshClick(bool ticked);
+    // `sgTfrissites`: the active files' count and size again.
+    void sgTfrissites();
+    void markingCommand(config::MarkingCommand command);
+    // The right button or Enter over the list: whether `pTalalatok` opens. The selection
+    // popup then acts on the found files too.
+    bool contextMenuOpening();
+    // An item of "Aktív a következő szerint" by its index.
+    void selectByItem(size_t item);
+    // Double click or Space on the current row.
+    void toggleCurrentRow(bool listFocused);
+    void rowClicked(int row);
+    void titleClick(int column, bool rightButton);
+
+private:
+    int activity() const;
+    void setActivity(int code);
+    std::string elapsedNow() const;
+    void showList();
+    void returnToIdle();
+    void endAfterInvalidMask(const InvalidMask& error);
+    void changed() { ctx_.view.searchPageChanged(); }
+
+    SearchContext ctx_;
+    std::string foundHint_;
+    timeutil::TDateTime startTime_ = 0.0;
+    uint64_t lastProgressMs_ = 0;
+    bool refreshing_ = false;
+};
+
+}  // namespace kefelo::search

@@ -1,7 +1,7 @@
 # Native Linux build: core with the fake platform, GoogleTest suites, fuzzers, benchmarks.
 file(GLOB_RECURSE FAKE_SOURCES CONFIGURE_DEPENDS src/platform/fake/*.cpp)
 add_library(kefelo_fake STATIC ${FAKE_SOURCES})
-target_link_libraries(kefelo_fake PUBLIC kefelo_core_text kefelo_core_time)
+target_link_libraries(kefelo_fake PUBLIC kefelo_platform)
 target_include_directories(kefelo_fake PUBLIC src)
 
 find_package(GTest REQUIRED)
@@ -16,6 +16,15 @@ foreach(sub ${CORE_SUBSYSTEMS})
         add_test(NAME ${sub}_tests COMMAND ${sub}_tests --gtest_brief=1)
     endif()
 endforeach()
+
+# The base library's own tests: tests/base/**.
+file(GLOB_RECURSE BASE_TEST_SOURCES CONFIGURE_DEPENDS tests/base/*.cpp)
+if(BASE_TEST_SOURCES)
+    add_executable(base_tests ${BASE_TEST_SOURCES})
+    target_include_directories(base_tests PRIVATE tests)
+    target_link_libraries(base_tests PRIVATE kefelo_base GTest::gtest GTest::gtest_main)
+    add_test(NAME base_tests COMMAND base_tests --gtest_brief=1)
+endif()
 
 file(GLOB PLATFORM_CONTRACT_SOURCES CONFIGURE_DEPENDS tests/platform/*_contract.cpp)
 if(PLATFORM_CONTRACT_SOURCES)

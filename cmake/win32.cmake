@@ -8,7 +8,7 @@ set(LIBZIP_PREFIX "${CMAKE_BINARY_DIR}/../mingw-libzip" CACHE PATH "libzip built
 
 file(GLOB_RECURSE WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(kefelo_win32 STATIC ${WIN32_PLATFORM_SOURCES})
-target_link_libraries(kefelo_win32 PUBLIC kefelo_core_text kefelo_core_time kefelo_core_app shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32 userenv)
+target_link_libraries(kefelo_win32 PUBLIC kefelo_platform kefelo_core_app shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32 userenv)
 
 file(GLOB_RECURSE UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp src/app/*.cpp)
 add_executable(kefelo WIN32 ${UI_SOURCES} src/app/kefelo.rc)

@@ -18,7 +18,7 @@
 #include "core/cleaning/batch_text.h"
 #include "core/cleaning/run_record.h"
 #include "core/cleaning/undeletable_batch.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 #include "platform/fake/fake_file_system.h"
 
 using kefelo::cleaning::batchQuoted;

@@ -13,7 +13,7 @@
 #include "core/search/compiled_mask_set.h"
 #include "core/search/mask.h"
 #include "core/search/mask_list.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 using kefelo::search::CompiledMaskSet;
 using kefelo::search::InvalidMask;

@@ -10,7 +10,7 @@
 #include <string_view>
 
 #include "core/app/locations.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 #include "platform/fake/fake_file_system.h"
 
 using kefelo::app::IsRootLocation;

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::platform {
 

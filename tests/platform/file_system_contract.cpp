@@ -6,8 +6,8 @@
 #include <map>
 #include <vector>
 
-#include "core/text/codec.h"
-#include "core/time/datetime.h"
+#include "base/text/codec.h"
+#include "base/time/datetime.h"
 #include "platform/contract_env.h"
 
 using namespace kefelo;

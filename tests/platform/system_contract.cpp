@@ -2,7 +2,7 @@
 // describe the same system.
 #include <gtest/gtest.h>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 #include "platform/contract_env.h"
 
 using namespace kefelo;

@@ -11,7 +11,7 @@
 
 #include "core/cleaning/run_record.h"
 #include "core/cleaning/undeletable_batch.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
 

@@ -1,6 +1,6 @@
 #include "core/app/command_line.h"
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::app {
 

@@ -1,6 +1,6 @@
 #include "core/app/file_age.h"
 
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::app {
 

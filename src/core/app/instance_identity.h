@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::app {
 

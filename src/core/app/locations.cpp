@@ -3,7 +3,7 @@
 #include <vector>
 
 #include "core/app/long_path.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::app {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "core/app/command_line.h"
 #include "core/config/config_model.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 #include "platform/file_system.h"
 
 namespace kefelo::app {

@@ -5,8 +5,8 @@
 #include "core/app/program_texts.h"
 #include "core/app/writability.h"
 #include "core/config/config_save.h"
-#include "core/text/codec.h"
-#include "core/text/format.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
 
 namespace kefelo::app {
 namespace {

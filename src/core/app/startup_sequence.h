@@ -7,7 +7,7 @@
 #include "core/app/command_line.h"
 #include "core/app/run_decision.h"
 #include "core/config/config_model.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
 

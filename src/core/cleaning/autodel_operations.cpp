@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "core/cleaning/undeletable_batch.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::cleaning {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "core/text/format.h"
+#include "base/text/format.h"
 
 namespace kefelo::cleaning {
 

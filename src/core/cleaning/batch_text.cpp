@@ -1,6 +1,6 @@
 #include "core/cleaning/batch_text.h"
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::cleaning {
 namespace {

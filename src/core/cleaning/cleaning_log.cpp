@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <functional>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::cleaning {
 namespace {

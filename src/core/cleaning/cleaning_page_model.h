@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "core/cleaning/cleaning_log.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::cleaning {
 

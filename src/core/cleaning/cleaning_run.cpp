@@ -13,9 +13,9 @@
 #include "core/config/config_load.h"
 #include "core/config/protected_names.h"
 #include "core/search/mask.h"
-#include "core/text/codec.h"
-#include "core/text/format.h"
-#include "core/time/datetime.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::cleaning {
 namespace {

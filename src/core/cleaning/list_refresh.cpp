@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::cleaning {
 namespace {

@@ -1,7 +1,7 @@
 #include "core/cleaning/log_files.h"
 
-#include "core/text/codec.h"
-#include "core/time/datetime.h"
+#include "base/text/codec.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::cleaning {
 namespace {

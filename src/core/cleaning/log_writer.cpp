@@ -1,7 +1,7 @@
 #include "core/cleaning/log_writer.h"
 
-#include "core/text/codec.h"
-#include "core/text/format.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
 
 namespace kefelo::cleaning {
 namespace {

@@ -4,8 +4,8 @@
 
 #include "core/config/list_file.h"
 #include "core/config/protected_names.h"
-#include "core/text/codec.h"
-#include "core/text/format.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
 
 namespace kefelo::config {
 namespace {

@@ -10,7 +10,7 @@
 #include "core/config/list_models.h"
 #include "core/config/settings_record.h"
 #include "core/config/window_placement.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::config {
 

@@ -5,8 +5,8 @@
 
 #include "core/config/list_file.h"
 #include "core/config/own_types_editor.h"
-#include "core/text/codec.h"
-#include "core/text/format.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
 
 namespace kefelo::config {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::config {
 namespace {

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "core/text/codec.h"
-#include "core/text/format.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
 
 namespace kefelo::config {
 

@@ -3,7 +3,7 @@
 #include <bit>
 #include <cstring>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::config {
 namespace {

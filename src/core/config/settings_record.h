@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::config {
 

@@ -1,7 +1,7 @@
 #include "core/config/type_lists.h"
 
 #include "core/config/own_types_editor.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::config {
 

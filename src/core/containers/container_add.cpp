@@ -4,8 +4,8 @@
 #include "core/app/program_texts.h"
 #include "core/cleaning/protected_locations.h"
 #include "core/containers/container_names.h"
-#include "core/text/codec.h"
-#include "core/time/datetime.h"
+#include "base/text/codec.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::containers {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::containers {
 

@@ -8,8 +8,8 @@
 #include "core/app/long_path.h"
 #include "core/config/config_load.h"
 #include "core/containers/container_names.h"
-#include "core/text/codec.h"
-#include "core/time/datetime.h"
+#include "base/text/codec.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::containers {
 

@@ -1,6 +1,6 @@
 #include "core/containers/grid_marks.h"
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::containers {
 namespace {

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/containers/grid_format.h"
-#include "core/text/collation.h"
+#include "base/text/collation.h"
 
 namespace kefelo::containers {
 namespace {

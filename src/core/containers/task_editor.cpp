@@ -6,7 +6,7 @@
 #include "core/app/locations.h"
 #include "core/cleaning/list_refresh.h"
 #include "core/containers/container_names.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::containers {
 namespace {

@@ -3,7 +3,7 @@
 #include <cstdint>
 
 #include "core/integration/run_key.h"
-#include "core/text/format.h"
+#include "base/text/format.h"
 
 namespace kefelo::integration {
 

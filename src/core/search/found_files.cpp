@@ -2,8 +2,8 @@
 
 #include <utility>
 
-#include "core/text/codec.h"
-#include "core/text/format.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
 
 namespace kefelo::search {
 namespace {

@@ -14,7 +14,7 @@
 #include "core/config/grid_rules.h"
 #include "core/config/protected_names.h"
 #include "core/search/search_folders.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 

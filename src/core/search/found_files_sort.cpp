@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "core/text/collation.h"
+#include "base/text/collation.h"
 
 namespace kefelo::search {
 namespace {

@@ -1,6 +1,6 @@
 #include "core/search/mask.h"
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::search {
 namespace {

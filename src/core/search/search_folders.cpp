@@ -4,7 +4,7 @@
 
 #include "core/search/compiled_mask_set.h"
 #include "core/search/message_pump.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 namespace kefelo::search {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "core/config/config_model.h"
 #include "core/search/search_texts.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::search {
 

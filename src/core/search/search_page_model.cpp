@@ -7,8 +7,8 @@
 #include "core/app/program_texts.h"
 #include "core/app/run_decision.h"
 #include "core/search/message_pump.h"
-#include "core/text/codec.h"
-#include "core/text/format.h"
+#include "base/text/codec.h"
+#include "base/text/format.h"
 
 namespace kefelo::search {
 namespace {

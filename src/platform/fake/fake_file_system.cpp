@@ -6,7 +6,7 @@
 #include <stdexcept>
 #include <unordered_map>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::platform::fake {
 namespace {

@@ -1,6 +1,6 @@
 #include "platform/fake/fake_system.h"
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::platform::fake {
 

@@ -1,6 +1,6 @@
 #include "platform/win32/wide.h"
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::platform::win32 {
 

@@ -4,7 +4,7 @@
 #include "core/app/program_texts.h"
 #include "core/cleaning/cleaning_page_model.h"
 #include "core/cleaning/log_files.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 #include "platform/win32/wide.h"
 #include "ui/app/main_window.h"
 #include "ui/app/main_window_ids.h"

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "autodel_fixture.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 using namespace kefelo;
 using platform::Answer;

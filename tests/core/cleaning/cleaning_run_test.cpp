@@ -9,7 +9,7 @@
 
 #include "core/cleaning/run_fixture.h"
 #include "core/app/busy_guard.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 using namespace kefelo;
 using cleaning::LogColour;

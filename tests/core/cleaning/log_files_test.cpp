@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/cleaning/log_writer.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_ui.h"

@@ -16,7 +16,7 @@
 #include "core/cleaning/run_record.h"
 #include "core/config/config_model.h"
 #include "core/search/search_folders.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_shell.h"
 #include "platform/fake/fake_system.h"

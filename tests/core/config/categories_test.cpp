@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 using namespace kefelo;
 using config::MaskTable;

@@ -2,8 +2,8 @@
 
 #include "config_files_fixture.h"
 #include "core/config/list_file.h"
-#include "core/text/codec.h"
-#include "core/time/datetime.h"
+#include "base/text/codec.h"
+#include "base/time/datetime.h"
 
 using namespace kefelo;
 using config::Mark;

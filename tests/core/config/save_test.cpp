@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "config_files_fixture.h"
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 using namespace kefelo;
 using config::Mark;

@@ -5,7 +5,7 @@
 #include "core/search/found_files_legend.h"
 #include "core/search/found_files_menu.h"
 #include "core/search/found_files_sort.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_ui.h"

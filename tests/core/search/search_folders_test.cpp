@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "core/search/mask.h"
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_system.h"
 #include "platform/fake/fake_ui.h"

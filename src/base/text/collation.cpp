@@ -1,8 +1,8 @@
-#include "core/text/collation.h"
+#include "base/text/collation.h"
 
 #include <utility>
 
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 namespace kefelo::text {
 namespace {

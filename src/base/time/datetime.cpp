@@ -1,4 +1,4 @@
-#include "core/time/datetime.h"
+#include "base/time/datetime.h"
 
 #include <cmath>
 #include <cstdio>

@@ -1,9 +1,9 @@
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 #include <gtest/gtest.h>
 
-#include "core/text/format.h"
-#include "core/time/datetime.h"
+#include "base/text/format.h"
+#include "base/time/datetime.h"
 
 using namespace kefelo;
 

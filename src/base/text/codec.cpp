@@ -1,11 +1,11 @@
-#include "core/text/codec.h"
+#include "base/text/codec.h"
 
 #include <algorithm>
 #include <unordered_map>
 
 namespace kefelo::text {
 namespace {
-#include "core/text/cp1250_tables.inc"
+#include "base/text/cp1250_tables.inc"
 
 char32_t cp1250Char(unsigned char b) {
     if (b < 0x80) return b;

@@ -1,4 +1,4 @@
-#include "core/text/format.h"
+#include "base/text/format.h"
 
 #include <charconv>
 

@@ -52,6 +52,10 @@ LocationVerdict ProtectedLocations::check(std::string_view path) const {
     if (app::IsRootLocation(*normal) || hits(*normal)) return LocationVerdict::Protected;
     const std::optional<std::string> shortForm = app::NormalPath(fs_.shortPath(*normal));
     if (shortForm && hits(*shortForm)) return LocationVerdict::Protected;
+    // A junction or link could lead anywhere, a drive root included, whatever its own
+    // name says: links are never followed, so one is never emptied either.
+    const std::optional<uint32_t> attributes = fs_.getAttributes(*normal);
+    if (attributes && (*attributes & platform::attr::kReparsePoint)) return LocationVerdict::Protected;
     return LocationVerdict::Allowed;
 }
 

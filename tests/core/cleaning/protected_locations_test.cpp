@@ -75,6 +75,9 @@ TEST_F(ProtectedContainers, TheProtectedRootsAndWhatHoldsThem) {
     for (const char* path : {"", "Temp", "\\Temp", "C:Temp", "C:\\Temp\\*"}) {
         EXPECT_EQ(guard.check(path), LocationVerdict::NotFullPath) << path;
     }
+    // A junction may lead to any of the above whatever its own name.
+    fs.addDirectory("D:\\Cache", platform::attr::kDirectory | platform::attr::kReparsePoint);
+    EXPECT_EQ(guard.check("D:\\Cache"), LocationVerdict::Protected);
 }
 
 class ProtectedSpelling : public ProtectedContainers, public ::testing::WithParamInterface<const char*> {};

@@ -2,9 +2,17 @@
 file(GLOB_RECURSE FAKE_SOURCES CONFIGURE_DEPENDS src/platform/fake/*.cpp)
 add_library(kefelo_fake STATIC ${FAKE_SOURCES})
 target_link_libraries(kefelo_fake PUBLIC kefelo_platform)
-target_include_directories(kefelo_fake PUBLIC src)
 
 find_package(GTest REQUIRED)
+find_package(Python3 REQUIRED COMPONENTS Interpreter)
+
+# No file includes across a forbidden edge between the layers, and the core subsystems
+# include only what they declare above, without cycles. The self-test proves that each
+# kind of violation is caught.
+add_test(NAME layering COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/layering/check_layers.py
+                               --src ${CMAKE_SOURCE_DIR}/src --declared ${CMAKE_BINARY_DIR}/core_subsystems.txt)
+add_test(NAME layering_self_test COMMAND Python3::Interpreter ${CMAKE_SOURCE_DIR}/tests/layering/check_layers.py
+                                         --self-test)
 
 # One test program per core subsystem: tests/core/<subsystem>/*.cpp -> <subsystem>_tests.
 foreach(sub ${CORE_SUBSYSTEMS})

@@ -8,13 +8,22 @@ set(LIBZIP_PREFIX "${CMAKE_BINARY_DIR}/../mingw-libzip" CACHE PATH "libzip built
 
 file(GLOB_RECURSE WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(kefelo_win32 STATIC ${WIN32_PLATFORM_SOURCES})
-target_link_libraries(kefelo_win32 PUBLIC kefelo_platform kefelo_core_app shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32 userenv)
+target_link_libraries(kefelo_win32 PUBLIC kefelo_platform shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32 userenv)
 
-file(GLOB_RECURSE UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp src/app/*.cpp)
-add_executable(kefelo WIN32 ${UI_SOURCES} src/app/kefelo.rc)
-target_link_libraries(kefelo PRIVATE kefelo_win32 kefelo_core version uxtheme)
-# The resource script finds its icon, manifest and included templates through these.
-target_include_directories(kefelo PRIVATE src src/app)
+# The views: one library that the program and the UI tests link.
+file(GLOB_RECURSE UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
+add_library(kefelo_ui STATIC ${UI_SOURCES})
+target_link_libraries(kefelo_ui PUBLIC kefelo_win32 kefelo_core uxtheme version)
+
+file(GLOB APP_SOURCES CONFIGURE_DEPENDS src/app/*.cpp)
+# The search page's templates are a resource script of their own; the page's tests and
+# benchmark link them too.
+set(SEARCH_PAGE_RC src/ui/search/search_page.rc)
+set_source_files_properties(${SEARCH_PAGE_RC} PROPERTIES OBJECT_DEPENDS ${CMAKE_SOURCE_DIR}/src/ui/search/search_page_ids.h)
+add_executable(kefelo WIN32 ${APP_SOURCES} src/app/kefelo.rc ${SEARCH_PAGE_RC})
+target_link_libraries(kefelo PRIVATE kefelo_ui)
+# The resource script finds its icon and manifest here, the page templates under src/.
+target_include_directories(kefelo PRIVATE src/app)
 file(GLOB RC_INPUTS CONFIGURE_DEPENDS src/app/*.ico src/app/*.manifest src/app/*.h src/ui/*/*.rc src/ui/*/*_ids.h)
 set_source_files_properties(src/app/kefelo.rc PROPERTIES OBJECT_DEPENDS "${RC_INPUTS}")
 target_link_options(kefelo PRIVATE ${STATIC_FLAGS} -municode)
@@ -39,7 +48,7 @@ file(GLOB WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(WIN32_TEST_SOURCES)
     add_executable(win32_tests ${WIN32_TEST_SOURCES})
     target_include_directories(win32_tests PRIVATE tests)
-    target_link_libraries(win32_tests PRIVATE kefelo_win32 kefelo_core_cleaning gtest gtest_main)
+    target_link_libraries(win32_tests PRIVATE kefelo_ui gtest gtest_main)
     target_link_options(win32_tests PRIVATE ${STATIC_FLAGS})
     add_test(NAME win32_tests COMMAND win32_tests --gtest_brief=1)
 endif()
@@ -55,6 +64,11 @@ foreach(src ${WIN32_BENCH_SOURCES})
     target_compile_options(${name} PRIVATE -O2)
     target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
 endforeach()
+# The found-files list on screen: the search page and its templates.
+if(TARGET search_list_bench)
+    target_sources(search_list_bench PRIVATE ${SEARCH_PAGE_RC})
+    target_link_libraries(search_list_bench PRIVATE kefelo_ui)
+endif()
 
 # libzip over zlib, cross-built by scripts/setup; used by the ZIP and update features.
 if(EXISTS "${LIBZIP_PREFIX}/lib/libzip.a")
@@ -75,13 +89,20 @@ endforeach()
 
 # The reusable controls (src/ui/controls) on real windows: tests/win32/controls.
 file(GLOB CONTROLS_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/controls/*.cpp)
-file(GLOB CONTROLS_SOURCES CONFIGURE_DEPENDS src/ui/controls/*.cpp)
 if(CONTROLS_TEST_SOURCES)
-    add_executable(ui_controls_tests ${CONTROLS_TEST_SOURCES} ${CONTROLS_SOURCES} src/ui/common/dpi.cpp
-                                     src/ui/common/window.cpp src/ui/common/window_faults.cpp
-                                     src/ui/common/dialog.cpp src/ui/common/popup_menu.cpp)
-    target_include_directories(ui_controls_tests PRIVATE src tests)
-    target_link_libraries(ui_controls_tests PRIVATE kefelo_win32 uxtheme gtest gtest_main)
+    add_executable(ui_controls_tests ${CONTROLS_TEST_SOURCES})
+    target_include_directories(ui_controls_tests PRIVATE tests)
+    target_link_libraries(ui_controls_tests PRIVATE kefelo_ui gtest gtest_main)
     target_link_options(ui_controls_tests PRIVATE ${STATIC_FLAGS})
     add_test(NAME ui_controls_tests COMMAND ui_controls_tests --gtest_brief=1)
+endif()
+
+# The search page on a plain window: tests/win32/search.
+file(GLOB SEARCH_PAGE_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/search/*.cpp)
+if(SEARCH_PAGE_TEST_SOURCES)
+    add_executable(ui_search_tests ${SEARCH_PAGE_TEST_SOURCES} ${SEARCH_PAGE_RC})
+    target_include_directories(ui_search_tests PRIVATE tests)
+    target_link_libraries(ui_search_tests PRIVATE kefelo_ui gtest gtest_main)
+    target_link_options(ui_search_tests PRIVATE ${STATIC_FLAGS})
+    add_test(NAME ui_search_tests COMMAND ui_search_tests --gtest_brief=1)
 endif()

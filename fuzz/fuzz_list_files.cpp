@@ -6,9 +6,7 @@
 
 #include "core/config/config_load.h"
 #include "core/config/config_save.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
+#include "platform/fake/fake_platform.h"
 
 namespace {
 
@@ -40,12 +38,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string rest(reinterpret_cast<const char*>(data + 1), size - 1);
     const size_t split = rest.empty() ? 0 : (static_cast<size_t>(data[0]) * rest.size()) / 255;
 
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::Platform platform{fs, sys, registry, clock, ui};
+    platform::fake::FakePlatform fake;
+    platform::fake::FakeFileSystem& fs = fake.fs;
     fs.addDirectory("C:\\Kefelo");
     // A few folders the input may name, so that marks differ between rows.
     fs.addDirectory("C:\\A");
@@ -53,8 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     fs.addFile(std::string(kDir) + "konyvtarak.lst", rest.substr(0, split));
     fs.addFile(std::string(kDir) + "vedettek.lst", rest.substr(split));
 
-    const Snapshot first = loadAndSave(platform, fs);
-    const Snapshot second = loadAndSave(platform, fs);
+    const Snapshot first = loadAndSave(fake.platform, fs);
+    const Snapshot second = loadAndSave(fake.platform, fs);
     if (!(first == second)) std::abort();
     return 0;
 }

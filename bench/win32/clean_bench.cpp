@@ -90,7 +90,8 @@ double timedRun(const std::string& root, const std::string& programDir, long& pu
     platform::win32::Win32Clock clock;
     platform::win32::Win32Shell shell;
     PumpCountingUi ui;
-    platform::Platform platform{fs, sys, registry, clock, ui};
+    platform::win32::Win32Clipboard clipboard;
+    platform::Platform platform{fs, sys, registry, clock, ui, clipboard};
 
     config::ConfigModel model;
     model.list_temps.rows.front() = {config::Mark::Active, "", root};
@@ -102,13 +103,13 @@ double timedRun(const std::string& root, const std::string& programDir, long& pu
     cleaning::RunRecord record{[&] { return cleaning::nowTexts(clock, sys); }};
     cleaning::AutodelOperations autodel(cleaning::AutodelEnv{fs, sys, ui, shell, record.batch, record.log, programDir,
                                                              [] { return true; }});
-    cleaning::CleaningRun run(cleaning::CleaningRunContext{platform, model, Search, commandLine, host, record, autodel,
-                                                           programDir, "3.2.1.0", true});
+    cleaning::CleaningRun run(cleaning::CleaningRunContext{platform, model, Search, commandLine, host, host, host,
+                                                           record, autodel, programDir, "3.2.1.0", true});
     Search.OnProcess = [&](search::TSearchFolders& s, const std::string& d, int64_t, int64_t) {
-        if (s.Tag == 1) run.SearchFoldersProcess(d);
+        if (s.Tag == app::Activity::Cleaning) run.SearchFoldersProcess(d);
     };
     Search.OnChanged = [&](search::TSearchFolders& s, int64_t, int64_t) {
-        if (s.Tag == 1) run.SearchFoldersChanged(s);
+        if (s.Tag == app::Activity::Cleaning) run.SearchFoldersChanged(s);
     };
 
     const auto start = std::chrono::steady_clock::now();

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <string>
 
+#include "bench_tree.h"
 #include "core/config/categories.h"
 #include "core/search/search_folders.h"
 #include "platform/win32/wide.h"
@@ -16,36 +17,6 @@
 #include "platform/win32/win32_ui_services.h"
 
 namespace {
-
-constexpr int kTopFolders = 40;
-constexpr int kSubFolders = 49;  // 40 + 40 * 49 = 2000 folders
-constexpr int kFilesPerFolder = 100;
-
-const wchar_t* const kExtensions[] = {L".dll", L".txt", L".jpg", L".tmp", L".html", L".docx", L".ini",
-                                      L".bak", L".log", L".png", L".dat", L".exe",  L".js",   L".css"};
-
-void fillFolder(const std::wstring& folder) {
-    CreateDirectoryW(folder.c_str(), nullptr);
-    for (int i = 0; i < kFilesPerFolder; ++i) {
-        std::wstring name = folder + L"\\file_" + std::to_wstring(i) + kExtensions[i % std::size(kExtensions)];
-        HANDLE h = CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-        if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-    }
-}
-
-void makeTree(const std::wstring& root) {
-    const std::wstring marker = root + L"\\tree-complete";
-    if (GetFileAttributesW(marker.c_str()) != INVALID_FILE_ATTRIBUTES) return;
-    std::fprintf(stderr, "creating the tree...\n");
-    CreateDirectoryW(root.c_str(), nullptr);
-    for (int t = 0; t < kTopFolders; ++t) {
-        const std::wstring top = root + L"\\top" + std::to_wstring(t);
-        fillFolder(top);
-        for (int s = 0; s < kSubFolders; ++s) fillFolder(top + L"\\sub" + std::to_wstring(s));
-    }
-    HANDLE h = CreateFileW(marker.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (h != INVALID_HANDLE_VALUE) CloseHandle(h);
-}
 
 long bareWalk(const std::wstring& folder) {
     WIN32_FIND_DATAW data;
@@ -81,7 +52,7 @@ double seconds(std::chrono::steady_clock::time_point start) {
 
 int wmain(int argc, wchar_t** argv) {
     const std::wstring root = argc > 1 ? argv[1] : L"C:\\kefelo-bench";
-    makeTree(root);
+    benchtree::makeTree(root);
 
     kefelo::platform::win32::Win32FileSystem fs;
     kefelo::platform::win32::Win32Clock clock;

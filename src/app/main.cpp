@@ -19,7 +19,8 @@ int run(HINSTANCE instance, int showCommand) {
     platform::win32::Win32Registry registry;
     platform::win32::Win32UiServices ui;
     platform::win32::Win32Shell shell;
-    platform::Platform platform{fs, system, registry, clock, ui};
+    platform::win32::Win32Clipboard clipboard;
+    platform::Platform platform{fs, system, registry, clock, ui, clipboard};
     const timeutil::TDateTime startTime = clock.now();
 
     app::StartupState state;

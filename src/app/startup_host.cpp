@@ -18,6 +18,7 @@ Win32Startup::~Win32Startup() {
     app::FaultReporter& faults = ui::windowFaults();
     faults.console = nullptr;
     faults.showError = nullptr;
+    ui_.preTranslate = nullptr;
 }
 
 HICON Win32Startup::icon(bool small) const {
@@ -30,8 +31,8 @@ bool Win32Startup::initialise(timeutil::TDateTime startTime) {
     startTime_ = startTime;
     if (!application_.create(instance_, app::kApplicationTitle, icon(false), icon(true))) return false;
     shell_.setOwner(application_.hwnd());
-    instances_ = std::make_unique<platform::win32::InstanceHandler>(
-        application_.hwnd(), platform::win32::identityOfFile(platform::win32::widen(state_.executablePath)), startTime);
+    instances_ = std::make_unique<ui::InstanceHandler>(
+        application_.hwnd(), ui::identityOfFile(platform::win32::widen(state_.executablePath)), startTime);
     return true;
 }
 
@@ -40,7 +41,7 @@ int Win32Startup::runningCopies() {
     // Two copies started at the same moment would each hand over to the other and both
     // end; a copy that started later is no one to hand over to.
     const HWND self = application_.hwnd();
-    std::erase_if(running_, [&](const platform::win32::InstanceInfo& copy) {
+    std::erase_if(running_, [&](const ui::InstanceInfo& copy) {
         return copy.applicationWindow != self && copy.startTime > startTime_;
     });
     return static_cast<int>(running_.size());
@@ -48,33 +49,34 @@ int Win32Startup::runningCopies() {
 
 void Win32Startup::handOverToFirstCopy() {
     if (running_.empty()) return;
-    const platform::win32::InstanceInfo& first = running_.front();
-    platform::win32::activateInstanceWindow(first.applicationWindow);
+    const ui::InstanceInfo& first = running_.front();
+    ui::activateInstanceWindow(first.applicationWindow);
     if (auto payload = app::buildHandoverPayload(platform_.fs, state_.commandLine); payload && first.mainWindow) {
-        platform::win32::sendSearchRequest(first.mainWindow, application_.hwnd(), *payload);
+        ui::sendSearchRequest(first.mainWindow, application_.hwnd(), *payload);
     }
 }
 
 const config::ConfigModel& Win32Startup::buildMainWindow(bool working) {
     if (!main_) {
-        main_ = std::make_unique<ui::MainWindow>(ui::MainWindow::Services{platform_, shell_, state_.commandLine,
-                                                                          state_.programDirectory, state_.fileVersion});
-        main_->setKeepSplash(state_.keepSplash);
+        main_ = std::make_unique<ui::MainWindow>(session::SessionContext{platform_, shell_, state_.commandLine,
+                                                                         state_.programDirectory, state_.fileVersion});
+        main_->session().shell().keepSplash = state_.keepSplash;
         if (!main_->create(instance_, icon(false), icon(true), application_)) throw std::runtime_error("main window");
         instances_->setMainWindow(main_->hwnd());
         ui_.setOwner(main_->hwnd());
+        ui_.preTranslate = [this](MSG& msg) { return preTranslate(msg); };
         connectWindowFaults();
     } else if (working) {
-        main_->setKeepSplash(state_.keepSplash);
+        main_->session().shell().keepSplash = state_.keepSplash;
         main_->reloadConfiguration();
     }
-    return main_->config();
+    return main_->session().config();
 }
 
 void Win32Startup::connectWindowFaults() {
     app::FaultReporter& faults = ui::windowFaults();
     faults.console = [this](const std::string& line) {
-        if (main_) main_->tesztBe(line);
+        if (main_) main_->session().shell().console.TesztBe(line);
     };
     faults.showError = [this](const std::string& text) {
         platform_.ui.message(platform::MessageKind::Error, platform::Buttons::Ok, text);
@@ -82,7 +84,7 @@ void Win32Startup::connectWindowFaults() {
     faults.quiet = state_.commandLine.isAutomatic();
 }
 
-void Win32Startup::setPreStart(bool preStart) { main_->setPreStart(preStart); }
+void Win32Startup::setPreStart(bool preStart) { main_->session().shell().preStart = preStart; }
 
 void Win32Startup::setApplicationTitle(const std::string& title) { application_.setTitle(title); }
 
@@ -123,7 +125,7 @@ void Win32Startup::createSecondaryWindows() { main_->createSecondaryWindows(); }
 void Win32Startup::clearUpdateWizardDate() { updateWizardLastSearch_ = 0.0; }
 
 void Win32Startup::syncUpdateWizardDate() {
-    if (updateWizardLastSearch_ == 0.0) updateWizardLastSearch_ = main_->config().lastUpdateSearch;
+    if (updateWizardLastSearch_ == 0.0) updateWizardLastSearch_ = main_->session().config().lastUpdateSearch;
 }
 
 void Win32Startup::showUpdateTray(const std::string& hint, const std::string& balloonTitle,
@@ -140,24 +142,31 @@ bool Win32Startup::runUpdateWizard() {
     return false;
 }
 
-void Win32Startup::tesztBe(const std::string& text) { main_->tesztBe(text); }
+void Win32Startup::tesztBe(const std::string& text) { main_->session().shell().console.TesztBe(text); }
 
 void Win32Startup::showInformationBalloon(const std::string& title, const std::string& text) {
     main_->showBalloon(title, text, ui::BalloonIcon::Information);
 }
 
-void Win32Startup::startCleaningRun() { main_->startAutomaticCleaning(); }
+void Win32Startup::startCleaningRun() { main_->session().run().button_begincleanClick(); }
 
 bool Win32Startup::terminated() { return main_->terminated(); }
 
-void Win32Startup::markMainWindowActive() { main_->markActive(); }
+void Win32Startup::markMainWindowActive() { main_->session().shell().activationMark = true; }
 
 void Win32Startup::showMainWindow() { main_->showFirst(showCommand_); }
 
 void Win32Startup::sendHandoverToSelf() {
     if (auto payload = app::buildHandoverPayload(platform_.fs, state_.commandLine)) {
-        platform::win32::sendSearchRequest(main_->hwnd(), application_.hwnd(), *payload);
+        ui::sendSearchRequest(main_->hwnd(), application_.hwnd(), *payload);
     }
+}
+
+bool Win32Startup::preTranslate(MSG& msg) {
+    if (!main_) return false;
+    if (main_->previewKey(msg)) return true;
+    // Tab and arrow keys move between the controls of the pages.
+    return IsWindow(main_->hwnd()) && IsDialogMessageW(main_->hwnd(), &msg);
 }
 
 int Win32Startup::runMessageLoop() {
@@ -165,9 +174,7 @@ int Win32Startup::runMessageLoop() {
     BOOL got;
     while ((got = GetMessageW(&msg, nullptr, 0, 0)) != 0) {
         if (got == -1) return 1;
-        if (main_->previewKey(msg)) continue;
-        // Tab and arrow keys move between the controls of the pages.
-        if (IsWindow(main_->hwnd()) && IsDialogMessageW(main_->hwnd(), &msg)) continue;
+        if (preTranslate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -6,10 +6,10 @@
 #include <memory>
 
 #include "core/app/startup_sequence.h"
-#include "platform/win32/win32_instances.h"
 #include "platform/win32/win32_shell.h"
 #include "platform/win32/win32_ui_services.h"
 #include "ui/app/application_window.h"
+#include "ui/app/instances.h"
 #include "ui/app/main_window.h"
 
 namespace kefelo {
@@ -56,6 +56,8 @@ public:
 
 private:
     HICON icon(bool small) const;
+    // The main window's keys and dialog navigation, for the main loop and a walk's pump.
+    bool preTranslate(MSG& msg);
     // Faults caught in window procedures go to the main window's console and, for a
     // failed command of the user, to an error box.
     void connectWindowFaults();
@@ -67,8 +69,8 @@ private:
     platform::win32::Win32Shell& shell_;
     app::StartupState& state_;
     ui::ApplicationWindow application_;
-    std::unique_ptr<platform::win32::InstanceHandler> instances_;
-    std::vector<platform::win32::InstanceInfo> running_;
+    std::unique_ptr<ui::InstanceHandler> instances_;
+    std::vector<ui::InstanceInfo> running_;
     timeutil::TDateTime startTime_ = 0.0;
     std::unique_ptr<ui::MainWindow> main_;
     // The update wizard's own copy of the last update search (0.0: not known yet).

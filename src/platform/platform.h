@@ -1,5 +1,6 @@
 #pragma once
 // Everything core needs of the system, handed around as one bundle.
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -14,6 +15,7 @@ struct Platform {
     Registry& registry;
     Clock& clock;
     UiServices& ui;
+    Clipboard& clipboard;
 };
 
 }  // namespace kefelo::platform

@@ -12,8 +12,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 PROG=$(fresh_program_dir kefelo-slist "$EXE")
 write_settings "$PROG/beallitasok.cfg"
 EDITOR=(--window 'Saját állomány-típusok kezelése')
-CATEGORIES=(--class ListBox --id 2)
-TYPES=(--class ListBox --id 4)
+CATEGORIES=(--class ListBox --id 2211)
+TYPES=(--class ListBox --id 2213)
 types() { drv count "${MAIN[@]}" "${TYPES[@]}"; }
 
 start_program search_lists.wine.log

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # A second copy of the same executable, started with a directory, hands the directory to
-# the running copy and ends at once: the first copy comes to the front and switches to
-# the search page, and the second writes nothing anywhere. The two copies run from
+# the running copy and ends at once: the first copy comes to the front, switches to the
+# search page and searches the directory, and the second writes nothing anywhere. The two copies run from
 # different folders, so they are told apart by their bytes, not by their place.
 #
 # Usage: WINEPREFIX=... second_copy.sh path/to/kefelo.exe
@@ -75,8 +75,11 @@ taker_pid=""
 
 check "the first copy switches to the search page" drv wait "${MAIN[@]}" --class KefeloSearchPage
 check "the cleaning page is gone" drv wait "${MAIN[@]}" --id 2130 --gone
-check "its status line names the handed-over folder" \
-    drv wait "${MAIN[@]}" --id 1002 --text-has 'Keresendő mappa'
+# The folder is searched at once: the results group names it, the status line tells the end.
+check "it searched the handed-over folder" \
+    drv wait "${MAIN[@]}" --id 2220 --text-has '"C:\'"$ROOT_NAME"'\Keresendő mappa\" helyen'
+check "its status line tells that the search ended" \
+    drv wait "${MAIN[@]}" --id 1002 --text-has 'Befejeződött a keresés'
 shot second_copy.after
 
 if [ "$(snapshot "$ROOT_DIR/second")" = "$before_second" ]; then

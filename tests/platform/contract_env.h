@@ -6,6 +6,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -21,6 +22,7 @@ public:
     virtual platform::Registry& registry() = 0;
     virtual platform::SystemInfo& system() = 0;
     virtual platform::Clock& clock() = 0;
+    virtual platform::Clipboard& clipboard() = 0;
 
     // A fresh, empty folder for this test (absolute, no trailing backslash); removed with
     // everything in it when the environment goes.

@@ -2,6 +2,7 @@
 #include <cctype>
 
 #include "platform/contract_env.h"
+#include "platform/fake/fake_clipboard.h"
 #include "platform/fake/fake_file_system.h"
 #include "platform/fake/fake_system.h"
 
@@ -43,6 +44,7 @@ public:
     platform::Registry& registry() override { return registry_; }
     platform::SystemInfo& system() override { return system_; }
     platform::Clock& clock() override { return clock_; }
+    platform::Clipboard& clipboard() override { return clipboard_; }
     std::string root() override { return kRoot; }
     std::string registryKey() override { return "Software\\Kefelo contract"; }
 
@@ -65,6 +67,7 @@ private:
     platform::fake::FakeRegistry registry_;
     platform::fake::FakeSystemInfo system_;
     platform::fake::FakeClock clock_;
+    platform::fake::FakeClipboard clipboard_;
 };
 
 }  // namespace

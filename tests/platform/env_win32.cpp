@@ -64,6 +64,7 @@ public:
     platform::Registry& registry() override { return registry_; }
     platform::SystemInfo& system() override { return system_; }
     platform::Clock& clock() override { return clock_; }
+    platform::Clipboard& clipboard() override { return clipboard_; }
     std::string root() override { return root_; }
     std::string registryKey() override { return key_; }
 
@@ -102,6 +103,7 @@ private:
     platform::win32::Win32Registry registry_;
     platform::win32::Win32SystemInfo system_;
     platform::win32::Win32Clock clock_;
+    platform::win32::Win32Clipboard clipboard_;
     std::string root_;
     std::string key_;
     std::map<std::string, Handle> locks_;

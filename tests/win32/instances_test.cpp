@@ -7,10 +7,10 @@
 #include <string>
 
 #include "platform/win32/handle.h"
-#include "platform/win32/win32_instances.h"
+#include "ui/app/instances.h"
 
 using namespace kefelo;
-using platform::win32::InstanceHandler;
+using ui::InstanceHandler;
 
 namespace {
 constexpr wchar_t kTestClass[] = L"TApplication";
@@ -76,8 +76,8 @@ TEST(Instances, IdentityComesFromTheFileBytes) {
         std::fclose(in);
     }
     ASSERT_FALSE(bytes.empty());
-    EXPECT_EQ(platform::win32::identityOfFile(ownExecutable()), app::computeInstanceIdentity(bytes));
-    EXPECT_EQ(platform::win32::identityOfFile(L"C:\\no\\such\\file.exe"), app::InstanceIdentity{});
+    EXPECT_EQ(ui::identityOfFile(ownExecutable()), app::computeInstanceIdentity(bytes));
+    EXPECT_EQ(ui::identityOfFile(L"C:\\no\\such\\file.exe"), app::InstanceIdentity{});
 }
 
 TEST(Instances, ThisCopyFindsItselfLastWithItsReply) {
@@ -139,7 +139,7 @@ TEST(Instances, SearchRequestCarriesThePathAndItsBar) {
         CreateWindowExW(0, wc.lpszClassName, L"", WS_POPUP, 0, 0, 0, 0, nullptr, nullptr, wc.hInstance, nullptr);
     REQUIRE_WINDOWS(receiver);
     receivedPayload.clear();
-    platform::win32::sendSearchRequest(receiver, nullptr, "C:\\Keresendő mappa|");
+    ui::sendSearchRequest(receiver, nullptr, "C:\\Keresendő mappa|");
     EXPECT_EQ(receivedPayload, "0:C:\\Keresendő mappa|");
     DestroyWindow(receiver);
 }

@@ -7,8 +7,8 @@ const char* const kBusyWarning =
     "Várja meg annak befejeztét vagy állítsa le, mielőtt ezt a szolgáltatást használná!\r\n\r\n"
     "Nyomjon az \"OK\" gombra az éppen futó folyamat folytatásához!";
 
-bool FutValami(int activityCode, platform::UiServices& ui) {
-    if (activityCode == activity_idle) return false;
+bool FutValami(Activity activity, platform::UiServices& ui) {
+    if (activity == Activity::Idle) return false;
     ui.message(platform::MessageKind::Warning, platform::Buttons::Ok, kBusyWarning);
     return true;
 }

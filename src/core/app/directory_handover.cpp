@@ -25,7 +25,7 @@ std::string handoverPathFromPayload(std::string_view payload) {
 }
 
 std::optional<std::string> receiveHandover(platform::FileSystem& fs, const std::string& programDirectory,
-                                           std::string_view payload, int activityCode) {
+                                           std::string_view payload, Activity activity) {
     std::string path = handoverPathFromPayload(payload);
     if (!isAbsolute(path)) path = programDirectory + path;
 
@@ -35,7 +35,7 @@ std::optional<std::string> receiveHandover(platform::FileSystem& fs, const std::
     path = ExpandLongPath(fs, path);
     fs.setCurrentDirectory(saved);
 
-    if (activityCode != 0) return std::nullopt;
+    if (activity != Activity::Idle) return std::nullopt;
     return path;
 }
 

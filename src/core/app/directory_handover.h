@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/activity.h"
 #include "core/app/command_line.h"
 #include "platform/file_system.h"
 
@@ -19,8 +20,8 @@ std::string handoverPathFromPayload(std::string_view payload);
 // The path made absolute against the program directory (which ends with "\") and expanded
 // to long names; the current directory is moved to the path's folder for the lookup and
 // put back afterwards. nullopt when the request is to be acknowledged and dropped because
-// a search or a cleaning run is going on (activity code not 0).
+// a search or a cleaning run is going on (activity not idle).
 std::optional<std::string> receiveHandover(platform::FileSystem& fs, const std::string& programDirectory,
-                                           std::string_view payload, int activityCode);
+                                           std::string_view payload, Activity activity);
 
 }  // namespace kefelo::app

@@ -29,7 +29,11 @@ std::string blinkStatusText(int tag) {
     }
 }
 
-MainShell::MainShell(ShellView& view, ShellContext context) : view_(view), ctx_(std::move(context)) {}
+MainShell::MainShell(ShellViews views, ShellContext context) : views_(views), ctx_(std::move(context)) {}
+
+void MainShell::Frame::restoreFromTray() {
+    if (!shell_.views_.window.mainVisible()) shell_.menuitem_programrestoreClick();
+}
 
 void MainShell::setSecondaryWindows(std::vector<SecondaryWindow*> windows, SecondaryWindow* zip) {
     secondaries_ = std::move(windows);
@@ -59,7 +63,7 @@ bool MainShell::FormCreate(int screenWidth, int screenHeight) {
     // The description export is written again whenever it is asked for.
     p.fs.deleteFile(dir + kInfoFileName);
 
-    if (ctx_.commandLine.isAutoStart() && !keepSplash) view_.hideSplash();
+    if (ctx_.commandLine.isAutoStart() && !keepSplash) views_.splash.hideSplash();
 
     const bool updated = ctx_.commandLine.isUpdate();
     if (updated) {
@@ -89,10 +93,10 @@ void MainShell::reportUnreadableLists() {
 }
 
 bool MainShell::FormShow() {
-    view_.setStatusText(welcomeStatusText(ctx_.fileVersion));
+    views_.status.setStatusText(welcomeStatusText(ctx_.fileVersion));
     if (firstShown) return false;
     firstShown = true;
-    if (!keepSplash) view_.hideSplash();
+    if (!keepSplash) views_.splash.hideSplash();
     return true;
 }
 
@@ -111,8 +115,8 @@ bool MainShell::anySecondaryMarked() {
 }
 
 void MainShell::menuitem_programrestoreClick() {
-    if (view_.trayMenuIsEmpty()) return;
-    if (view_.mainVisible()) {
+    if (views_.tray.trayMenuIsEmpty()) return;
+    if (views_.window.mainVisible()) {
         for (SecondaryWindow* w : secondaries_) {
             w->openMark = 0;
             if (w->visible()) {
@@ -124,37 +128,37 @@ void MainShell::menuitem_programrestoreClick() {
             zip_->openMark = zip_->visible() ? 1 : 0;
             zip_->hide();
         }
-        view_.hideMain();
+        views_.window.hideMain();
     } else if (preStart) {
-        view_.restoreApplication();
-        view_.hideTrayIcon();
+        views_.window.restoreApplication();
+        views_.tray.hideTrayIcon();
     } else {
         windowWasVisible = true;
         if (!anySecondaryMarked()) PopUp();
         SearchVege();
         if (zip_ && zip_->openMark) zip_->showOnTopOnce();
     }
-    view_.checkRestoreItem(view_.mainVisible());
+    views_.tray.checkRestoreItem(views_.window.mainVisible());
 }
 
 void MainShell::pTrayPopup() {
-    view_.checkRestoreItem(view_.mainVisible());
-    if (actionsTag == 0) view_.enableActionsItem(!anySecondaryVisible());
+    views_.tray.checkRestoreItem(views_.window.mainVisible());
+    if (actionsTag == 0) views_.tray.enableActionsItem(!anySecondaryVisible());
 }
 
 void MainShell::balloonClicked() {
-    if (view_.trayMenuIsEmpty()) return;
-    view_.hideMain();
+    if (views_.tray.trayMenuIsEmpty()) return;
+    views_.window.hideMain();
     menuitem_programrestoreClick();
 }
 
 void MainShell::balloonHidden() {
-    if (view_.trayMenuIsEmpty()) return;
-    view_.setCleaningInnerPage(0);
+    if (views_.tray.trayMenuIsEmpty()) return;
+    if (ctx_.showCleaningLists) ctx_.showCleaningLists();
 }
 
 void MainShell::balloonTimedOut() {
-    if (view_.trayMenuIsEmpty()) return;
+    if (views_.tray.trayMenuIsEmpty()) return;
     const config::ConfigModel& c = ctx_.config;
     if (c.check_quitprogramwhenautorundone) {
         if (!c.checked_startupwithwindows) Kilps1Click();
@@ -164,12 +168,12 @@ void MainShell::balloonTimedOut() {
 }
 
 void MainShell::FormClose() {
-    view_.hideMain();
+    views_.window.hideMain();
     if (!ctx_.config.check_gototrayonclose || ctx_.commandLine.isAutoRun()) Kilps1Click();
 }
 
 void MainShell::saveConfiguration() {
-    view_.storeWindowState();
+    views_.window.storeWindowState();
     ctx_.config.ownTypes = ctx_.masks.ownTypes();
     config::SaveContext save{ctx_.platform, ctx_.programDirectory, ctx_.commandLine.first(), ctx_.stopWalk};
     config::KilepesElottMent(ctx_.config, save);
@@ -179,28 +183,28 @@ void MainShell::Kilps1Click() {
     // The pump below may deliver another quit (the tray menu, a balloon's time-out).
     if (quitRunning_) return;
     quitRunning_ = true;
-    view_.hideSplash();
+    views_.splash.hideSplash();
     quitting = true;
     // The welcome screen has nothing worth saving: the configuration was never loaded.
-    if (view_.pageControlVisible()) saveConfiguration();
-    view_.repaintAndPump();
-    view_.hideTrayIcon();
-    view_.terminate();
+    if (views_.window.pageControlVisible()) saveConfiguration();
+    views_.window.repaintAndPump();
+    views_.tray.hideTrayIcon();
+    views_.window.terminate();
 }
 
 void MainShell::PopUp() {
-    if (windowWasVisible) view_.popUpMain();
+    if (windowWasVisible) views_.window.popUpMain();
 }
 
 void MainShell::SearchVege() {
-    if (view_.mainVisible()) return;
-    view_.setTrayHint(programTitle(ctx_.fileVersion));
+    if (views_.window.mainVisible()) return;
+    views_.tray.setTrayHint(programTitle(ctx_.fileVersion));
     if (windowWasVisible) {
-        view_.showMain();
+        views_.window.showMain();
         if (zip_ && zip_->openMark) {
             zip_->showInFront();
         } else {
-            view_.focusMain();
+            views_.window.focusMain();
         }
     }
     for (SecondaryWindow* w : secondaries_) {
@@ -208,12 +212,12 @@ void MainShell::SearchVege() {
     }
 }
 
-bool MainShell::FutValami() { return app::FutValami(ctx_.activityCode, ctx_.platform.ui); }
+bool MainShell::FutValami() { return app::FutValami(ctx_.activity, ctx_.platform.ui); }
 
 void MainShell::endBeep(bool needsWindowWasVisible) {
     if (!ctx_.config.check_beep || quitting) return;
     if (needsWindowWasVisible && !windowWasVisible) return;
-    view_.beep();
+    views_.window.beep();
 }
 
 void MainShell::startBlinking(int tag) {
@@ -228,12 +232,12 @@ void MainShell::VillogTimer() {
     if (!blinking_) return;
     blinkOn_ = !blinkOn_;
     if (ctx_.commandLine.isAutomatic()) {
-        view_.setSplashText(blinkOn_ ? kAutomaticBlinkText : "");
+        views_.splash.setSplashText(blinkOn_ ? kAutomaticBlinkText : "");
         return;
     }
     const std::string text = blinkOn_ ? blinkStatusText(blinkTag_) : std::string();
-    view_.setStatusText(text);
-    if (blinkTag_ == 2 || blinkTag_ == 3) view_.setTrayHint(programTitle(ctx_.fileVersion) + text);
+    views_.status.setStatusText(text);
+    if (blinkTag_ == 2 || blinkTag_ == 3) views_.tray.setTrayHint(programTitle(ctx_.fileVersion) + text);
 }
 
 bool MainShell::activationChanged(bool active) {

@@ -2,13 +2,17 @@
 // What the main window does around its pages: creation-time files and loading, the first
 // showing, the tray toggle and its menu, balloons, closing to the tray or quitting, the
 // busy guard, the blinking status text, the end beep and the activation refresh. The
-// window itself (ShellView) only carries these out.
+// window itself (ShellViews) only carries these out; the pages' work reaches the window
+// through frame().
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "core/app/activity.h"
 #include "core/app/command_line.h"
 #include "core/app/diagnostic_console.h"
+#include "core/app/main_frame.h"
+#include "core/app/shell_views.h"
 #include "core/config/categories.h"
 #include "core/config/config_model.h"
 #include "platform/platform.h"
@@ -31,42 +35,6 @@ public:
     int openMark = 0;
 };
 
-class ShellView {
-public:
-    virtual ~ShellView() = default;
-    virtual bool mainVisible() = 0;
-    virtual void hideMain() = 0;
-    // Fronts the application and shows the main window.
-    virtual void showMain() = 0;
-    virtual void focusMain() = 0;
-    // Restores and fronts the application.
-    virtual void restoreApplication() = 0;
-    // The window part of `PopUp`: top of the z-order without activation and not topmost,
-    // application restored and fronted, main window visible and in front.
-    virtual void popUpMain() = 0;
-    // The window's place, size and page go into the model before a save.
-    virtual void storeWindowState() = 0;
-    // False while the welcome screen stands in for the pages.
-    virtual bool pageControlVisible() = 0;
-    virtual void setCleaningInnerPage(int page) = 0;
-    virtual void setStatusText(const std::string& text) = 0;
-    virtual void repaintAndPump() = 0;
-    // Ends the message loop.
-    virtual void terminate() = 0;
-    virtual void beep() = 0;
-
-    // The tray icon, its menu `pTray` and the empty menu `pUres` of an update run.
-    virtual bool trayMenuIsEmpty() = 0;
-    virtual void hideTrayIcon() = 0;
-    virtual void setTrayHint(const std::string& hint) = 0;
-    virtual void checkRestoreItem(bool checked) = 0;
-    virtual void enableActionsItem(bool enabled) = 0;
-
-    // The splash; hiding it frees it, and either is a no-op once it is gone.
-    virtual void setSplashText(const std::string& text) = 0;
-    virtual void hideSplash() = 0;
-};
-
 struct ShellContext {
     platform::Platform& platform;
     const CommandLine& commandLine;
@@ -74,10 +42,12 @@ struct ShellContext {
     std::string fileVersion;
     config::ConfigModel& config;
     config::MaskTable& masks;
-    // The tag of the folder walker `Search`: 0 idle, 1 cleaning, 2 search, 3 container search.
-    int& activityCode;
+    // The tag of the folder walker `Search`.
+    Activity& activity;
     // Raises the walker's stop flag.
     std::function<void()> stopWalk;
+    // Page 0 of the cleaning page's `pcKefelas` (the lists) comes up.
+    std::function<void()> showCleaningLists;
 };
 
 // Texts of the blinking status: by the kind of work, and the splash's in an automatic run.
@@ -87,7 +57,12 @@ inline constexpr const char* kUpdateLeftoversLine = "Az update atmeneti allomany
 
 class MainShell {
 public:
-    MainShell(ShellView& view, ShellContext context);
+    MainShell(ShellViews views, ShellContext context);
+    MainShell(const MainShell&) = delete;
+    MainShell& operator=(const MainShell&) = delete;
+
+    // The main window, tray and splash for the work of the pages.
+    MainFrame& frame() { return frame_; }
 
     // The secondary windows; the ZIP window is treated apart where the rules say so.
     void setSecondaryWindows(std::vector<SecondaryWindow*> windows, SecondaryWindow* zip);
@@ -137,14 +112,49 @@ public:
     bool activationChanged(bool active);
 
 private:
+    class Frame : public MainFrame {
+    public:
+        explicit Frame(MainShell& shell) : shell_(shell) {}
+        bool mainWindowVisible() override { return shell_.views_.window.mainVisible(); }
+        void bringMainToFront() override { shell_.views_.window.showMain(); }
+        void showApplicationTaskbarWindow() override { shell_.views_.window.showApplicationTaskbarWindow(); }
+        void repaint() override { shell_.views_.window.repaint(); }
+        void setHourglassCursor(bool on) override { shell_.views_.window.setHourglassCursor(on); }
+        bool windowWasVisible() override { return shell_.windowWasVisible; }
+        void setWindowWasVisible(bool visible) override { shell_.windowWasVisible = visible; }
+        void popUp() override { shell_.PopUp(); }
+        void restoreFromTray() override;
+        void searchVege() override { shell_.SearchVege(); }
+        void setTrayHint(const std::string& hint) override { shell_.views_.tray.setTrayHint(hint); }
+        void setTrayCleanCaption(const std::string& caption) override {
+            shell_.views_.tray.setTrayCleanCaption(caption);
+        }
+        void showTrayIcon() override { shell_.views_.tray.showTrayIcon(); }
+        void showTrayBalloon(const std::string& title, const std::string& text) override {
+            shell_.views_.tray.showBalloon(title, text);
+        }
+        void hideBalloon() override { shell_.views_.tray.hideBalloon(); }
+        void setSplashPath(const std::string& label, const std::string& hint) override {
+            shell_.views_.splash.setSplashPath(label, hint);
+        }
+        void hideSplash() override { shell_.views_.splash.hideSplash(); }
+        bool quitting() override { return shell_.quitting; }
+        void beep() override { shell_.views_.window.beep(); }
+        void quit() override { shell_.Kilps1Click(); }
+
+    private:
+        MainShell& shell_;
+    };
+
     // The error about list files that exist but could not be read, once a session and
     // never in an automatic run.
     void reportUnreadableLists();
     bool anySecondaryVisible();
     bool anySecondaryMarked();
 
-    ShellView& view_;
+    ShellViews views_;
     ShellContext ctx_;
+    Frame frame_{*this};
     std::vector<SecondaryWindow*> secondaries_;
     SecondaryWindow* zip_ = nullptr;
     bool quitRunning_ = false;

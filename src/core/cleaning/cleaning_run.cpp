@@ -25,7 +25,6 @@ using platform::Buttons;
 using platform::MessageKind;
 namespace attr = platform::attr;
 
-constexpr int kCleaningPage = 0;
 constexpr int kListsPage = 0;
 constexpr int kReportPage = 1;
 // The blinking text of a cleaning run.
@@ -79,16 +78,15 @@ void CleaningRun::button_begincleanClick() {
 
 // Returns whether some row of either list is active afterwards.
 bool CleaningRun::refreshLists() {
-    CleaningHost& host = ctx_.host;
-    const std::string previous = host.statusText();
-    host.setHourglassCursor(true);
-    host.setStatusText("Ürítendő Tárolók listájának frissítése");
+    const std::string previous = ctx_.status.statusText();
+    ctx_.frame.setHourglassCursor(true);
+    ctx_.status.setStatusText("Ürítendő Tárolók listájának frissítése");
     refreshContainerList(ctx_.config.list_temps, ctx_.platform);
-    host.setStatusText("Felvett Feladatok listájának frissítése");
+    ctx_.status.setStatusText("Felvett Feladatok listájának frissítése");
     refreshTaskList(ctx_.config.list_projects, ctx_.platform.fs);
-    host.setHourglassCursor(false);
-    host.setStatusText(previous);
-    host.listsChanged();
+    ctx_.frame.setHourglassCursor(false);
+    ctx_.status.setStatusText(previous);
+    ctx_.view.listsChanged();
     return anyActive(ctx_.config.list_temps) || anyActive(ctx_.config.list_projects);
 }
 
@@ -115,43 +113,42 @@ bool CleaningRun::deleteLeftovers() {
 }
 
 void CleaningRun::beginReport() {
-    CleaningHost& host = ctx_.host;
-    setActivity(app::activity_cleaning);
+    setActivity(app::Activity::Cleaning);
     running_ = true;
     logShown_ = false;
     containerTotalCounted_ = false;
     currentTaskRow_ = 0;
     taskDeletedPaths_.clear();
-    host.setWindowWasVisible(host.mainWindowVisible());
+    ctx_.frame.setWindowWasVisible(ctx_.frame.mainWindowVisible());
     record_.reset();
     trayCleanCaption_ = kTrayCleanHalt;
-    host.setTrayCleanCaption(trayCleanCaption_);
+    ctx_.frame.setTrayCleanCaption(trayCleanCaption_);
     ctx_.autodel.mBatKezd(1);
-    host.startBlinking(kBlinkCleaning);
-    host.setStatusAlignment(StatusAlignment::Center);
-    host.showReportHalt(true);
-    host.hideLog();
-    host.setLastPathText("");
-    host.showReportButtons(false);
-    host.setCleaningPage(kReportPage);
-    host.setReportCaption(" A könyvtárak kiürítése és a feladatok végrehajtása folyamatban... ");
+    ctx_.status.startBlinking(kBlinkCleaning);
+    ctx_.status.setStatusCentred(true);
+    ctx_.view.showReportHalt(true);
+    ctx_.view.hideLog();
+    ctx_.view.setLastPathText("");
+    ctx_.view.showReportButtons(false);
+    ctx_.view.setCleaningPage(kReportPage);
+    ctx_.view.setReportCaption(" A könyvtárak kiürítése és a feladatok végrehajtása folyamatban... ");
 }
 
 void CleaningRun::containerPhase(search::MessagePump& pump) {
     const bool someActive = anyActive(ctx_.config.list_temps);
     if (someActive) record_.writer.runStart();
 
-    const EmptyingEnvironment env{ctx_.platform.fs, pump,      ctx_.Search,
-                                  ctx_.host,        ctx_.config, ctx_.commandLine};
+    const EmptyingEnvironment env{ctx_.platform.fs, pump,        ctx_.Search,     ctx_.frame,
+                                  ctx_.view,        ctx_.config, ctx_.commandLine};
     ContainerEmptying emptying(env, record_, EmptyingMode::CleaningRun);
     const ProtectedLocations protectedLocations(ctx_.platform.fs, ctx_.platform.sys, ctx_.programDirectory);
     // By index and with a copy of the path: the grid may change while messages run.
     for (size_t i = 0; i < ctx_.config.list_temps.rows.size(); ++i) {
         const config::ContainerRow& row = ctx_.config.list_temps.rows[i];
-        if (row.path.empty() || row.mark != Mark::Active || activity() != app::activity_cleaning) continue;
+        if (row.path.empty() || row.mark != Mark::Active || activity() != app::Activity::Cleaning) continue;
         const std::string path = row.path;
         pump.pumpWhenDue();
-        if (activity() != app::activity_cleaning) break;
+        if (activity() != app::Activity::Cleaning) break;
         // The list may have been edited by hand: a drive or a system folder is never
         // emptied, whatever its line says. The row stays for the user to see and remove.
         if (const LocationVerdict verdict = protectedLocations.check(path); verdict != LocationVerdict::Allowed) {
@@ -161,14 +158,14 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
         }
         record_.currentContainerRoot = path;
         record_.writer.containerHeading(path);
-        ctx_.host.setLastPathText(path);
+        ctx_.view.setLastPathText(path);
         emptying.emptyContainer(path.back() == '\\' ? path : path + "\\", "*.*", true);
         // A halted run has written its summary: nothing more goes into the log.
-        if (activity() != app::activity_cleaning) break;
+        if (activity() != app::Activity::Cleaning) break;
         record_.writer.containerResult(path, folderIsEmpty(ctx_.platform.fs, path));
         record_.writer.blank();
     }
-    if (activity() == app::activity_cleaning && someActive) {
+    if (activity() == app::Activity::Cleaning && someActive) {
         record_.writer.containerPhaseEnd(record_.containerTotal);
         record_.runTotal += record_.containerTotal;
         containerTotalCounted_ = true;
@@ -177,7 +174,7 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
 
 void CleaningRun::taskPhase(search::MessagePump& pump) {
     // After a halt nothing more runs the queue, so no new run can start on top of this one.
-    if (activity() == app::activity_cleaning) pump.pumpWhenDue();
+    if (activity() == app::Activity::Cleaning) pump.pumpWhenDue();
     const auto& rows = ctx_.config.list_projects.rows;
     int first = -1;
     for (size_t i = 0; i < rows.size(); ++i) {
@@ -186,16 +183,16 @@ void CleaningRun::taskPhase(search::MessagePump& pump) {
             break;
         }
     }
-    if (first >= 0 && activity() == app::activity_cleaning) {
+    if (first >= 0 && activity() == app::Activity::Cleaning) {
         currentTaskRow_ = first;
-        ctx_.host.setCurrentTaskRow(first);
+        ctx_.view.setCurrentTaskRow(first);
         record_.writer.taskPhaseStart();
         record_.writer.taskHeading(rows[first].location, rows[first].masks);
         startTask(first);
         return;
     }
     ctx_.Search.Stop();
-    setActivity(app::activity_idle);
+    setActivity(app::Activity::Idle);
     if (!logShown_) TakaritVege(false);
 }
 
@@ -204,7 +201,7 @@ void CleaningRun::startTask(int row) {
     taskDeletedPaths_.clear();
     ctx_.Search.FileMask = config::FileMask(task.masks);
     ctx_.Search.ScanDir = task.location;
-    setActivity(app::activity_cleaning);
+    setActivity(app::Activity::Cleaning);
     try {
         ctx_.Search.Execute();
     } catch (const search::InvalidMask&) {
@@ -215,15 +212,15 @@ void CleaningRun::startTask(int row) {
 }
 
 void CleaningRun::SearchFoldersProcess(const std::string& dir) {
-    if (activity() != app::activity_cleaning) return;
-    ctx_.host.setLastPathText(text::asciiUpper(dir));
+    if (activity() != app::Activity::Cleaning) return;
+    ctx_.view.setLastPathText(text::asciiUpper(dir));
 }
 
 void CleaningRun::SearchFoldersChanged(search::TSearchFolders& sender) {
     // After a halt the end step has run already.
-    if (activity() != app::activity_cleaning || !running_) return;
+    if (activity() != app::Activity::Cleaning || !running_) return;
     const int64_t taskTotal = processMatches(sender);
-    if (activity() != app::activity_cleaning) return;
+    if (activity() != app::Activity::Cleaning) return;
 
     const auto& rows = ctx_.config.list_projects.rows;
     platform::FileSystem& fs = ctx_.platform.fs;
@@ -233,11 +230,11 @@ void CleaningRun::SearchFoldersChanged(search::TSearchFolders& sender) {
             record_.writer.taskEnd(current.location, current.masks, taskTotal);
         }
     }
-    setActivity(app::activity_idle);
+    setActivity(app::Activity::Idle);
     for (size_t next = static_cast<size_t>(currentTaskRow_) + 1; next < rows.size(); ++next) {
         if (rows[next].mark != Mark::Active) continue;
         currentTaskRow_ = static_cast<int>(next);
-        ctx_.host.setCurrentTaskRow(currentTaskRow_);
+        ctx_.view.setCurrentTaskRow(currentTaskRow_);
         // A task whose folder went away during the previous one is passed over.
         if (!locationExists(fs, rows[next].location)) continue;
         record_.writer.blank();
@@ -256,7 +253,7 @@ int64_t CleaningRun::processMatches(search::TSearchFolders& sender) {
     int64_t taskTotal = 0;
     for (const search::TFilePack& match : sender.Matches()) {
         // A halt stops the deleting too, not only the logging.
-        if (activity() != app::activity_cleaning) break;
+        if (activity() != app::Activity::Cleaning) break;
         if (isProtected(match.Name)) continue;
         const LogColour colour = matchColour(match.Attr);
         const std::string full = match.Folder + match.Name;
@@ -287,15 +284,15 @@ void CleaningRun::button_reporthaltClick() {
     if (!running_) return;
     running_ = false;
     ctx_.Search.Stop();
-    setActivity(app::activity_idle);
+    setActivity(app::Activity::Idle);
     config::list_tempsModified(ctx_.config.list_temps, ctx_.platform);
-    ctx_.host.listsChanged();
+    ctx_.view.listsChanged();
     TakaritVege(true);
-    ctx_.host.setTrayHint(app::programTitle(ctx_.fileVersion));
+    ctx_.frame.setTrayHint(app::programTitle(ctx_.fileVersion));
 }
 
 void CleaningRun::menu_traycleanClick() {
-    ctx_.host.setMainPage(kCleaningPage);
+    ctx_.view.showCleaningPage();
     if (trayCleanCaption_.starts_with("T")) {
         button_begincleanClick();
     } else {
@@ -304,7 +301,7 @@ void CleaningRun::menu_traycleanClick() {
 }
 
 void CleaningRun::button_reportrunendClick() {
-    ctx_.host.setCleaningPage(kListsPage);
+    ctx_.view.setCleaningPage(kListsPage);
     record_.undeletable.clear();
     record_.containerEntries.clear();
 }
@@ -314,10 +311,9 @@ void CleaningRun::notifyHidden(bool halted, bool& quitAfterwards) {
     const std::string freed = std::string(halted ? "Az eddig nyert terület mérete: " : "A nyert terület mérete: ") +
                               grouped(record_.runTotal) + " bájt.";
     if (ctx_.ntFamily) {
-        ctx_.host.showTrayBalloon(
-            title + (halted ? " program - A takarítási folyamat megszakítva!"
-                            : " program - A takarítási folyamat befejeződött!"),
-            freed + "\r\nKattintson ide a Takarítási napló megtekintéshez.");
+        ctx_.frame.showTrayBalloon(title + (halted ? " program - A takarítási folyamat megszakítva!"
+                                                   : " program - A takarítási folyamat befejeződött!"),
+                                   freed + "\r\nKattintson ide a Takarítási napló megtekintéshez.");
         return;
     }
     const platform::Answer answer = ctx_.platform.ui.message(
@@ -326,15 +322,14 @@ void CleaningRun::notifyHidden(bool halted, bool& quitAfterwards) {
             (halted ? " program takarítási folyamata megszakítva!" : " program takarítási folyamata befejeződött!") +
             "\r\n\r\n" + freed + "\r\n\r\nSzeretné megtekinteni a Takarítási naplót?");
     if (answer == platform::Answer::Yes) {
-        ctx_.host.restoreFromTray();
+        ctx_.frame.restoreFromTray();
         return;
     }
-    ctx_.host.setCleaningPage(kListsPage);
+    ctx_.view.setCleaningPage(kListsPage);
     quitAfterwards = ctx_.config.check_quitprogramwhenautorundone;
 }
 
 void CleaningRun::TakaritVege(bool halted) {
-    CleaningHost& host = ctx_.host;
     platform::FileSystem& fs = ctx_.platform.fs;
     running_ = false;
     // Counted before anything shows it, and only once.
@@ -343,22 +338,22 @@ void CleaningRun::TakaritVege(bool halted) {
         containerTotalCounted_ = true;
     }
 
-    host.setMainPage(kCleaningPage);
+    ctx_.view.showCleaningPage();
     // The quit saves the settings, so it waits until the last-cleaning date is set.
     bool quitAfterwards = false;
-    if (!host.mainWindowVisible()) notifyHidden(halted, quitAfterwards);
+    if (!ctx_.frame.mainWindowVisible()) notifyHidden(halted, quitAfterwards);
 
-    host.setTrayHint(app::programTitle(ctx_.fileVersion));
+    ctx_.frame.setTrayHint(app::programTitle(ctx_.fileVersion));
     trayCleanCaption_ = kTrayCleanStart;
-    host.setTrayCleanCaption(trayCleanCaption_);
-    host.setStatusAlignment(StatusAlignment::Left);
-    host.stopBlinking();
-    setActivity(app::activity_idle);
+    ctx_.frame.setTrayCleanCaption(trayCleanCaption_);
+    ctx_.status.setStatusCentred(false);
+    ctx_.status.stopBlinking();
+    setActivity(app::Activity::Idle);
 
-    host.setReportCaption(halted ? " A   v é g r e h a j t á s   m e g s z a k í t v a !  "
+    ctx_.view.setReportCaption(halted ? " A   v é g r e h a j t á s   m e g s z a k í t v a !  "
                                  : " A   v é g r e h a j t á s   b e f e j e z ő d ö t t .  ");
-    host.showReportHalt(false);
-    host.showReportButtons(true);
+    ctx_.view.showReportHalt(false);
+    ctx_.view.showReportButtons(true);
     logShown_ = true;
 
     const auto& tasks = ctx_.config.list_projects.rows;
@@ -373,37 +368,36 @@ void CleaningRun::TakaritVege(bool halted) {
     record_.writer.closingAndSummary(summary);
 
     ctx_.autodel.setRunEnded();
-    if (host.mainWindowVisible()) host.focusReportButtons();
+    if (ctx_.frame.mainWindowVisible()) ctx_.view.focusReportButtons();
     if (halted) {
-        host.setStatusText(" A Takarítási folyamat megszakítva!");
+        ctx_.status.setStatusText(" A Takarítási folyamat megszakítva!");
     } else {
-        host.setStatusText(" A Takarítási folyamat befejeződött");
-        if (ctx_.config.check_beep && !host.quitting() && !quitAfterwards && host.windowWasVisible()) host.beep();
+        ctx_.status.setStatusText(" A Takarítási folyamat befejeződött");
+        if (ctx_.config.check_beep && !ctx_.frame.quitting() && !quitAfterwards && ctx_.frame.windowWasVisible()) ctx_.frame.beep();
     }
 
     saveLastLogAtRunEnd(fs, ctx_.platform.ui, record_.log, ctx_.programDirectory, ctx_.commandLine.isAutomatic());
     ctx_.autodel.mBatKezd(0);
-    host.setAutodelButtonEnabled(fs.fileExists(ctx_.programDirectory + std::string(kAutodelName)));
-    host.showLog(record_.log);
+    ctx_.view.setAutodelButtonEnabled(fs.fileExists(ctx_.programDirectory + std::string(kAutodelName)));
+    ctx_.view.showLog(record_.log);
 
     if (!halted) ctx_.config.lastCleaning = timeutil::dateOnly(ctx_.platform.clock.now());
     handBack();
-    if (quitAfterwards) host.quit();
+    if (quitAfterwards) ctx_.frame.quit();
 }
 
 void CleaningRun::handBack() {
-    CleaningHost& host = ctx_.host;
     const app::CommandLine& commandLine = ctx_.commandLine;
     if (commandLine.isAutoStart()) {
-        if (!ctx_.config.check_quitprogramwhenautorundone) host.popUp();
-        host.showApplicationTaskbarWindow();
-        host.showTrayIcon();
-        host.hideSplash();
+        if (!ctx_.config.check_quitprogramwhenautorundone) ctx_.frame.popUp();
+        ctx_.frame.showApplicationTaskbarWindow();
+        ctx_.frame.showTrayIcon();
+        ctx_.frame.hideSplash();
     } else if (commandLine.isAutoRun()) {
-        host.hideSplash();
+        ctx_.frame.hideSplash();
     } else {
-        host.popUp();
-        host.searchVege();
+        ctx_.frame.popUp();
+        ctx_.frame.searchVege();
     }
 }
 

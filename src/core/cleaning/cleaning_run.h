@@ -3,16 +3,19 @@
 // task and deletes its matches, and ends with the summary, "utolso.log", "autodel.bat" and
 // the notification that suits the run mode.
 //
-// Wiring: the main window owns one walker `Search`; its OnChanged and OnProcess handlers
-// call SearchFoldersChanged and SearchFoldersProcess below while the walker's tag (the
-// activity code) is 1. A run chains its tasks through OnChanged.
+// Wiring: the session owns one walker `Search`; its OnChanged and OnProcess handlers call
+// SearchFoldersChanged and SearchFoldersProcess below while the walker's tag is
+// Activity::Cleaning. A run chains its tasks through OnChanged.
 #include <cstdint>
 #include <string>
 #include <vector>
 
+#include "core/app/activity.h"
 #include "core/app/command_line.h"
+#include "core/app/main_frame.h"
+#include "core/app/status_line.h"
 #include "core/cleaning/autodel_operations.h"
-#include "core/cleaning/cleaning_host.h"
+#include "core/cleaning/cleaning_page_view.h"
 #include "core/cleaning/run_record.h"
 #include "core/config/config_model.h"
 #include "core/search/message_pump.h"
@@ -29,7 +32,9 @@ struct CleaningRunContext {
     config::ConfigModel& config;
     search::TSearchFolders& Search;
     const app::CommandLine& commandLine;
-    CleaningHost& host;
+    app::StatusLine& status;
+    app::MainFrame& frame;
+    CleaningPageView& view;
     // Shared with the system stores (which add to it) and the autodel operations (which
     // finish its batch and read its log).
     RunRecord& record;
@@ -70,8 +75,8 @@ public:
     const std::vector<std::string>& taskDeletedPaths() const { return taskDeletedPaths_; }
 
 private:
-    int activity() const { return ctx_.Search.Tag; }
-    void setActivity(int code) { ctx_.Search.Tag = code; }
+    app::Activity activity() const { return ctx_.Search.Tag; }
+    void setActivity(app::Activity activity) { ctx_.Search.Tag = activity; }
     bool refreshLists();
     bool deleteLeftovers();
     void beginReport();

@@ -29,7 +29,9 @@ struct ContainerEmptying::Frame {
 ContainerEmptying::ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record, EmptyingMode mode)
     : env_(env), record_(record), mode_(mode), isProtected_(env.config.list_protectfiles.items) {}
 
-void ContainerEmptying::showOnSplash(const std::string& path) { env_.host.setSplashPath(env_.fs.shortPath(path), path); }
+void ContainerEmptying::showOnSplash(const std::string& path) {
+    env_.frame.setSplashPath(env_.fs.shortPath(path), path);
+}
 
 void ContainerEmptying::recordUndeletable(const std::string& fullPath, int64_t size) {
     record_.writer.undeletableFile(fullPath, size);
@@ -73,7 +75,7 @@ void ContainerEmptying::emptyContainer(const std::string& folder, const std::str
             const std::string path = folder + entry.name;
             const bool folderEntry = isFolder(entry);
             if (splashEveryEntry || (splashFolders && folderEntry)) showOnSplash(path);
-            env_.host.setLastPathText(path);
+            env_.view.setLastPathText(path);
             if (isProtected_(entry.name)) continue;
             env_.pump.pumpWhenDue();
             if (!active()) break;
@@ -180,7 +182,7 @@ void ContainerEmptying::emptySubFolder(std::string path) {
             continue;
         }
         if (automatic) showOnSplash(full);
-        env_.host.setLastPathText(full);
+        env_.view.setLastPathText(full);
         frame.child = full;
         frame.returningFromChild = true;
         open(std::move(full), entry.attributes);  // may grow frames: `frame` is not used after this

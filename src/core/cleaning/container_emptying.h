@@ -7,8 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "core/app/activity.h"
 #include "core/app/command_line.h"
-#include "core/cleaning/cleaning_host.h"
+#include "core/app/main_frame.h"
+#include "core/cleaning/cleaning_page_view.h"
 #include "core/cleaning/run_record.h"
 #include "core/config/config_model.h"
 #include "core/config/protected_names.h"
@@ -21,9 +23,10 @@ namespace kefelo::cleaning {
 struct EmptyingEnvironment {
     platform::FileSystem& fs;
     search::MessagePump& pump;
-    // Its tag is the activity code: everything stops once it is no longer 1.
+    // Its tag is the activity code: everything stops once it is no longer the cleaning.
     search::TSearchFolders& Search;
-    CleaningHost& host;
+    app::MainFrame& frame;
+    CleaningPageView& view;
     const config::ConfigModel& config;
     const app::CommandLine& commandLine;
 };
@@ -47,8 +50,8 @@ public:
 private:
     struct Frame;
 
-    bool active() const { return env_.Search.Tag == 1; }
-    bool logging() const { return mode_ == EmptyingMode::CleaningRun && env_.Search.Tag != 0; }
+    bool active() const { return env_.Search.Tag == app::Activity::Cleaning; }
+    bool logging() const { return mode_ == EmptyingMode::CleaningRun && env_.Search.Tag != app::Activity::Idle; }
     void showOnSplash(const std::string& path);
     void recordUndeletable(const std::string& fullPath, int64_t size);
     void recordDeleted(const std::string& fullPath, int64_t size);

@@ -91,11 +91,10 @@ void ProtectedNames::enter(std::optional<ScreenPoint> mouse) {
     }
 }
 
-void ProtectedNames::refreshClipboardItem(std::string_view clipboardText, platform::FileSystem& fs) {
-    // A one-line edit pastes only up to the first line break.
-    const std::string path(clipboardText.substr(0, clipboardText.find_first_of("\r\n")));
+void ProtectedNames::refreshClipboardItem(platform::Platform& platform) {
+    const std::string path = platform::pastedLine(platform.clipboard).value_or("");
     auto& item = menuitem_fileprotectaddfromclipboard;
-    if (!path.empty() && fs.fileExists(path)) {
+    if (!path.empty() && platform.fs.fileExists(path)) {
         item.enabled = true;
         item.caption = bareName(path);
     } else {

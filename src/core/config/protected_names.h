@@ -9,8 +9,7 @@
 
 #include "core/config/list_models.h"
 #include "core/config/window_placement.h"
-#include "platform/file_system.h"
-#include "platform/ui_services.h"
+#include "platform/platform.h"
 
 namespace kefelo::config {
 
@@ -58,7 +57,7 @@ public:
     // "Megadás": asks for a name in an input box at the mouse position.
     void enter(std::optional<ScreenPoint> mouse);
     // Opening the popup "Új állomány": the clipboard item follows the clipboard's text.
-    void refreshClipboardItem(std::string_view clipboardText, platform::FileSystem& fs);
+    void refreshClipboardItem(platform::Platform& platform);
     // "Vágólapról"
     void addFromClipboard(bool viewAlerts);
     // "Módosítás"

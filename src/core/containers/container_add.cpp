@@ -135,9 +135,16 @@ AddOutcome addChosenFolder(config::ContainerGrid& grid, const AddOptions& option
     return addContainer(grid, *chosen, options, platform);
 }
 
-ClipboardAddItem clipboardAddItem(const std::optional<std::string>& clipboardText, platform::FileSystem& fs) {
-    if (!clipboardText || !folderExists(fs, *clipboardText)) return {};
-    return {*clipboardText, true};
+ClipboardAddItem clipboardAddItem(platform::Platform& platform) {
+    const std::optional<std::string> path = platform::pastedLine(platform.clipboard);
+    if (!path || !folderExists(platform.fs, *path)) return {};
+    return {*path, true};
+}
+
+AddOutcome addFromClipboard(config::ContainerGrid& grid, const AddOptions& options, platform::Platform& platform) {
+    const std::optional<std::string> path = platform::pastedLine(platform.clipboard);
+    if (!path) return {};
+    return addContainer(grid, *path, options, platform);
 }
 
 void refreshDateColumn(config::ContainerGrid& grid, platform::Platform& platform) {

@@ -34,12 +34,17 @@ AddOutcome addContainer(config::ContainerGrid& grid, std::string path, const Add
 AddOutcome addChosenFolder(config::ContainerGrid& grid, const AddOptions& options, platform::Platform& platform);
 
 // The clipboard item of the add menu `pHozzaad`: enabled, with the path as its caption,
-// only when the clipboard text names an existing folder.
+// only when the clipboard's text (up to its first line break, as an edit would paste it)
+// names an existing folder.
 struct ClipboardAddItem {
     std::string caption{kClipboardCaption};
     bool enabled = false;
 };
-ClipboardAddItem clipboardAddItem(const std::optional<std::string>& clipboardText, platform::FileSystem& fs);
+ClipboardAddItem clipboardAddItem(platform::Platform& platform);
+
+// "Vágólapról", in the add menu and in the tray's menu: the clipboard's text, up to its
+// first line break, through the chain. Nothing happens when the clipboard holds no text.
+AddOutcome addFromClipboard(config::ContainerGrid& grid, const AddOptions& options, platform::Platform& platform);
 
 // The date column after the list changed: an existing folder shows its last-write date,
 // a missing one loses its mark and shows "0".

@@ -38,6 +38,9 @@ using platform::Answer;
 using platform::Buttons;
 using platform::MessageKind;
 
+// The blinking text of the full search.
+constexpr int kBlinkContainerSearch = 3;
+
 std::string withoutTrailingBackslash(std::string path) {
     if (!path.empty() && path.back() == '\\') path.pop_back();
     return path;
@@ -94,7 +97,7 @@ void ContainerDiscovery::tesztBe(const std::string& text) {
 
 void ContainerDiscovery::button_initialClick() {
     const bool halting = caption_.front() == 'M';
-    if (activity() != app::activity_idle && !halting) {
+    if (activity() != app::Activity::Idle && !halting) {
         // An automatic run cannot be asked, and its lists must not change under it.
         if (!ctx_.commandLine.isAutomatic()) {
             ctx_.platform.ui.message(MessageKind::Warning, Buttons::Ok, kDiscoveryBusyWarning);
@@ -104,9 +107,9 @@ void ContainerDiscovery::button_initialClick() {
     if (halting) {
         ctx_.Search.Stop();
         if (running_) halted_ = true;
-        ctx_.view.setStatusCentred(false);
-        ctx_.view.stopBlinking();
-        ctx_.view.setStatusText(kDiscoveryHalted);
+        ctx_.status.setStatusCentred(false);
+        ctx_.status.stopBlinking();
+        ctx_.status.setStatusText(kDiscoveryHalted);
         setCaption(kInitialCaption);
         return;
     }
@@ -218,7 +221,7 @@ void ContainerDiscovery::Discovery() {
     }
     ctx_.view.listsChanged();
 
-    if (activity() != app::activity_idle) {
+    if (activity() != app::Activity::Idle) {
         p.ui.message(MessageKind::Warning, Buttons::Ok, kDiscoveryBusyRetry);
         // The button must not stay "Megszakít": pressed, it would halt the other walk.
         setCaption(kInitialCaption);
@@ -291,7 +294,7 @@ void ContainerDiscovery::finishProfileListing() {
     showGridAgain();
     setCaption(kInitialCaption);
     // After the current row's hint, which the status bar also shows.
-    ctx_.view.setStatusText(halted_ ? kDiscoveryHalted : kDiscoveryDone);
+    ctx_.status.setStatusText(halted_ ? kDiscoveryHalted : kDiscoveryDone);
 }
 
 void ContainerDiscovery::showGridAgain() {
@@ -306,17 +309,17 @@ void ContainerDiscovery::fullSearch(const std::string& scanDir) {
     walker.ScanDir = scanDir;
     walker.FileMask = "*.*";
     tesztBe("Kereses a kovetkezore:\r\n" + walker.ScanDir + "\r\n" + walker.FileMask);
-    walker.Tag = app::activity_containersearch;
-    ctx_.view.startBlinking(app::activity_containersearch);
-    ctx_.view.setStatusCentred(true);
-    ctx_.view.repaint();
+    walker.Tag = app::Activity::ContainerSearch;
+    ctx_.status.startBlinking(kBlinkContainerSearch);
+    ctx_.status.setStatusCentred(true);
+    ctx_.frame.repaint();
     setCaption(kHaltCaption);
     const WalkSettings settings(walker);
     walker.Execute();
 }
 
 void ContainerDiscovery::SearchFoldersProcess(const std::string& dir) {
-    if (activity() != app::activity_containersearch) return;
+    if (activity() != app::Activity::ContainerSearch) return;
     ctx_.view.showSearchedFolder(dir);
     // Only a name that could shorten to "TEMPOR~1" is worth asking the disk for its short form.
     std::string squeezed;
@@ -334,16 +337,16 @@ void ContainerDiscovery::SearchFoldersProcess(const std::string& dir) {
 }
 
 void ContainerDiscovery::SearchFoldersChanged() {
-    if (activity() != app::activity_containersearch) return;
+    if (activity() != app::Activity::ContainerSearch) return;
     ctx_.view.showCleaningLists(false);
     showGridAgain();
     setCaption(kInitialCaption);
     // After a halt the status keeps saying so (the current row's hint came in between).
-    ctx_.view.setStatusText(halted_ ? kDiscoveryHalted : kFullSearchDone);
-    if (!ctx_.view.mainWindowVisible()) ctx_.view.bringMainToFront();
-    ctx_.view.setStatusCentred(false);
-    ctx_.view.stopBlinking();
-    ctx_.Search.Tag = app::activity_idle;
+    ctx_.status.setStatusText(halted_ ? kDiscoveryHalted : kFullSearchDone);
+    if (!ctx_.frame.mainWindowVisible()) ctx_.frame.bringMainToFront();
+    ctx_.status.setStatusCentred(false);
+    ctx_.status.stopBlinking();
+    ctx_.Search.Tag = app::Activity::Idle;
 }
 
 }  // namespace kefelo::containers

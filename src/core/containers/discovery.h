@@ -7,7 +7,10 @@
 #include <functional>
 #include <string>
 
+#include "core/app/activity.h"
 #include "core/app/command_line.h"
+#include "core/app/main_frame.h"
+#include "core/app/status_line.h"
 #include "core/config/config_model.h"
 #include "core/search/search_folders.h"
 #include "platform/platform.h"
@@ -26,7 +29,8 @@ extern const char* const kDiscoveryHalted;
 extern const char* const kDiscoveryDone;   // after the listing of the profiles root
 extern const char* const kFullSearchDone;  // after a full walk
 
-// What discovery changes on the main window.
+// What discovery changes on the cleaning page; the status bar and the main window are the
+// context's status line and frame.
 class DiscoveryView {
 public:
     virtual ~DiscoveryView() = default;
@@ -36,26 +40,21 @@ public:
     virtual void setCurrentContainerRow(int row) = 0;  // 0 is the first data row
     // Page 0 of `pc`; with `lists` also page 0 of `pcKefelas`.
     virtual void showCleaningLists(bool lists) = 0;
-    virtual void setStatusText(const std::string& text) = 0;
-    virtual void setStatusCentred(bool centred) = 0;
-    virtual void startBlinking(int tag) = 0;
-    virtual void stopBlinking() = 0;
     // `memotempssearch`: the folder being looked at.
     virtual void showSearchedFolder(const std::string& folder) = 0;
     // The rows changed: redraw the grids.
     virtual void listsChanged() = 0;
-    virtual bool mainWindowVisible() = 0;
-    virtual void bringMainToFront() = 0;
-    virtual void repaint() = 0;
 };
 
 struct DiscoveryContext {
     platform::Platform& platform;
     config::ConfigModel& config;
-    // The main window's walker; its Tag is the activity code.
+    // The session's walker; its Tag is the activity code.
     search::TSearchFolders& Search;
     const app::CommandLine& commandLine;
     DiscoveryView& view;
+    app::StatusLine& status;
+    app::MainFrame& frame;
     // `TesztBe`: a line for the diagnostic console (ignored outside diagnostic mode).
     std::function<void(const std::string&)> TesztBe;
 };
@@ -71,7 +70,7 @@ public:
     void Discovery();
     void setKeepFlag(bool keep) { keep_ = keep; }
 
-    // The walker's events while the activity code is 3.
+    // The walker's events while the activity is the container search.
     void SearchFoldersProcess(const std::string& dir);
     void SearchFoldersChanged();
 
@@ -84,7 +83,7 @@ public:
     void profileContainers(std::string folder);
 
 private:
-    int activity() const { return ctx_.Search.Tag; }
+    app::Activity activity() const { return ctx_.Search.Tag; }
     void setCaption(const std::string& caption);
     void tesztBe(const std::string& text);
     bool listed(const std::string& path) const;

@@ -165,7 +165,8 @@ void TaskEditors::closeEditor(bool showList) {
     if (showList) shown = TaskGroup::List;
 }
 
-LocationMenuState TaskEditors::pUjFeladatHelyPopup(const std::optional<std::string>& clipboardText) {
+LocationMenuState TaskEditors::pUjFeladatHelyPopup(platform::Clipboard& clipboard) {
+    const std::optional<std::string> clipboardText = clipboard.text();
     LocationMenuState state;
     if (clipboardText && folderExists(fs_, *clipboardText)) {
         state.fromClipboardEnabled = true;
@@ -180,9 +181,8 @@ void TaskEditors::menuitem_projectpathselectClick(TaskEditorKind kind) {
     if (auto chosen = ui_.chooseFolder(kLocationDialogTitle, start)) panel(kind) = taskLocation(*chosen);
 }
 
-void TaskEditors::menuitem_projectpathfromclipboardClick(TaskEditorKind kind,
-                                                         const std::optional<std::string>& clipboardText) {
-    if (clipboardText) panel(kind) = taskLocation(*clipboardText);
+void TaskEditors::menuitem_projectpathfromclipboardClick(TaskEditorKind kind, platform::Clipboard& clipboard) {
+    if (const std::optional<std::string> clipboardText = clipboard.text()) panel(kind) = taskLocation(*clipboardText);
 }
 
 void TaskEditors::menuitem_projectpathopenClick(TaskEditorKind kind) {

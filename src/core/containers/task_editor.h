@@ -9,6 +9,7 @@
 #include "core/config/categories.h"
 #include "core/config/config_model.h"
 #include "core/config/type_lists.h"
+#include "platform/clipboard.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
 #include "platform/ui_services.h"
@@ -62,10 +63,10 @@ public:
     void button_projectnewcancelClick() { closeEditor(); }
     void button_projectmodifyCancelClick() { closeEditor(); }
 
-    // `pUjFeladatHelyPopup`: the clipboard text, when the clipboard holds any.
-    LocationMenuState pUjFeladatHelyPopup(const std::optional<std::string>& clipboardText);
+    // `pUjFeladatHelyPopup`: the clipboard's text, when it names an existing folder.
+    LocationMenuState pUjFeladatHelyPopup(platform::Clipboard& clipboard);
     void menuitem_projectpathselectClick(TaskEditorKind kind);
-    void menuitem_projectpathfromclipboardClick(TaskEditorKind kind, const std::optional<std::string>& clipboardText);
+    void menuitem_projectpathfromclipboardClick(TaskEditorKind kind, platform::Clipboard& clipboard);
     void menuitem_projectpathopenClick(TaskEditorKind kind);
 
 private:

@@ -29,6 +29,20 @@ inline constexpr std::array<SelectByItem, 5> kSelectByItems{{
     {"Létrehozva", col_date, true},
 }};
 
+// The items that act on the current row; what they do comes with the found-files operations.
+enum class RowCommand { OpenInNotepad, Run, OpenFolder, Protect, Properties };
+struct RowItem {
+    const char* caption;
+    RowCommand command;
+};
+inline constexpr std::array<RowItem, 5> kRowItems{{
+    {"Kijelölt megnyitása jegyzettömbben", RowCommand::OpenInNotepad},
+    {"Kijelölt futtatása", RowCommand::Run},
+    {"A kijelölt helyének megnyitása", RowCommand::OpenFolder},
+    {"A kijelölt felvétele a védettek közé", RowCommand::Protect},
+    {"Tulajdonságpanel", RowCommand::Properties},
+}};
+
 class FoundFilesMenu {
 public:
     // "Az eddigi aktívságok megtartása", a check item that each click toggles.

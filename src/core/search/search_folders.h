@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "core/app/activity.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/platform.h"
@@ -46,8 +47,8 @@ public:
     TOnProcessEvent OnProcess;
     // Called once when a walk ends, stopped or not. It may start the next walk.
     TOnChangedEvent OnChanged;
-    // Owned by the users of the walker (their activity code); the walker never reads it.
-    int Tag = 0;
+    // The activity code, owned by the users of the walker; the walker never reads it.
+    app::Activity Tag = app::Activity::Idle;
     // The queue is run when this much time has passed since it last ran, or when input
     // waits (looked at once per clock tick); 0 runs it after every entry.
     uint64_t PumpIntervalMs = 15;

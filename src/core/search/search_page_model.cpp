@@ -3,7 +3,6 @@
 #include <algorithm>
 
 #include "core/app/busy_guard.h"
-#include "core/app/main_pages.h"
 #include "core/app/program_texts.h"
 #include "core/app/run_decision.h"
 #include "core/search/message_pump.h"
@@ -38,9 +37,9 @@ SearchPageModel::SearchPageModel(const SearchContext& context)
 
 SearchPageModel::~SearchPageModel() { ctx_.lists.foundFilesSelection = nullptr; }
 
-int SearchPageModel::activity() const { return ctx_.Search.Tag; }
-void SearchPageModel::setActivity(int code) { ctx_.Search.Tag = code; }
-bool SearchPageModel::searching() const { return activity() == app::activity_filesearch; }
+app::Activity SearchPageModel::activity() const { return ctx_.Search.Tag; }
+void SearchPageModel::setActivity(app::Activity activity) { ctx_.Search.Tag = activity; }
+bool SearchPageModel::searching() const { return activity() == app::Activity::FileSearch; }
 
 bool SearchPageModel::operationButtonsEnabled() const {
     return list_findsShown && !progressShown && found.holdsResults() && found.activeCount() > 0;
@@ -56,7 +55,7 @@ void SearchPageModel::edit_searchpathEnter() {
 void SearchPageModel::button_searchbeginClick() {
     platform::UiServices& ui = ctx_.platform.ui;
     SearchView& view = ctx_.view;
-    if (activity() != app::activity_idle) {
+    if (activity() != app::Activity::Idle) {
         ui.message(MessageKind::Warning, Buttons::Ok, kAlreadySearching);
         return;
     }
@@ -79,15 +78,15 @@ void SearchPageModel::button_searchbeginClick() {
 
     TSearchFolders& walker = ctx_.Search;
     walker.ClearMatches();
-    setActivity(app::activity_filesearch);
+    setActivity(app::Activity::FileSearch);
     location.tag = 1;
     location.edit_searchpathChange();
 
     button_searchbegin = button_searchhalt = kHaltCaption;
     pcKereses = search_results;
     group_findselectEnabled = false;
-    view.startBlinking(kBlinkSearch);
-    view.setStatusCentred(true);
+    ctx_.status.startBlinking(kBlinkSearch);
+    ctx_.status.setStatusCentred(true);
     memo_findfileactualpath.clear();
     beepSuppressed = false;
     found.resetActiveTotals();
@@ -110,8 +109,8 @@ void SearchPageModel::button_searchbeginClick() {
     check_autorefreshEnabled = false;
     changed();
     view.showSearchPage();
-    view.repaint();
-    view.setStatusText(kSearchingStatus);
+    ctx_.frame.repaint();
+    ctx_.status.setStatusText(kSearchingStatus);
     lastProgressMs_ = ctx_.platform.clock.tickMs();
 
     try {
@@ -129,7 +128,7 @@ void SearchPageModel::SearchFoldersProcess(const std::string& dir, int64_t count
     const uint64_t now = ctx_.platform.clock.tickMs();
     if (now - lastProgressMs_ < ProgressIntervalMs) return;
     lastProgressMs_ = now;
-    ctx_.view.setTrayHint(searchingTrayHint(ctx_.fileVersion, dir));
+    ctx_.frame.setTrayHint(searchingTrayHint(ctx_.fileVersion, dir));
     changed();
 }
 
@@ -142,7 +141,7 @@ void SearchPageModel::SearchFoldersChanged() {
     if (!searching()) return;
     SearchView& view = ctx_.view;
     platform::Platform& p = ctx_.platform;
-    view.setTrayHint(app::programTitle(ctx_.fileVersion));
+    ctx_.frame.setTrayHint(app::programTitle(ctx_.fileVersion));
     view.showSearchPage();
 
     const config::ProtectionTest isProtected(ctx_.config.list_protectfiles.items);
@@ -158,10 +157,11 @@ void SearchPageModel::SearchFoldersChanged() {
         group_finds = resultsCaption(location.text, elapsedNow());
         button_searchhalt = kBackCaption;
         showList();
-        view.setStatusCentred(false);
-        view.stopBlinking();
-        if (app::isDirectoryStart(p.fs, ctx_.commandLine) && !view.mainWindowVisible()) view.restoreFromTray();
-        view.hideBalloon();
+        ctx_.status.setStatusCentred(false);
+        ctx_.status.stopBlinking();
+        if (app::isDirectoryStart(p.fs, ctx_.commandLine) && !ctx_.frame.mainWindowVisible())
+            ctx_.frame.restoreFromTray();
+        ctx_.frame.hideBalloon();
         check_autorefreshEnabled = true;
     }
 
@@ -173,15 +173,15 @@ void SearchPageModel::SearchFoldersChanged() {
         found.currentRow = 0;
     }
     changed();
-    if (view.mainPage() == app::page_filesearch) view.setStatusText(foundHint_);
-    if (ctx_.commandLine.isAutoRun()) view.quit();
-    view.setStatusText(" Befejeződött a keresés. " + foundHint_ + ".");
-    view.repaint();
-    view.searchVege();
+    if (ctx_.view.searchPageShown()) ctx_.status.setStatusText(foundHint_);
+    if (ctx_.commandLine.isAutoRun()) ctx_.frame.quit();
+    ctx_.status.setStatusText(" Befejeződött a keresés. " + foundHint_ + ".");
+    ctx_.frame.repaint();
+    ctx_.frame.searchVege();
 
-    view.setStatusCentred(false);
-    view.stopBlinking();
-    setActivity(app::activity_idle);
+    ctx_.status.setStatusCentred(false);
+    ctx_.status.stopBlinking();
+    setActivity(app::Activity::Idle);
 }
 
 void SearchPageModel::button_searchhaltClick() {
@@ -199,12 +199,12 @@ void SearchPageModel::button_searchhaltClick() {
         return;
     }
     showList();
-    view.repaint();
+    ctx_.frame.repaint();
     group_finds = resultsCaption(location.text, elapsedNow());
     button_searchbegin = kBeginCaption;
     edit_searchpathEnabled = list_findsEnabled = group_findselectEnabled = true;
-    view.setStatusCentred(false);
-    view.stopBlinking();
+    ctx_.status.setStatusCentred(false);
+    ctx_.status.stopBlinking();
     button_searchhalt = kBackCaption;
     if (searching()) ctx_.Search.Stop();
     check_autorefreshEnabled = true;
@@ -212,19 +212,18 @@ void SearchPageModel::button_searchhaltClick() {
 }
 
 bool SearchPageModel::escapePressed() {
-    if (ctx_.view.mainPage() != app::page_filesearch || pcKereses != search_results) return false;
+    if (!ctx_.view.searchPageShown() || pcKereses != search_results) return false;
     button_searchhaltClick();
     return true;
 }
 
 // Back to the settings with nothing running and nothing disabled.
 void SearchPageModel::returnToIdle() {
-    SearchView& view = ctx_.view;
-    setActivity(app::activity_idle);
-    view.stopBlinking();
-    view.setStatusCentred(false);
-    view.setStatusText("");
-    view.setTrayHint(app::programTitle(ctx_.fileVersion));
+    setActivity(app::Activity::Idle);
+    ctx_.status.stopBlinking();
+    ctx_.status.setStatusCentred(false);
+    ctx_.status.setStatusText("");
+    ctx_.frame.setTrayHint(app::programTitle(ctx_.fileVersion));
     button_searchbegin = kBeginCaption;
     button_searchhalt = kBackCaption;
     pcKereses = search_settings;
@@ -244,7 +243,7 @@ void SearchPageModel::endAfterInvalidMask(const InvalidMask& error) {
 
 void SearchPageModel::directoryHandover(const std::string& path) {
     // A search or a run that started meanwhile keeps the walker.
-    if (activity() != app::activity_idle) return;
+    if (activity() != app::Activity::Idle) return;
     ctx_.view.showSearchPage();
     pcKereses = search_settings;
     location.setText(path);
@@ -263,11 +262,11 @@ void SearchPageModel::refreshFoundFiles(bool details) {
     refreshing_ = true;
     SearchView& view = ctx_.view;
     platform::Platform& p = ctx_.platform;
-    view.setHourglassCursor(true);
+    ctx_.frame.setHourglassCursor(true);
     list_findsEnabled = false;
     foundHint_ = kRefreshingHint;
     changed();
-    view.setStatusText(kRefreshingHint);
+    ctx_.status.setStatusText(kRefreshingHint);
 
     MessagePump pump(p.clock, p.ui, PumpIntervalMs);
     // By index: what the queue runs may empty or refill the list.
@@ -280,13 +279,13 @@ void SearchPageModel::refreshFoundFiles(bool details) {
     view.foundFilesChanged();
     sgTfrissites();
     foundHint_.clear();
-    view.setStatusText("");
-    if (view.mainPage() == app::page_filesearch && pcKereses == search_results) {
+    ctx_.status.setStatusText("");
+    if (ctx_.view.searchPageShown() && pcKereses == search_results) {
         view.focusFoundFiles();
         rowClicked(found.currentRow);
     }
     changed();
-    view.setHourglassCursor(false);
+    ctx_.frame.setHourglassCursor(false);
     refreshing_ = false;
 }
 
@@ -334,12 +333,21 @@ void SearchPageModel::rowClicked(int row) {
     const std::optional<std::string> hint = found.rowHint(row);
     if (!hint) return;
     foundHint_ = *hint;
-    ctx_.view.setStatusText(*hint);
+    ctx_.status.setStatusText(*hint);
     changed();
 }
 
 void SearchPageModel::titleClick(int column, bool rightButton) {
     if (sorting.titleClick(found, column, rightButton)) ctx_.view.foundFilesChanged();
+}
+
+void SearchPageModel::legendColourChosen(RowColour kind, Rgb colour) {
+    legend.setColour(kind, colour);
+    ctx_.view.foundFilesChanged();
+}
+
+void SearchPageModel::legendRightClick() {
+    if (legend.resetAsked(ctx_.platform.ui, ctx_.config.check_viewalerts)) ctx_.view.foundFilesChanged();
 }
 
 }  // namespace kefelo::search

@@ -3,12 +3,15 @@
 // stop, end, back to the settings) and the found-files list's commands. The page holds
 // what its controls show; the view copies it to them when told that it changed.
 //
-// Wiring: the main window's walker `Search` reports to SearchFoldersProcess and
-// SearchFoldersChanged while its tag (the activity code) is 2.
+// Wiring: the session's walker `Search` reports to SearchFoldersProcess and
+// SearchFoldersChanged while its tag is Activity::FileSearch.
 #include <cstdint>
 #include <string>
 
+#include "core/app/activity.h"
 #include "core/app/command_line.h"
+#include "core/app/main_frame.h"
+#include "core/app/status_line.h"
 #include "core/config/config_model.h"
 #include "core/config/type_lists.h"
 #include "core/search/found_files.h"
@@ -23,7 +26,8 @@
 
 namespace kefelo::search {
 
-// What the search does outside its page: the main window, status bar, tray and cursor.
+// The search page as the search sees it; the status bar and the main window are the
+// context's status line and frame.
 class SearchView {
 public:
     virtual ~SearchView() = default;
@@ -31,28 +35,9 @@ public:
     virtual void searchPageChanged() = 0;
     // The found files changed (rows, order or marks): the list is drawn again.
     virtual void foundFilesChanged() = 0;
-
-    virtual bool mainWindowVisible() = 0;
-    // The page of the main page control `pc` (1 is the search page).
-    virtual int mainPage() = 0;
+    // Whether the search page is the page of the main page control `pc` now.
+    virtual bool searchPageShown() = 0;
     virtual void showSearchPage() = 0;
-    virtual void repaint() = 0;
-    // The tray's restore command: the hidden main window comes up.
-    virtual void restoreFromTray() = 0;
-    // `SearchVege`: while the main window is hidden, the tray hint and the windows that
-    // were open come back.
-    virtual void searchVege() = 0;
-    virtual void quit() = 0;
-
-    virtual void setStatusText(const std::string& text) = 0;
-    virtual void setStatusCentred(bool centred) = 0;
-    // `Villog` with the kind of work as its tag (1: a search).
-    virtual void startBlinking(int tag) = 0;
-    virtual void stopBlinking() = 0;
-    virtual void setTrayHint(const std::string& hint) = 0;
-    virtual void hideBalloon() = 0;
-
-    virtual void setHourglassCursor(bool on) = 0;
     virtual void focusFoundFiles() = 0;
 };
 
@@ -66,6 +51,8 @@ struct SearchContext {
     TSearchFolders& Search;
     const app::CommandLine& commandLine;
     SearchView& view;
+    app::StatusLine& status;
+    app::MainFrame& frame;
     std::string fileVersion;
 };
 
@@ -150,9 +137,15 @@ public:
     void rowClicked(int row);
     void titleClick(int column, bool rightButton);
 
+    // --- the colour legend ---
+    // The colour dialog of a label was left with OK.
+    void legendColourChosen(RowColour kind, Rgb colour);
+    // The right button on a label: all five colours back, after asking when the alerts are on.
+    void legendRightClick();
+
 private:
-    int activity() const;
-    void setActivity(int code);
+    app::Activity activity() const;
+    void setActivity(app::Activity activity);
     std::string elapsedNow() const;
     void showList();
     void returnToIdle();

@@ -63,10 +63,10 @@ struct Node {
         auto alias = byLowerShortName.find(lowerName);
         return alias == byLowerShortName.end() ? nullptr : alias->second;
     }
-    void setShortName(Node* node, const std::string& shortName) {
+    void setShortName(Node* node, const std::string& alias) {
         if (!node->shortName.empty()) byLowerShortName.erase(text::lower(node->shortName));
-        node->shortName = shortName;
-        if (!shortName.empty()) byLowerShortName[text::lower(shortName)] = node;
+        node->shortName = alias;
+        if (!alias.empty()) byLowerShortName[text::lower(alias)] = node;
     }
     Node* attach(std::unique_ptr<Node> node) {
         node->parent = this;

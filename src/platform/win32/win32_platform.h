@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/clipboard.h"
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
@@ -67,6 +68,12 @@ public:
     timeutil::TDateTime now() override;
     uint64_t tickMs() override;
     int64_t utcToLocal(int64_t utcTicks) override;
+};
+
+class Win32Clipboard : public Clipboard {
+public:
+    std::optional<std::string> text() override;
+    bool setText(const std::string& text) override;
 };
 
 }  // namespace kefelo::platform::win32

@@ -207,6 +207,7 @@ void Win32UiServices::pumpMessages() {
             PostQuitMessage(quitCode_);
             return;
         }
+        if (preTranslate && preTranslate(msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

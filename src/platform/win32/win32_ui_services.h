@@ -3,6 +3,8 @@
 // message pump that walks call between entries.
 #include <windows.h>
 
+#include <functional>
+
 #include "platform/ui_services.h"
 
 namespace kefelo::platform::win32 {
@@ -20,6 +22,11 @@ public:
     std::optional<std::string> chooseFolder(const std::string& title, const std::string& startDir) override;
     std::optional<SaveFileChoice> saveFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
                                                  const std::string& initialDir) override;
+
+    // What the main loop does with a message before dispatching it (the window's own keys,
+    // Tab between controls); true when it was taken. A walk's pump does the same, so Esc
+    // halts a search while it runs.
+    std::function<bool(MSG&)> preTranslate;
 
     // Set when WM_QUIT was taken off the queue during a pump, so the main loop can end.
     bool quitRequested() const { return quitRequested_; }

@@ -1,5 +1,6 @@
 #pragma once
-// One page of the main page control: a child dialog from its template.
+// The area of one page over the main page control: a child dialog from the common
+// template, which the page fills with its own controls.
 #include "ui/common/dialog.h"
 
 namespace kefelo::ui {

@@ -5,8 +5,6 @@
 #include <algorithm>
 
 #include "core/app/program_texts.h"
-#include "core/cleaning/list_refresh.h"
-#include "core/cleaning/log_files.h"
 #include "platform/win32/wide.h"
 #include "ui/app/main_window_ids.h"
 #include "ui/common/dpi.h"
@@ -14,29 +12,17 @@
 namespace kefelo::ui {
 namespace {
 constexpr wchar_t kClassName[] = L"TForm1";
-constexpr std::array<int, app::kMainPageCount> kPageTemplates = {
-    IDD_PAGE_CLEAN, IDD_PAGE_FILESEARCH, IDD_PAGE_TOOLS, IDD_PAGE_OPTIONS, IDD_PAGE_HELP,
-};
 constexpr UINT_PTR kTimer1 = 2;
 constexpr UINT kTimer1Ms = 5000;
 constexpr int kConsoleHeight = 96;
 
-using platform::win32::narrow;
 using platform::win32::widen;
 }  // namespace
 
-MainWindow::MainWindow(const Services& services)
-    : services_(services),
-      search_(services.platform),
-      shell_(*this, app::ShellContext{services.platform, services.commandLine, services.programDirectory,
-                                      services.fileVersion, config_, masks_, search_.Tag, [this] { search_.Stop(); }}),
-      record_([this] { return cleaning::nowTexts(services_.platform.clock, services_.platform.sys); }) {}
+MainWindow::MainWindow(const session::SessionContext& context)
+    : session_(context, app::ShellViews{*this, *this, splash_, *this}) {}
 
-MainWindow::~MainWindow() {
-    hideTray();
-    if (trayMenu_) DestroyMenu(trayMenu_);
-    if (popupMenu_) DestroyMenu(popupMenu_);
-}
+MainWindow::~MainWindow() { hideTray(); }
 
 bool MainWindow::create(HINSTANCE instance, HICON icon, HICON smallIcon, ApplicationWindow& application) {
     instance_ = instance;
@@ -48,14 +34,15 @@ bool MainWindow::create(HINSTANCE instance, HICON icon, HICON smallIcon, Applica
     wc.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     if (!registerClass(instance, wc)) return false;
     if (!tray_.create(instance, smallIcon)) return false;
-    tray_.onClick = [this] { shell_.menuitem_programrestoreClick(); };
+    app::MainShell& shell = session_.shell();
+    tray_.onClick = [&shell] { shell.menuitem_programrestoreClick(); };
     tray_.onMenu = [this] { showTrayMenu(); };
-    tray_.onBalloonClick = [this] { shell_.balloonClicked(); };
-    tray_.onBalloonHide = [this] { shell_.balloonHidden(); };
-    tray_.onBalloonTimeout = [this] { shell_.balloonTimedOut(); };
+    tray_.onBalloonClick = [&shell] { shell.balloonClicked(); };
+    tray_.onBalloonHide = [&shell] { shell.balloonHidden(); };
+    tray_.onBalloonTimeout = [&shell] { shell.balloonTimedOut(); };
 
     dpi_ = dpiOf(nullptr);
-    const std::wstring title = widen(app::mainWindowCaption(services_.fileVersion));
+    const std::wstring title = widen(app::mainWindowCaption(session_.context().fileVersion));
     CreateArgs args;
     args.className = kClassName;
     args.title = title.c_str();
@@ -67,27 +54,20 @@ bool MainWindow::create(HINSTANCE instance, HICON icon, HICON smallIcon, Applica
     args.parent = application.hwnd();  // the owner: no taskbar button of its own
     if (!Window::create(instance, args)) return false;
 
-    buildMenus();
-    createCleaning();
-    createDiscovery();
-    shell_.console.onLine = [this](const std::string& line) {
-        if (!console_) return;
-        const std::wstring text = widen((GetWindowTextLengthW(console_) > 0 ? "\r\n" : "") + line);
-        SendMessageW(console_, EM_SETSEL, static_cast<WPARAM>(-1), -1);
-        SendMessageW(console_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
-    };
+    menus_.build(app::programTitle(session_.context().fileVersion));
+    tray_.setHint(app::programTitle(session_.context().fileVersion));
+    shell.console.onLine = [this](const std::string& line) { console_.append(line); };
     reloadConfiguration();
     return true;
 }
 
 void MainWindow::reloadConfiguration() {
-    shell_.console.clear();
-    if (console_) SetWindowTextW(console_, L"");
-    const bool updated = shell_.FormCreate(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
-    search_.DoRecursive = config_.check_resursivesearchmode;
+    app::MainShell& shell = session_.shell();
+    shell.console.clear();
+    console_.clear();
+    const bool updated = session_.loadConfiguration(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     applyConfiguration();
-    if (options_) options_->applyStoredSettings();
-    if (optionsPage_) optionsPage_->refresh();
+    for (Page& p : pages_) p.page->configurationReloaded();
     if (updated) selectPage(app::page_help);  // the version history
     SetTimer(hwnd(), kTimer1, kTimer1Ms, nullptr);
     pcChange();
@@ -101,8 +81,16 @@ bool MainWindow::createChildren() {
                         0, 0, 0, hwnd(), reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_PC)), instance_, nullptr);
     status_ = CreateWindowExW(0, STATUSCLASSNAMEW, L"", WS_CHILD | WS_VISIBLE | SBARS_SIZEGRIP, 0, 0, 0, 0, hwnd(),
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance_, nullptr);
-    if (!pc_ || !status_) return false;
+    if (!pc_ || !status_ || !welcome_.create(instance_, hwnd(), dpi_)) return false;
+    welcome_.onReadHelpDoubleClick = [this] { leaveWelcome(); };
+    if (!createPages() || !console_.create(instance_, hwnd())) return false;
+    console_.onLineClicked = [this](const std::string& line) { setStatusText(line); };
+    applyFont();
+    selectPage(app::page_clean);
+    return true;
+}
 
+bool MainWindow::createPages() {
     for (int i = 0; i < app::kMainPageCount; ++i) {
         std::wstring caption = widen(app::kMainPageCaptions[i]);
         TCITEMW item{};
@@ -110,66 +98,22 @@ bool MainWindow::createChildren() {
         item.pszText = caption.data();
         SendMessageW(pc_, TCM_INSERTITEMW, i, reinterpret_cast<LPARAM>(&item));
 
-        pages_[i] = std::make_unique<MainPageView>();
-        if (!pages_[i]->create(instance_, kPageTemplates[i], hwnd())) return false;
+        Page& p = pages_[i];
+        if (!p.area.create(instance_, IDD_MAIN_PAGE, hwnd())) return false;
         // Pages lie over the page control, so they must be above it.
-        SetWindowPos(pages_[i]->hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(p.area.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        p.page = makeMainPage(static_cast<app::MainPage>(i));
+        if (!p.page || !p.page->create({instance_, p.area.hwnd(), session_, *this, session_.frame(), *this})) {
+            return false;
+        }
     }
-    if (!welcome_.create(instance_, hwnd(), dpi_)) return false;
-    welcome_.onReadHelpDoubleClick = [this] { leaveWelcome(); };
-    if (!createCleaningPage()) return false;
-    if (!createToolsPage()) return false;
-    if (!createSearchPage()) return false;
-    if (!createOptionsPage()) return false;
-    createConsole();
-    applyFont();
-    selectPage(app::page_clean);
     return true;
-}
-
-void MainWindow::createConsole() {
-    const DWORD style =
-        WS_CHILD | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_BORDER;
-    console_ = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 0, 0, hwnd(),
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MTESZT)), instance_, nullptr);
-    componentNames_ =
-        CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 0, 0, hwnd(),
-                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_COMPONENTNAMES)), instance_, nullptr);
-    maskTable_ = CreateWindowExW(0, L"EDIT", L"", style, 0, 0, 0, 0, hwnd(),
-                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_MKIT)), instance_, nullptr);
-    // A click on a console line copies it to the status bar.
-    consoleClicks_.attach(console_, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
-        if (message == WM_LBUTTONUP) PostMessageW(hwnd(), WM_APP + 2, 0, 0);
-        return std::nullopt;
-    });
-}
-
-void MainWindow::buildMenus() {
-    const std::wstring title = widen(app::programTitle(services_.fileVersion));
-    actionsMenu_ = CreatePopupMenu();
-    AppendMenuW(actionsMenu_, MF_STRING, IDM_TRAYCLEAN, L"Takarítás");
-    AppendMenuW(actionsMenu_, MF_STRING, IDM_TRAYFORMAT, L"Kislemez formázása");
-    AppendMenuW(actionsMenu_, MF_STRING, IDM_MENUELEMZES, L"Lemezelemző táblázat megnyitása");
-    trayMenu_ = CreatePopupMenu();
-    AppendMenuW(trayMenu_, MF_STRING, IDM_PROGRAMRESTORE, title.c_str());
-    AppendMenuW(trayMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(actionsMenu_), L"Műveletek");
-    AppendMenuW(trayMenu_, MF_STRING, IDM_TRAYQUIT, L"Kilépés");
-
-    HMENU newFolder = CreatePopupMenu();
-    AppendMenuW(newFolder, MF_STRING, IDM_PMENU_SELECT, L"Kiválasztás");
-    AppendMenuW(newFolder, MF_STRING, IDM_PMENU_CLIPBOARD, L"Vágólapról");
-    popupMenu_ = CreatePopupMenu();
-    AppendMenuW(popupMenu_, MF_STRING, IDM_PMENU_SHOW, L"Kefeló v2.5");
-    AppendMenuW(popupMenu_, MF_STRING, IDM_PMENU_START, L"Indítás");
-    AppendMenuW(popupMenu_, MF_POPUP, reinterpret_cast<UINT_PTR>(newFolder), L"Új könyvtár felvétele");
-    AppendMenuW(popupMenu_, MF_STRING, IDM_PMENU_QUIT, L"Kilépés");
-
-    tray_.setHint(app::programTitle(services_.fileVersion));
 }
 
 void MainWindow::applyConfiguration() {
     // The stored place, but never smaller than the minimum and never off every screen.
-    const config::WindowBounds& b = config_.window;
+    const config::ConfigModel& config = session_.config();
+    const config::WindowBounds& b = config.window;
     RECT rect{b.left, b.top, b.left + std::max(b.width, scaleForDpi(config::kMainWindowMinWidth, dpi_)),
               b.top + std::max(b.height, scaleForDpi(config::kMainWindowMinHeight, dpi_))};
     if (!MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) {
@@ -181,50 +125,50 @@ void MainWindow::applyConfiguration() {
     SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
 
-    const bool diagnostic = shell_.console.enabled();
-    for (HWND memo : {console_, componentNames_, maskTable_}) ShowWindow(memo, diagnostic ? SW_SHOW : SW_HIDE);
-    if (diagnostic) {
-        static constexpr const char* kComponentNames[] = {
-            "page_clean",
-            "page_filesearch",
-            "page_tools",
-            "page_options",
-            "page_help",
-            "label_readhelp",
-            "menuitem_programrestore",
-            "menuitem_actions",
-            "menu_trayclean",
-            "menu_trayformat",
-            "menu_trayquit",
-            "label_programloading",
-            "label_programautosearch",
-            "button_autoruncancel",
-        };
-        std::string names;
-        for (const char* name : kComponentNames) names += std::string(names.empty() ? "" : "\r\n") + name;
-        SetWindowTextW(componentNames_, widen(names).c_str());
-        std::string table;
-        for (const std::string& line : masks_.lines()) table += (table.empty() ? "" : "\r\n") + line;
-        SetWindowTextW(maskTable_, widen(table).c_str());
-        std::string lines;
-        for (const std::string& line : shell_.console.lines()) lines += (lines.empty() ? "" : "\r\n") + line;
-        SetWindowTextW(console_, widen(lines).c_str());
-    }
-    showWelcome(config_.firstRunScreen);
-    if (!config_.firstRunScreen) selectPage(std::clamp(config_.activePage, 0, app::kMainPageCount - 1));
+    const app::DiagnosticConsole& diagnostic = session_.shell().console;
+    console_.show(diagnostic.enabled(), diagnostic.lines(), session_.masks().lines());
+    showWelcome(config.firstRunScreen);
+    if (!config.firstRunScreen) selectPage(std::clamp(config.activePage, 0, app::kMainPageCount - 1));
 }
 
 void MainWindow::applyFont() {
     // The old font is released only after the controls have let go of it.
     UniqueFont previous = std::move(font_);
     font_ = createMessageFont(dpi_);
-    const auto font = reinterpret_cast<WPARAM>(font_.get());
     // Narrower than the default padding, so the five captions share one row at the
     // minimum width with the usual system fonts.
     SendMessageW(pc_, TCM_SETPADDING, 0, MAKELPARAM(scaleForDpi(4, dpi_), scaleForDpi(5, dpi_)));
-    for (HWND control : {pc_, status_, console_, componentNames_, maskTable_}) {
-        if (control) SendMessageW(control, WM_SETFONT, font, TRUE);
+    for (HWND control : {pc_, status_}) SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
+    console_.setFont(font_.get());
+}
+
+void MainWindow::layout() {
+    if (!pc_ || !status_) return;
+    RECT client{};
+    GetClientRect(hwnd(), &client);
+    // The status bar places itself at the bottom on WM_SIZE.
+    SendMessageW(status_, WM_SIZE, 0, 0);
+    RECT statusRect{};
+    GetWindowRect(status_, &statusRect);
+    const int statusHeight = statusRect.bottom - statusRect.top;
+    const int consoleHeight = diagnosticMode() ? scaleForDpi(kConsoleHeight, dpi_) : 0;
+    const int pcHeight = std::max(0, static_cast<int>(client.bottom) - statusHeight - consoleHeight);
+    if (consoleHeight > 0) console_.place(pcHeight, client.right, consoleHeight);
+    if (welcome_.hwnd()) MoveWindow(welcome_.hwnd(), 0, 0, client.right, pcHeight, TRUE);
+
+    // The page control is sized first: its rows of captions, and so its display area,
+    // depend on its width.
+    SetWindowPos(pc_, nullptr, 0, 0, client.right, pcHeight, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT display{0, 0, client.right, pcHeight};
+    SendMessageW(pc_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+    HDWP batch = BeginDeferWindowPos(app::kMainPageCount);
+    for (const Page& p : pages_) {
+        if (!p.area.hwnd() || !batch) continue;
+        batch = DeferWindowPos(batch, p.area.hwnd(), nullptr, display.left, display.top,
+                               std::max(0L, display.right - display.left), std::max(0L, display.bottom - display.top),
+                               SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    if (batch) EndDeferWindowPos(batch);
 }
 
 int MainWindow::activePage() const { return pc_ ? static_cast<int>(SendMessageW(pc_, TCM_GETCURSEL, 0, 0)) : -1; }
@@ -238,74 +182,21 @@ void MainWindow::selectPage(int index) {
 void MainWindow::showSelectedPage() {
     const int active = welcomeShown_ ? -1 : activePage();
     for (int i = 0; i < app::kMainPageCount; ++i) {
-        if (pages_[i] && pages_[i]->hwnd()) ShowWindow(pages_[i]->hwnd(), i == active ? SW_SHOW : SW_HIDE);
+        if (pages_[i].area.hwnd()) ShowWindow(pages_[i].area.hwnd(), i == active ? SW_SHOW : SW_HIDE);
     }
 }
 
 void MainWindow::pcChange() {
     RedrawWindow(hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
-    cleaning::refreshContainerList(config_.list_temps, services_.platform);
-    cleaning::refreshTaskList(config_.list_projects, services_.platform.fs);
-    listsChanged();
-    const int page = activePage();
-    for (const auto& handler : pageChangeHandlers) handler(page);
+    session_.refreshLists();
+    const auto shown = static_cast<app::MainPage>(activePage());
+    for (Page& p : pages_) p.page->pageChanged(shown);
     showHint("");
 }
 
-void MainWindow::setStatusText(const std::string& text) {
-    statusText_ = text;
-    if (!status_) return;
-    const std::wstring wide = (statusCentred_ ? L"\t" : L"") + widen(text);
-    SendMessageW(status_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(wide.c_str()));
-}
-
-std::string MainWindow::statusText() { return statusText_; }
-
-void MainWindow::setStatusCentred(bool centred) {
-    statusCentred_ = centred;
-    setStatusText(statusText_);
-}
-
-void MainWindow::showHint(const std::string& hint) {
-    if (shell_.statusFollowsHint(GetCapture() != nullptr)) setStatusText(hint);
-}
-
-void MainWindow::layout() {
-    if (!pc_ || !status_) return;
-    RECT client{};
-    GetClientRect(hwnd(), &client);
-    // The status bar places itself at the bottom on WM_SIZE.
-    SendMessageW(status_, WM_SIZE, 0, 0);
-    RECT statusRect{};
-    GetWindowRect(status_, &statusRect);
-    const int statusHeight = statusRect.bottom - statusRect.top;
-    const int consoleHeight = shell_.console.enabled() ? scaleForDpi(kConsoleHeight, dpi_) : 0;
-    const int pcHeight = std::max(0, static_cast<int>(client.bottom) - statusHeight - consoleHeight);
-
-    if (consoleHeight > 0) {
-        // The console takes half the width, the two working lists a quarter each.
-        const int top = pcHeight;
-        const int half = client.right / 2;
-        const int quarter = (client.right - half) / 2;
-        MoveWindow(console_, 0, top, half, consoleHeight, TRUE);
-        MoveWindow(componentNames_, half, top, quarter, consoleHeight, TRUE);
-        MoveWindow(maskTable_, half + quarter, top, client.right - half - quarter, consoleHeight, TRUE);
-    }
-    if (welcome_.hwnd()) MoveWindow(welcome_.hwnd(), 0, 0, client.right, pcHeight, TRUE);
-
-    // The page control is sized first: its rows of captions, and so its display area,
-    // depend on its width.
-    SetWindowPos(pc_, nullptr, 0, 0, client.right, pcHeight, SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT display{0, 0, client.right, pcHeight};
-    SendMessageW(pc_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    HDWP batch = BeginDeferWindowPos(app::kMainPageCount);
-    for (const auto& page : pages_) {
-        if (!page || !page->hwnd() || !batch) continue;
-        batch = DeferWindowPos(batch, page->hwnd(), nullptr, display.left, display.top,
-                               std::max(0L, display.right - display.left), std::max(0L, display.bottom - display.top),
-                               SWP_NOZORDER | SWP_NOACTIVATE);
-    }
-    if (batch) EndDeferWindowPos(batch);
+void MainWindow::onActivated() {
+    session_.refreshLists();
+    for (Page& p : pages_) p.page->activated();
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
@@ -315,13 +206,6 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
     SetWindowPos(hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
                  suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
     layout();
-}
-
-void MainWindow::onActivated() {
-    cleaning::refreshContainerList(config_.list_temps, services_.platform);
-    cleaning::refreshTaskList(config_.list_projects, services_.platform.fs);
-    listsChanged();
-    for (const auto& refresh : activationRefresh) refresh();
 }
 
 void MainWindow::showWelcome(bool show) {
@@ -334,20 +218,10 @@ void MainWindow::showWelcome(bool show) {
 
 void MainWindow::leaveWelcome() {
     showWelcome(false);
-    if (onDiscoverContainers) onDiscoverContainers();
+    session_.discovery().Discovery();
     selectPage(app::page_clean);
-    setCleaningInnerPage(0);
+    session_.showCleaningLists();
     pcChange();
-}
-
-void MainWindow::consoleLineClicked() {
-    const auto line = static_cast<int>(SendMessageW(console_, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
-    std::wstring text(1024, L'\0');
-    *reinterpret_cast<WORD*>(text.data()) = static_cast<WORD>(text.size() - 1);
-    const auto got =
-        static_cast<size_t>(SendMessageW(console_, EM_GETLINE, line, reinterpret_cast<LPARAM>(text.data())));
-    text.resize(std::min(got, text.size()));
-    setStatusText(narrow(text));
 }
 
 LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -358,7 +232,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_SIZE:
             // Minimising sends the window to the tray instead of the taskbar.
             if (wParam == SIZE_MINIMIZED) {
-                shell_.menuitem_programrestoreClick();
+                session_.shell().menuitem_programrestoreClick();
                 return 0;
             }
             layout();
@@ -373,11 +247,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SHOWWINDOW:
-            if (wParam && shell_.FormShow() && onFirstShow) onFirstShow();
+            if (wParam) session_.shell().FormShow();
             break;
         case WM_NCACTIVATE: {
             const LRESULT result = Window::handleMessage(message, wParam, lParam);
-            if (shell_.activationChanged(wParam != FALSE)) onActivated();
+            if (session_.shell().activationChanged(wParam != FALSE)) onActivated();
             return result;
         }
         case WM_NOTIFY: {
@@ -391,12 +265,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         }
         case WM_TIMER:
             if (wParam == kVillogTimer) {
-                shell_.VillogTimer();
+                session_.shell().VillogTimer();
                 return 0;
             }
             if (wParam == kTimer1) {
                 KillTimer(hwnd(), kTimer1);
-                if (onTimer1) onTimer1();
                 EnableWindow(hwnd(), TRUE);
                 return 0;
             }
@@ -406,16 +279,13 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case kStartSearchMessage:
             startHandedOverSearch();
             return 0;
-        case kFreeSplashMessage:
-            retiredSplash_.reset();
-            return 0;
-        case WM_APP + 2:
-            consoleLineClicked();
-            return 0;
         case WM_USER + 1:
             // The old tray protocol: a left press shows the window, a right one its menu.
             if (lParam == WM_LBUTTONDOWN) onCommand(IDM_PMENU_SHOW);
-            if (lParam == WM_RBUTTONDOWN) showPopupMenu();
+            if (lParam == WM_RBUTTONDOWN) {
+                menus_.showPopup(hwnd(),
+                                 IsClipboardFormatAvailable(CF_UNICODETEXT) || IsClipboardFormatAvailable(CF_TEXT));
+            }
             return 0;
         case WM_COMMAND:
             if (lParam == 0 && HIWORD(wParam) == 0) {
@@ -430,7 +300,7 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             }
             break;
         case WM_CLOSE:
-            shell_.FormClose();
+            session_.shell().FormClose();
             return 0;
         default:
             break;

@@ -1,60 +1,36 @@
 #pragma once
-// The main window `TForm1`: the page control `pc` over the status bar `Status`, the tray
-// icon with its menus, the welcome screen, the diagnostic console, and the secondary
-// windows it owns. Its lifecycle rules live in core (app::MainShell); this class carries
-// them out on the real windows.
+// The main window `TForm1`: the page control `pc` with one page object per page, the
+// status bar `Status`, the tray icon with its menus, the welcome screen, the diagnostic
+// console, the splash and the secondary windows. What the program holds and decides lives
+// in the session (core); this class carries out on the real windows what it asks.
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
-#include <vector>
 
-#include "core/app/command_line.h"
 #include "core/app/main_pages.h"
-#include "core/app/main_shell.h"
-#include "core/cleaning/autodel_operations.h"
-#include "core/cleaning/cleaning_host.h"
-#include "core/cleaning/cleaning_run.h"
-#include "core/cleaning/run_record.h"
-#include "core/config/categories.h"
-#include "core/config/config_model.h"
-#include "core/integration/options_page_model.h"
-#include "core/search/search_folders.h"
-#include "platform/platform.h"
-#include "platform/shell.h"
+#include "core/app/shell_views.h"
+#include "core/session/session.h"
 #include "ui/app/application_window.h"
+#include "ui/app/console_view.h"
+#include "ui/app/main_page.h"
 #include "ui/app/main_page_view.h"
-#include "ui/app/main_window_discovery.h"
-#include "ui/app/secondary_placeholder.h"
+#include "ui/app/secondary_windows.h"
 #include "ui/app/splash_window.h"
+#include "ui/app/tray_menus.h"
 #include "ui/app/welcome_panel.h"
-#include "ui/cleaning/cleaning_page.h"
 #include "ui/common/gdi.h"
 #include "ui/common/window.h"
-#include "ui/containers/container_list_menus.h"
-#include "ui/containers/task_editor_view.h"
-#include "ui/config/own_types_window.h"
-#include "ui/controls/subclass.h"
 #include "ui/controls/tray_icon.h"
-#include "ui/options/options_page.h"
-#include "ui/search/search_page.h"
-#include "ui/tools/tools_page.h"
 
 namespace kefelo::ui {
 
-class MainWindow : public Window, private app::ShellView, private cleaning::CleaningHost {
-    friend class DiscoveryHost;
-
+class MainWindow : public Window,
+                   private app::MainWindowView,
+                   private app::TrayView,
+                   private app::StatusLine,
+                   private PageHost {
 public:
-    struct Services {
-        platform::Platform& platform;
-        platform::Shell& shell;
-        const app::CommandLine& commandLine;
-        std::string programDirectory;  // with trailing "\"
-        std::string fileVersion;
-    };
-
-    explicit MainWindow(const Services& services);
+    explicit MainWindow(const session::SessionContext& context);
     ~MainWindow() override;
 
     // Created hidden and owned by the application window; its creation loads the
@@ -63,74 +39,24 @@ public:
     // The working main window of the start-up: the configuration is loaded again, so that
     // what the wizards wrote is seen.
     void reloadConfiguration();
+    session::Session& session() { return session_; }
 
     // --- what the start-up needs ---
-    void setPreStart(bool preStart) { shell_.preStart = preStart; }
-    void enableActionsMenu(bool enabled);
-    void setTrayHint(const std::string& hint) override;
+    void enableActionsMenu(bool enabled) { menus_.enableActions(enabled); }
+    void setTrayHint(const std::string& hint) override { tray_.setHint(hint); }
     // The tray icon with the menu `pTray`, or with the empty menu `pUres` during an update run.
     void showTray(bool emptyMenu);
-    void hideTray();
+    void hideTray() { tray_.setVisible(false); }
     void showBalloon(const std::string& title, const std::string& text, BalloonIcon icon);
     bool createSplash();
-    SplashWindow* splash() { return splash_.get(); }
+    SplashWindow* splash() { return splash_.window(); }
     // Hides and frees the splash; nothing happens once it is gone.
-    void closeSplash() { hideSplash(); }
-    void setKeepSplash(bool keep) { shell_.keepSplash = keep; }
-    bool createSecondaryWindows();
-    void tesztBe(const std::string& text) { shell_.console.TesztBe(text); }
-    void markActive() { shell_.activationMark = true; }
+    void closeSplash() { splash_.hideSplash(); }
+    bool createSecondaryWindows() { return secondaries_.create(instance_, hwnd(), session_); }
     void showFirst(int showCommand);
     bool terminated() const { return terminated_; }
-    // Keys the window sees before its controls (Esc, Ctrl+F3); true when taken.
+    // Keys the window sees before its controls (Esc and the pages' own); true when taken.
     bool previewKey(const MSG& msg);
-
-    // --- for the pages ---
-    platform::Platform& platform() { return services_.platform; }
-    config::ConfigModel& config() { return config_; }
-    config::MaskTable& masks() { return masks_; }
-    search::TSearchFolders& search() { return search_; }
-    app::MainShell& shell() { return shell_; }
-    HWND pageWindow(int page) const { return pages_[page] ? pages_[page]->hwnd() : nullptr; }
-    int activePage() const;
-    void selectPage(int index);
-    void setStatusText(const std::string& text) override;
-    std::string statusText() override;
-    // Centres the status text (a run in progress) or puts it back to the left.
-    void setStatusCentred(bool centred);
-    // `OnHint`: the long hint of the control under the mouse.
-    void showHint(const std::string& hint);
-    // `Villog`: the blinking status text while long work runs; the tag is the kind of work.
-    void startBlinking(int tag) override;
-    void stopBlinking() override;
-
-    // --- the cleaning run ---
-    cleaning::CleaningRun& cleaningRun() { return *run_; }
-    cleaning::RunRecord& runRecord() { return record_; }
-    cleaning::AutodelOperations& autodel() { return *autodel_; }
-    CleaningPage* cleaningPage() { return cleaningPage_.get(); }
-    ToolsPage* toolsPage() { return toolsPage_.get(); }
-    OptionsPage* optionsPage() { return optionsPage_.get(); }
-    integration::OptionsPageModel* options() { return options_.get(); }
-    // The automatic modes start the run at once, the window hidden.
-    void startAutomaticCleaning();
-
-    // Seams the pages fill in; each may stay empty.
-    std::function<void()> onTrayClean;                              // menu_trayclean
-    std::function<void()> onTrayFormat;                             // menu_trayformat
-    std::function<void()> onEscape;                                 // Esc: halts a search or confirms a report
-    std::function<void()> onExportInfo;                             // Ctrl+F3
-    std::function<void()> onDiscoverContainers;                     // leaving the welcome screen
-    std::function<void(bool fromClipboard)> onAddContainer;         // pMenu "Új könyvtár felvétele"
-    std::function<void(const std::string& path)> onSearchRequest;   // a handed-over directory
-    std::vector<std::function<void()>> activationRefresh;           // WM_NCACTIVATE
-    std::vector<std::function<void(int page)>> pageChangeHandlers;  // pcChange
-    // The walker's events for the activities other than the cleaning run.
-    std::function<void(search::TSearchFolders&, const std::string& dir)> onWalkerProcess;
-    std::function<void(search::TSearchFolders&)> onWalkerChanged;
-    std::function<void()> onTimer1;     // pVarj and the container grid after 5 s
-    std::function<void()> onFirstShow;  // check_dirregistration follows the registry
-    std::function<void(bool enabled)> onContainerAddEnabled;  // button_tempdiradd, by check_noadd
 
 protected:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -140,137 +66,82 @@ private:
     static constexpr UINT kVillogMs = 650;
     // Posted by the hand-over so that the sender is answered before the search starts.
     static constexpr UINT kStartSearchMessage = WM_APP + 10;
-    static constexpr UINT kFreeSplashMessage = WM_APP + 11;
 
-    // --- app::ShellView ---
+    // --- app::MainWindowView (main_window_views.cpp) ---
     bool mainVisible() override;
     void hideMain() override;
     void showMain() override;
     void focusMain() override;
     void restoreApplication() override;
     void popUpMain() override;
+    void showApplicationTaskbarWindow() override;
     void storeWindowState() override;
     bool pageControlVisible() override { return !welcomeShown_; }
-    void setCleaningInnerPage(int page) override { setCleaningPage(page); }
+    void repaint() override;
     void repaintAndPump() override;
+    void setHourglassCursor(bool on) override;
     void terminate() override;
     void beep() override;
+    // --- app::TrayView ---
     bool trayMenuIsEmpty() override { return trayMenuEmpty_; }
+    void showTrayIcon() override { showTray(false); }
     void hideTrayIcon() override { hideTray(); }
-    void checkRestoreItem(bool checked) override;
-    void enableActionsItem(bool enabled) override;
-    void setSplashText(const std::string& text) override;
-    void hideSplash() override;
-
-    // --- cleaning::CleaningHost (main_window_cleaning_host.cpp) ---
-    bool mainWindowVisible() override { return mainVisible(); }
-    int mainPage() override { return activePage(); }
-    void setMainPage(int page) override { selectPage(page); }
-    void setCleaningPage(int page) override;
-    void setTrayCleanCaption(const std::string& caption) override;
-    void setReportCaption(const std::string& caption) override;
-    void showReportHalt(bool visible) override;
-    void showReportButtons(bool visible) override;
-    void hideLog() override;
-    void showLog(const cleaning::CleaningLog& log) override;
-    void setLastPathText(const std::string& text) override;
-    void focusReportButtons() override;
-    void setAutodelButtonEnabled(bool enabled) override;
-    void setCurrentTaskRow(int row) override;
-    void listsChanged() override;
-    void setStatusAlignment(cleaning::StatusAlignment alignment) override;
-    void setHourglassCursor(bool on) override;
-    void repaint() override;
-    void showTrayBalloon(const std::string& title, const std::string& text) override;
-    void showTrayIcon() override;
-    void showApplicationTaskbarWindow() override;
-    void setSplashPath(const std::string& label, const std::string& hint) override;
-    bool windowWasVisible() override { return shell_.windowWasVisible; }
-    void setWindowWasVisible(bool visible) override { shell_.windowWasVisible = visible; }
-    void popUp() override { shell_.PopUp(); }
-    void restoreFromTray() override;
-    void searchVege() override { shell_.SearchVege(); }
-    bool quitting() override { return shell_.quitting; }
-    void quit() override { shell_.Kilps1Click(); }
-
-    void createCleaning();
-    void createDiscovery();  // main_window_discovery.cpp
-    bool createCleaningPage();
-    void connectContainerMenus();  // main_window_containers.cpp
-    void connectTaskEditors();     // main_window_tasks.cpp
-    bool createToolsPage();    // main_window_pages.cpp
-    bool createSearchPage();   // main_window_search.cpp
-    void openOwnTypes();       // main_window_search.cpp
-    bool createOptionsPage();  // main_window_pages.cpp
-    void walkerProcess(search::TSearchFolders& sender, const std::string& dir);
-    void walkerChanged(search::TSearchFolders& sender);
+    void checkRestoreItem(bool checked) override { menus_.checkRestore(checked); }
+    void enableActionsItem(bool enabled) override { menus_.enableActions(enabled); }
+    void setTrayCleanCaption(const std::string& caption) override { menus_.setCleanCaption(caption); }
+    void showBalloon(const std::string& title, const std::string& text) override;
+    void hideBalloon() override;
+    // --- app::StatusLine ---
+    std::string statusText() override { return statusText_; }
+    void setStatusText(const std::string& text) override;
+    void setStatusCentred(bool centred) override;
+    void startBlinking(int tag) override;
+    void stopBlinking() override;
+    void showHint(const std::string& hint) override;
+    // --- PageHost ---
+    void showPage(app::MainPage page) override { selectPage(page); }
+    bool pageShown(app::MainPage page) override { return !welcomeShown_ && activePage() == page; }
+    void openOwnTypes() override { secondaries_.openOwnTypes(hwnd()); }
+    bool diagnosticMode() override { return session_.shell().console.enabled(); }
 
     bool createChildren();
-    void createConsole();
-    void buildMenus();
+    bool createPages();
     void applyConfiguration();
     void applyFont();
     void layout();
+    int activePage() const;
+    void selectPage(int index);
     void showSelectedPage();
     void pcChange();
-    void onDpiChanged(UINT dpi, const RECT& suggested);
     void onActivated();
+    void onDpiChanged(UINT dpi, const RECT& suggested);
     void showTrayMenu();
-    void showPopupMenu();
     void onCommand(UINT id);
     void showWelcome(bool show);
     void leaveWelcome();
     bool WMCopyData(const COPYDATASTRUCT& data);
     void startHandedOverSearch();
-    void consoleLineClicked();
 
-    Services services_;
-    config::ConfigModel config_;
-    config::MaskTable masks_;
-    search::TSearchFolders search_;
-    app::MainShell shell_;
-    cleaning::RunRecord record_;
-    std::unique_ptr<cleaning::AutodelOperations> autodel_;
-    std::unique_ptr<cleaning::CleaningRun> run_;
-    std::unique_ptr<CleaningPage> cleaningPage_;
-    std::unique_ptr<ContainerListMenus> containerMenus_;
-    std::unique_ptr<config::TypeLists> typeLists_;
-    std::unique_ptr<containers::TaskEditors> taskEditors_;
-    std::unique_ptr<TaskEditorView> taskEditorView_;
-    std::unique_ptr<OwnTypesWindow> ownTypes_;  // `Tfrmmytype`
-    std::unique_ptr<ToolsPage> toolsPage_;
-    std::unique_ptr<SearchPage> searchPage_;
-    std::unique_ptr<integration::OptionsPageModel> options_;
-    std::unique_ptr<OptionsPage> optionsPage_;
-    std::unique_ptr<DiscoveryHost> discoveryHost_;
-    std::unique_ptr<containers::ContainerDiscovery> discovery_;
-
+    Splash splash_;  // before the session, which holds it
+    session::Session session_;
     HINSTANCE instance_ = nullptr;
     ApplicationWindow* application_ = nullptr;
     UINT dpi_ = 96;
     UniqueFont font_;
     HWND pc_ = nullptr;
     HWND status_ = nullptr;
-    std::array<std::unique_ptr<MainPageView>, app::kMainPageCount> pages_;
+    struct Page {
+        MainPageView area;
+        std::unique_ptr<MainPage> page;
+    };
+    std::array<Page, app::kMainPageCount> pages_;
     WelcomePanel welcome_;
     bool welcomeShown_ = false;
-
-    // The diagnostic console `mTeszt`, the list of component names and the mask table `mKit`.
-    HWND console_ = nullptr;
-    HWND componentNames_ = nullptr;
-    HWND maskTable_ = nullptr;
-    Subclass consoleClicks_;
-
+    ConsoleView console_;
     TrayIcon tray_;
+    TrayMenus menus_;
     bool trayMenuEmpty_ = false;
-    HMENU trayMenu_ = nullptr;     // pTray
-    HMENU actionsMenu_ = nullptr;  // menuitem_actions
-    HMENU popupMenu_ = nullptr;    // pMenu
-    std::unique_ptr<SplashWindow> splash_;
-    std::unique_ptr<SplashWindow> retiredSplash_;
-    std::vector<std::unique_ptr<SecondaryPlaceholder>> secondaries_;
-    SecondaryPlaceholder* diskAnalysis_ = nullptr;
-    SecondaryPlaceholder* zipWindow_ = nullptr;
+    SecondaryWindows secondaries_;
 
     bool terminated_ = false;
     bool statusCentred_ = false;

@@ -188,4 +188,25 @@ LRESULT SplashWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
     return Window::handleMessage(message, wParam, lParam);
 }
 
+bool Splash::create(HINSTANCE instance, std::function<void()> onCancel) {
+    retired_.reset();
+    splash_ = std::make_unique<SplashWindow>();
+    splash_->onCancel = std::move(onCancel);
+    return splash_->create(instance);
+}
+
+void Splash::setSplashText(const std::string& text) {
+    if (splash_) splash_->setStatusText(text);
+}
+
+void Splash::setSplashPath(const std::string& label, const std::string& hint) {
+    if (splash_) splash_->setAutoSearchText(label, hint);
+}
+
+void Splash::hideSplash() {
+    if (!splash_) return;
+    splash_->hide();
+    retired_ = std::move(splash_);
+}
+
 }  // namespace kefelo::ui

@@ -3,8 +3,10 @@
 // text, and in the automatic modes a strip at the top of the screen with the path being
 // cleaned and a "Megszakít" button.
 #include <functional>
+#include <memory>
 #include <string>
 
+#include "core/app/shell_views.h"
 #include "ui/common/gdi.h"
 #include "ui/common/window.h"
 #include "ui/controls/sel_button.h"
@@ -47,6 +49,23 @@ private:
     UINT dpi_ = 96;
     RECT statusPanel_{};
     RECT autoSearchPanel_{};
+};
+
+// The splash for as long as the start-up needs it. Hiding it lets it go, and every call
+// after that is a no-op; the hidden window itself stays until the holder is made anew or
+// goes, as the hide may come from its own "Megszakít".
+class Splash : public app::SplashView {
+public:
+    bool create(HINSTANCE instance, std::function<void()> onCancel);
+    SplashWindow* window() { return splash_.get(); }
+
+    void setSplashText(const std::string& text) override;
+    void setSplashPath(const std::string& label, const std::string& hint) override;
+    void hideSplash() override;
+
+private:
+    std::unique_ptr<SplashWindow> splash_;
+    std::unique_ptr<SplashWindow> retired_;
 };
 
 }  // namespace kefelo::ui

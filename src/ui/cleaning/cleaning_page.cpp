@@ -1,39 +1,122 @@
 #include "ui/cleaning/cleaning_page.h"
 
+#include "base/time/datetime.h"
 #include "core/cleaning/cleaning_page_model.h"
+#include "core/cleaning/log_files.h"
+#include "core/session/session.h"
+#include "ui/app/tray_menus.h"
 #include "ui/cleaning/cleaning_page_ids.h"
+#include "ui/containers/container_list_menus.h"
+#include "ui/containers/task_editor_view.h"
 
 namespace kefelo::ui {
 
-CleaningPage::CleaningPage(platform::Platform& platform, platform::Shell& shell, config::ConfigModel& model)
-    : lists_(platform, shell, model) {}
+CleaningPage::CleaningPage() = default;
 
-namespace {
-// Calls whatever the member holds at the time of the call.
-template <typename... Args>
-std::function<void(Args...)> later(std::function<void(Args...)>& member) {
-    return [&member](Args... args) {
-        if (member) member(args...);
-    };
+CleaningPage::~CleaningPage() {
+    if (session_) {
+        session_->attachCleaningView(nullptr);
+        session_->attachDiscoveryView(nullptr);
+    }
 }
-}  // namespace
 
-bool CleaningPage::create(HINSTANCE instance, HWND page) {
-    page_ = page;
-    Callbacks& c = callbacks_;
-    CleaningListsView::Callbacks listCallbacks{later(c.beginClean), later(c.hint), later(c.listsEdited)};
-    CleaningReportView::Callbacks reportCallbacks{
-        later(c.reportHalt),      later(c.reportRunEnd),
-        later(c.reportRunRepeat), later(c.reportSave),
-        later(c.autodelBat),      [&c] { return c.printJobTitle ? c.printJobTitle() : std::string(); }};
-    if (!lists_.create(instance, page, std::move(listCallbacks))) return false;
-    if (!report_.create(instance, page, std::move(reportCallbacks))) return false;
-    pageHook_.attach(page, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+bool CleaningPage::create(const MainPageContext& context) {
+    session_ = &context.session;
+    host_ = &context.host;
+    page_ = context.page;
+    if (!createViews(context)) return false;
+    pageHook_.attach(page_, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_SIZE) layout();
         return std::nullopt;
     });
     layout();
     setInnerPage(cleaning::cleaning_lists);
+
+    session::Session& s = context.session;
+    containerMenus_ = std::make_unique<ContainerListMenus>(s.context().platform, s.config(), *this);
+    containerMenus_->connect();
+    connectListButton(IDC_BUTTON_INITIAL, [&s] { s.discovery().button_initialClick(); });
+    connectTaskEditors(context);
+    s.attachCleaningView(this);
+    s.attachDiscoveryView(this);
+    return true;
+}
+
+bool CleaningPage::createViews(const MainPageContext& context) {
+    session::Session& s = context.session;
+    app::StatusLine& status = context.status;
+    lists_ = std::make_unique<CleaningListsView>(s.context().platform, s.context().shell, s.config());
+    CleaningListsView::Callbacks listCallbacks{[&s] { s.run().button_begincleanClick(); },
+                                               [&status](const std::string& hint) { status.showHint(hint); }, nullptr};
+    CleaningReportView::Callbacks reportCallbacks{
+        [&s] { s.run().button_reporthaltClick(); },
+        [&s] { s.run().button_reportrunendClick(); },
+        [&s] { s.run().button_begincleanClick(); },
+        [&s] {
+            platform::Platform& p = s.context().platform;
+            cleaning::saveLogAs(s.record().log, p.fs, p.ui, s.config().check_viewalerts);
+        },
+        [&s] { s.autodel().view(); },
+        [&s] {
+            platform::Platform& p = s.context().platform;
+            return cleaning::printJobTitle(s.context().fileVersion,
+                                           timeutil::formatDate(p.clock.now(), p.sys.shortDateFormat()));
+        }};
+    return lists_->create(context.instance, page_, std::move(listCallbacks)) &&
+           report_.create(context.instance, page_, std::move(reportCallbacks));
+}
+
+// The new-task and modify editors over the task group, and the own-types window they open.
+void CleaningPage::connectTaskEditors(const MainPageContext& context) {
+    session::Session& s = context.session;
+    containers::TaskEditors& editors = s.taskEditors();
+    taskEditorView_ = std::make_unique<TaskEditorView>(editors, s.typeLists(), s.context().platform.clipboard);
+    HWND listsDialog = GetParent(taskGrid());
+    if (!listsDialog || !taskEditorView_->create(context.instance, listsDialog)) return;
+
+    app::StatusLine& status = context.status;
+    taskEditorView_->hint = [&status](const std::string& text) { status.showHint(text); };
+    taskEditorView_->onStored = [this, &editors] {
+        listsChanged();
+        setCurrentTaskRow(editors.currentRow);
+    };
+    PageHost& host = context.host;
+    taskEditorView_->openOwnTypes = [&host] { host.openOwnTypes(); };
+    connectListButton(IDC_BUTTON_NEWPROJECT, [this, &editors] {
+        editors.button_newprojectClick();
+        taskEditorView_->refresh();
+    });
+    connectListButton(IDC_BUTTON_PROJECTMODIFY, [this, &editors] {
+        editors.currentRow = currentTaskRow();
+        if (editors.button_projectmodifyClick()) taskEditorView_->refresh();
+    });
+}
+
+void CleaningPage::pageChanged(app::MainPage shown) {
+    listsChanged();
+    // Outside diagnostic mode the page's main control takes the focus.
+    if (shown == app::page_clean && !host_->diagnosticMode()) focusDefault();
+}
+
+bool CleaningPage::previewKey(const MSG& msg) {
+    // Esc confirms the report as "Rendben" does.
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE) return false;
+    if (!host_->pageShown(app::page_clean) || innerPage_ != cleaning::cleaning_report || session_->run().running()) {
+        return false;
+    }
+    session_->run().button_reportrunendClick();
+    return true;
+}
+
+// The tray's popup menu adds a container only while manual adding is unlocked, as the
+// add button does.
+bool CleaningPage::command(UINT id) {
+    if (id != IDM_PMENU_SELECT && id != IDM_PMENU_CLIPBOARD) return false;
+    if (id == IDM_PMENU_CLIPBOARD) {
+        containerMenus_->addFromClipboard();
+    } else {
+        containerMenus_->addFromPicker();
+    }
     return true;
 }
 
@@ -41,8 +124,8 @@ void CleaningPage::setInnerPage(int page) {
     if (page != cleaning::cleaning_lists && page != cleaning::cleaning_report) return;
     innerPage_ = page;
     const bool report = page == cleaning::cleaning_report;
-    const HWND shown = report ? report_.hwnd() : lists_.hwnd();
-    const HWND hidden = report ? lists_.hwnd() : report_.hwnd();
+    const HWND shown = report ? report_.hwnd() : lists_->hwnd();
+    const HWND hidden = report ? lists_->hwnd() : report_.hwnd();
     // On top of its sibling first, so it paints all of its area (its group boxes have no
     // background of their own), and only then the other goes.
     SetWindowPos(shown, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
@@ -54,22 +137,44 @@ void CleaningPage::focusDefault() {
     if (innerPage_ == cleaning::cleaning_report) {
         report_.focusLog();
     } else {
-        lists_.focusContainers();
+        lists_->focusContainers();
     }
 }
 
 void CleaningPage::connectListButton(int id, std::function<void()> handler) {
-    lists_.connectButton(id, std::move(handler));
+    lists_->connectButton(id, std::move(handler));
 }
 
-HWND CleaningPage::containerGrid() const { return GetDlgItem(lists_.hwnd(), IDC_LIST_TEMPS); }
-HWND CleaningPage::taskGrid() const { return GetDlgItem(lists_.hwnd(), IDC_LIST_PROJECTS); }
+HWND CleaningPage::containerGrid() const { return GetDlgItem(lists_->hwnd(), IDC_LIST_TEMPS); }
+HWND CleaningPage::taskGrid() const { return GetDlgItem(lists_->hwnd(), IDC_LIST_PROJECTS); }
+
+void CleaningPage::showCleaningPage() { host_->showPage(app::page_clean); }
+
+void CleaningPage::setContainerAddEnabled(bool enabled) {
+    if (containerMenus_) containerMenus_->setAddEnabled(enabled);
+}
+
+void CleaningPage::setInitialCaption(const std::string& caption) {
+    if (SelButton* button = listButton(IDC_BUTTON_INITIAL)) button->setCaption(caption);
+}
+
+void CleaningPage::showContainerGrid(bool shown) {
+    const HWND grid = containerGrid();
+    if (!grid) return;
+    EnableWindow(grid, shown ? TRUE : FALSE);
+    ShowWindow(grid, shown ? SW_SHOW : SW_HIDE);
+}
+
+void CleaningPage::showCleaningLists(bool lists) {
+    showCleaningPage();
+    if (lists) setInnerPage(cleaning::cleaning_lists);
+}
 
 void CleaningPage::layout() {
     if (!page_) return;
     RECT client{};
     GetClientRect(page_, &client);
-    for (HWND inner : {lists_.hwnd(), report_.hwnd()}) {
+    for (HWND inner : {lists_->hwnd(), report_.hwnd()}) {
         if (inner) SetWindowPos(inner, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }

@@ -11,6 +11,23 @@ PopupMenu& PopupMenu::add(UINT id, std::string_view caption, bool enabled) {
     return *this;
 }
 
+PopupMenu& PopupMenu::addChecked(UINT id, std::string_view caption, bool checked) {
+    if (menu_) {
+        AppendMenuW(menu_, MF_STRING | (checked ? MF_CHECKED : MF_UNCHECKED), id,
+                    platform::win32::widen(caption).c_str());
+    }
+    return *this;
+}
+
+PopupMenu& PopupMenu::addSubmenu(std::string_view caption, PopupMenu& submenu) {
+    if (menu_ && submenu.menu_ &&
+        AppendMenuW(menu_, MF_STRING | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu.menu_),
+                    platform::win32::widen(caption).c_str())) {
+        submenu.menu_ = nullptr;
+    }
+    return *this;
+}
+
 PopupMenu& PopupMenu::separator() {
     if (menu_) AppendMenuW(menu_, MF_SEPARATOR, 0, nullptr);
     return *this;

@@ -20,7 +20,10 @@ public:
 
     // The caption is UTF-8; "&" marks the mnemonic ("&&" shows one "&").
     PopupMenu& add(UINT id, std::string_view caption, bool enabled = true);
+    PopupMenu& addChecked(UINT id, std::string_view caption, bool checked);
     PopupMenu& separator();
+    // The submenu becomes part of this menu and goes with it; `submenu` is left empty.
+    PopupMenu& addSubmenu(std::string_view caption, PopupMenu& submenu);
 
     // Shows the menu with its top-left corner at a screen point and waits for the choice:
     // the chosen item's id, or 0 when the menu was dismissed.

@@ -56,6 +56,12 @@ std::string windowText(HWND window) {
     return platform::win32::narrow(text);
 }
 
+void dropQueuedEnter(HWND window) {
+    MSG pending;
+    if (PeekMessageW(&pending, window, WM_CHAR, WM_CHAR, PM_NOREMOVE) && pending.wParam == VK_RETURN)
+        PeekMessageW(&pending, window, WM_CHAR, WM_CHAR, PM_REMOVE);
+}
+
 LRESULT Window::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     return DefWindowProcW(hwnd_, message, wParam, lParam);
 }

@@ -43,6 +43,10 @@ struct ChildArgs {
 // Any window's text, as UTF-8.
 std::string windowText(HWND window);
 
+// While an Enter key is handled, its character already waits in the queue; a modal loop
+// started now (a menu, a message box) would take it for a choice of its own. Takes it away.
+void dropQueuedEnter(HWND window);
+
 class Window {
 public:
     Window() = default;

@@ -1,10 +1,10 @@
 #include "ui/containers/container_list_menus.h"
 
+#include <optional>
+#include <string>
 #include <string_view>
 
-#include "core/containers/container_add.h"
 #include "core/containers/container_remove.h"
-#include "platform/win32/wide.h"
 #include "ui/cleaning/cleaning_page_ids.h"
 #include "ui/common/popup_menu.h"
 
@@ -19,10 +19,6 @@ enum MenuItem : UINT {
     kRemoveMarked,
     kRemoveMissing,
     kRemoveAll,
-};
-
-struct ClipboardCloser {
-    ~ClipboardCloser() { CloseClipboard(); }
 };
 
 // A path may hold "&", which a menu caption would take for a mnemonic.
@@ -47,22 +43,6 @@ POINT menuPoint(HWND button) {
 }
 }  // namespace
 
-std::optional<std::string> readClipboardText(HWND owner) {
-    // Windows offers every text format as Unicode text as well.
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
-    ClipboardCloser closer;
-    HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (!data) return std::nullopt;
-    const auto* chars = static_cast<const wchar_t*>(GlobalLock(data));
-    if (!chars) return std::nullopt;
-    // Never past the block, even when the text lacks its terminating zero.
-    const size_t capacity = GlobalSize(data) / sizeof(wchar_t);
-    std::wstring text;
-    for (size_t i = 0; i < capacity && chars[i] && chars[i] != L'\r' && chars[i] != L'\n'; ++i) text += chars[i];
-    GlobalUnlock(data);
-    return platform::win32::narrow(text);
-}
-
 void ContainerListMenus::connect() {
     page_.connectListButton(IDC_BUTTON_TEMPDIRADD, [this] { showAddMenu(); });
     page_.connectListButton(IDC_BUTTON_TEMPDIRREMOVE,
@@ -80,20 +60,19 @@ HWND ContainerListMenus::owner() const { return GetParent(page_.containerGrid())
 
 void ContainerListMenus::addFromPicker() {
     if (!model_.check_noadd) return;
-    addPath(std::nullopt, true);
+    added(containers::addChosenFolder(model_.list_temps, addOptions(), platform_));
 }
 
 void ContainerListMenus::addFromClipboard() {
     if (!model_.check_noadd) return;
-    addPath(readClipboardText(owner()), false);
+    added(containers::addFromClipboard(model_.list_temps, addOptions(), platform_));
 }
 
 void ContainerListMenus::showAddMenu() {
     if (!model_.check_noadd) return;
     SelButton* button = page_.listButton(IDC_BUTTON_TEMPDIRADD);
     if (!button) return;
-    const std::optional<std::string> clipboard = readClipboardText(owner());
-    const containers::ClipboardAddItem item = containers::clipboardAddItem(clipboard, platform_.fs);
+    const containers::ClipboardAddItem item = containers::clipboardAddItem(platform_);
 
     UINT chosen = 0;
     {
@@ -101,18 +80,15 @@ void ContainerListMenus::showAddMenu() {
         menu.add(kAddSelect, "Kiválasztás").add(kAddClipboard, menuCaption(item.caption), item.enabled);
         chosen = menu.track(owner(), menuPoint(button->hwnd()));
     }
-    if (chosen == kAddSelect) addPath(std::nullopt, true);
-    if (chosen == kAddClipboard) addPath(clipboard, false);
+    if (chosen == kAddSelect) added(containers::addChosenFolder(model_.list_temps, addOptions(), platform_));
+    if (chosen == kAddClipboard) added(containers::addFromClipboard(model_.list_temps, addOptions(), platform_));
 }
 
-void ContainerListMenus::addPath(const std::optional<std::string>& path, bool picker) {
-    const containers::AddOptions options{model_.check_viewalerts, model_.check_nodrive};
-    containers::AddOutcome outcome;
-    if (picker) {
-        outcome = containers::addChosenFolder(model_.list_temps, options, platform_);
-    } else if (path) {
-        outcome = containers::addContainer(model_.list_temps, *path, options, platform_);
-    }
+containers::AddOptions ContainerListMenus::addOptions() const {
+    return {model_.check_viewalerts, model_.check_nodrive};
+}
+
+void ContainerListMenus::added(const containers::AddOutcome& outcome) {
     if (outcome.added) page_.listsChanged();
     if (outcome.currentRow) page_.setCurrentContainerRow(*outcome.currentRow);
 }

@@ -3,18 +3,12 @@
 // on "Hozzáadás" and the removal menu `pEltavolit` on both "Eltávolítás" buttons. The
 // rules are core's (containers/container_add.h, container_remove.h); these only show
 // the menus and hand the choice over.
-#include <optional>
-#include <string>
-
 #include "core/config/config_model.h"
+#include "core/containers/container_add.h"
 #include "platform/platform.h"
 #include "ui/cleaning/cleaning_page.h"
 
 namespace kefelo::ui {
-
-// The clipboard's text as a one-line edit would paste it (up to the first line break);
-// nullopt when it holds no text or cannot be opened.
-std::optional<std::string> readClipboardText(HWND owner);
 
 class ContainerListMenus {
 public:
@@ -32,7 +26,9 @@ public:
 private:
     void showAddMenu();
     void showRemovalMenu(containers::GridKind kind, int buttonId);
-    void addPath(const std::optional<std::string>& path, bool picker);
+    containers::AddOptions addOptions() const;
+    // Shows the list after a folder was added, or the row that already held it.
+    void added(const containers::AddOutcome& outcome);
     HWND owner() const;
 
     platform::Platform& platform_;

@@ -15,7 +15,6 @@ namespace kefelo::ui {
 namespace {
 using containers::TaskEditorKind;
 using containers::TaskGroup;
-using platform::win32::narrow;
 using platform::win32::widen;
 
 constexpr wchar_t kClassName[] = L"KefeloTaskEditor";
@@ -35,19 +34,6 @@ enum : int {
 // The task group and everything inside it; the editors take their place.
 constexpr int kTaskGroupControls[] = {IDC_GROUP_PROJECTS, IDC_LIST_PROJECTS, IDC_BUTTON_NEWPROJECT,
                                       IDC_BUTTON_PROJECTMODIFY, IDC_BUTTON_PROJECTREMOVE};
-
-std::optional<std::string> clipboardText(HWND owner) {
-    if (!IsClipboardFormatAvailable(CF_UNICODETEXT) || !OpenClipboard(owner)) return std::nullopt;
-    std::optional<std::string> text;
-    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-        if (auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
-            text = narrow(chars);
-            GlobalUnlock(data);
-        }
-    }
-    CloseClipboard();
-    return text;
-}
 
 }  // namespace
 
@@ -198,8 +184,7 @@ void TaskEditorView::popup(int number, POINT at, bool rightClick) {
 
 void TaskEditorView::locationMenu() {
     const TaskEditorKind kind = modify() ? TaskEditorKind::Modify : TaskEditorKind::New;
-    const std::optional<std::string> clipboard = clipboardText(hwnd());
-    const containers::LocationMenuState state = editors_.pUjFeladatHelyPopup(clipboard);
+    const containers::LocationMenuState state = editors_.pUjFeladatHelyPopup(clipboard_);
     PopupMenu menu;
     menu.add(kMenuPathSelect, "Hely megadása")
         .add(kMenuPathFromClipboard, state.fromClipboardCaption, state.fromClipboardEnabled)
@@ -208,7 +193,7 @@ void TaskEditorView::locationMenu() {
     GetCursorPos(&at);
     const int command = static_cast<int>(menu.track(hwnd(), {at.x - 60, at.y - 10}));
     if (command == kMenuPathSelect) editors_.menuitem_projectpathselectClick(kind);
-    if (command == kMenuPathFromClipboard) editors_.menuitem_projectpathfromclipboardClick(kind, clipboard);
+    if (command == kMenuPathFromClipboard) editors_.menuitem_projectpathfromclipboardClick(kind, clipboard_);
     if (command == kMenuPathOpen) editors_.menuitem_projectpathopenClick(kind);
     SetWindowTextW(location_, widen(editors_.panel(kind)).c_str());
 }

@@ -8,6 +8,7 @@
 
 #include "core/config/type_lists.h"
 #include "core/containers/task_editor.h"
+#include "platform/clipboard.h"
 #include "ui/common/window.h"
 #include "ui/controls/check_list_box.h"
 #include "ui/controls/subclass.h"
@@ -16,7 +17,8 @@ namespace kefelo::ui {
 
 class TaskEditorView : public Window {
 public:
-    TaskEditorView(containers::TaskEditors& editors, config::TypeLists& lists) : editors_(editors), lists_(lists) {}
+    TaskEditorView(containers::TaskEditors& editors, config::TypeLists& lists, platform::Clipboard& clipboard)
+        : editors_(editors), lists_(lists), clipboard_(clipboard) {}
 
     // `listsDialog` holds the task group that the editors cover.
     bool create(HINSTANCE instance, HWND listsDialog);
@@ -48,6 +50,7 @@ private:
 
     containers::TaskEditors& editors_;
     config::TypeLists& lists_;
+    platform::Clipboard& clipboard_;
     HWND parent_ = nullptr;
     HWND group_ = nullptr, location_ = nullptr;
     CheckListBox categories_, types_;

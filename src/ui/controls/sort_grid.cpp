@@ -4,6 +4,7 @@
 
 #include "platform/win32/wide.h"
 #include "ui/common/dpi.h"
+#include "ui/common/window.h"
 
 namespace kefelo::ui {
 namespace {
@@ -49,7 +50,8 @@ bool SortGrid::attach(HWND listView, std::vector<Column> columns, Events events,
     for (size_t i = 0; i < columns_.size(); ++i) {
         std::wstring caption = widen(columns_[i].caption);
         LVCOLUMNW column{};
-        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM;
+        column.mask = LVCF_TEXT | LVCF_WIDTH | LVCF_SUBITEM | LVCF_FMT;
+        column.fmt = columns_[i].rightAligned ? LVCFMT_RIGHT : LVCFMT_LEFT;
         column.pszText = caption.data();
         column.cx = scaleForDpi(columns_[i].width, dpi_);
         column.iSubItem = static_cast<int>(i);
@@ -181,15 +183,33 @@ std::optional<LRESULT> SortGrid::onListMessage(UINT message, WPARAM wParam, LPAR
             break;
         }
         case WM_KEYDOWN:
+            takenKey_ = 0;
             if (wParam == VK_RETURN) {
+                dropQueuedEnter(hwnd_);  // else the menu's own loop takes it and closes at once
                 const int row = currentRow();
                 if (events_.menuRequested) events_.menuRequested(row, rowMenuPoint(row));
+                return 0;
+            }
+            if (events_.keyDown && events_.keyDown(static_cast<UINT>(wParam))) {
+                takenKey_ = static_cast<UINT>(wParam);
                 return 0;
             }
             break;
         case WM_CHAR:
             if (wParam == VK_RETURN) return 0;  // no beep
+            // A taken Space must not reach the list's search by typed letters.
+            if (wParam == L' ' && takenKey_ == VK_SPACE) return 0;
             break;
+        case WM_NOTIFY: {
+            // The header tells its own parent, the list, of a right click.
+            const auto* header = reinterpret_cast<const NMHDR*>(lParam);
+            if (header && header->code == NM_RCLICK && header->hwndFrom == ListView_GetHeader(hwnd_) &&
+                events_.headerRightClicked) {
+                onHeaderRightClick();
+                return TRUE;
+            }
+            break;
+        }
         case WM_SIZE: {
             const LRESULT result = DefSubclassProc(hwnd_, message, wParam, lParam);
             fitLastColumn();
@@ -199,6 +219,16 @@ std::optional<LRESULT> SortGrid::onListMessage(UINT message, WPARAM wParam, LPAR
             break;
     }
     return std::nullopt;
+}
+
+void SortGrid::onHeaderRightClick() {
+    HWND header = ListView_GetHeader(hwnd_);
+    if (!header) return;
+    HDHITTESTINFO hit{};
+    GetCursorPos(&hit.pt);
+    ScreenToClient(header, &hit.pt);
+    const int column = static_cast<int>(SendMessageW(header, HDM_HITTEST, 0, reinterpret_cast<LPARAM>(&hit)));
+    if (column >= 0 && (hit.flags & HHT_ONHEADER)) events_.headerRightClicked(column);
 }
 
 bool SortGrid::onNotify(const NMHDR& header, LRESULT& result) {

@@ -32,15 +32,19 @@ public:
         int width = 0;  // pixels at 96 DPI; the last column also takes what is left over
         // Widened to its widest text when the system's font needs more than the design.
         bool fitText = false;
+        bool rightAligned = false;  // not for column 0, which the list view keeps left
     };
     struct Events {
         std::function<std::string(int row, int column)> cellText;
         std::function<GridCellStyle(int row, int column)> cellStyle;
         std::function<void(int column)> headerClicked;
+        std::function<void(int column)> headerRightClicked;
         std::function<void(int row)> doubleClicked;
         // The right button (at the mouse) or Enter (under the current row); screen coordinates.
         std::function<void(int row, POINT at)> menuRequested;
         std::function<void(int row)> currentRowChanged;
+        // A key pressed in the list (Enter aside); true when taken, so the list does not act on it.
+        std::function<bool(UINT key)> keyDown;
     };
 
     bool attach(HWND listView, std::vector<Column> columns, Events events, UINT dpi);
@@ -66,6 +70,7 @@ private:
     void applyFonts();
     void fitTextColumns();
     void fitLastColumn();
+    void onHeaderRightClick();
 
     HWND hwnd_ = nullptr;
     std::vector<Column> columns_;
@@ -74,6 +79,7 @@ private:
     int rowCount_ = 0;
     bool symbolAvailable_ = false;
     bool fitting_ = false;
+    UINT takenKey_ = 0;  // its character message is swallowed too
     UniqueFont font_, headerFont_, symbolFont_;
     Subclass subclass_;
 };

@@ -90,6 +90,14 @@ void TrayIcon::showBalloon(const std::string& title, const std::string& text, Ba
     SetTimer(hwnd(), kBalloonTimer, timeoutMs, nullptr);
 }
 
+void TrayIcon::hideBalloon() {
+    if (added_) {
+        NOTIFYICONDATAW data = baseData(NIF_INFO);
+        Shell_NotifyIconW(NIM_MODIFY, &data);
+    }
+    endBalloon(onBalloonHide);
+}
+
 void TrayIcon::endBalloon(const std::function<void()>& event) {
     if (!balloonPending_) return;
     balloonPending_ = false;

@@ -28,6 +28,8 @@ public:
     bool visible() const { return added_; }
 
     void showBalloon(const std::string& title, const std::string& text, BalloonIcon icon, UINT timeoutMs);
+    // Takes the balloon away: it ends with the hide event and never times out.
+    void hideBalloon();
 
     // Shows a popup menu at the cursor, owned by the icon's window; returns the chosen
     // command or 0.

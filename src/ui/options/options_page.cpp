@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/integration/info_texts.h"
+#include "core/session/session.h"
 #include "platform/win32/wide.h"
 #include "ui/common/gdi.h"
 #include "ui/common/window.h"
@@ -43,8 +44,8 @@ int checkHeight(HWND check, int width, int minimum) {
 }
 }  // namespace
 
-bool OptionsPage::create(HINSTANCE instance, HWND page, integration::OptionsPageModel& model) {
-    model_ = &model;
+bool OptionsPage::create(const MainPageContext& context) {
+    model_ = &context.session.options();
     SelectorPage::Setup setup;
     setup.selectorBoxId = IDC_BOX_OPTIONSELECT;
     setup.firstButtonId = IDC_BUTTON_OPTIONGROUP_FIRST;
@@ -69,7 +70,7 @@ bool OptionsPage::create(HINSTANCE instance, HWND page, integration::OptionsPage
     setup.groupsHeight = [this](int width) { return layoutGeneral(width, false); };
     setup.initialize = [this] { initialize(); };
     setup.selectorClicked = [this](int group) { selectGroup(group); };
-    return frame_.create(instance, page, std::move(setup));
+    return frame_.create(context.instance, context.page, std::move(setup));
 }
 
 void OptionsPage::initialize() {

@@ -9,15 +9,16 @@
 #include <memory>
 
 #include "core/integration/options_page_model.h"
+#include "ui/app/main_page.h"
 #include "ui/controls/selector_page.h"
 #include "ui/controls/subclass.h"
 
 namespace kefelo::ui {
 
-class OptionsPage {
+class OptionsPage : public MainPage {
 public:
-    // `page` is the main window's page; the options page fills it and follows its size.
-    bool create(HINSTANCE instance, HWND page, integration::OptionsPageModel& model);
+    bool create(const MainPageContext& context) override;
+    void configurationReloaded() override { refresh(); }
 
     int selectedGroup() const { return model_->selector().selected(); }
     // As a click on the group's selector button: the page shows and its first control

@@ -1,25 +1,14 @@
 #include "ui/search/search_page.h"
 
-#include <algorithm>
-#include <string_view>
-
-#include "ui/common/dpi.h"
+#include "core/session/session.h"
+#include "ui/search/search_page_ids.h"
 
 namespace kefelo::ui {
 namespace {
-namespace list_number = config::list_number;
-
 constexpr wchar_t kClassName[] = L"KefeloSearchPage";
-
-enum : int { kIdCategoriesCaption = 1, kIdCategories, kIdTypesCaption, kIdTypes };
-
-HWND label(HWND parent, std::string_view text, int id, HFONT font) {
-    return Window::createChild(parent,
-                               {.className = L"STATIC", .text = text, .style = SS_LEFT, .id = id, .font = font});
-}
 }  // namespace
 
-bool SearchPage::create(HINSTANCE instance, HWND page) {
+bool SearchPage::createWindow(HINSTANCE instance, HWND page) {
     page_ = page;
     WindowClassArgs wc;
     wc.className = kClassName;
@@ -32,35 +21,64 @@ bool SearchPage::create(HINSTANCE instance, HWND page) {
     args.x = args.y = 0;
     args.width = args.height = 10;
     args.parent = page;
-    if (!Window::create(instance, args)) return false;
+    return Window::create(instance, args) != nullptr;
+}
 
-    auto font = reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0));
-    if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-    // The mnemonics reach the lists: each caption comes right before its list.
-    categoriesCaption_ = label(hwnd(), "Átmeneti állományok &kategóriái:", kIdCategoriesCaption, font);
-    if (!categories_.create(hwnd(), kIdCategories, font,
-                            [this] { return lists_.list(list_number::kSearchCategories); }))
+SearchPage::~SearchPage() {
+    if (session_) session_->attachSearchView(nullptr);
+}
+
+bool SearchPage::create(const MainPageContext& context) {
+    PageHost& host = context.host;
+    Host ours{context.status, [&host] { return host.pageShown(app::page_filesearch); },
+              [&host] { host.showPage(app::page_filesearch); }, [&host] { host.openOwnTypes(); }};
+    if (!create(context.instance, context.page, context.session.search(), context.session.typeLists(), ours))
         return false;
-    typesCaption_ = label(hwnd(), "Keresett állomány-&típusok:", kIdTypesCaption, font);
-    if (!types_.create(hwnd(), kIdTypes, font, [this] { return lists_.list(list_number::kSearchTypes); })) return false;
+    session_ = &context.session;
+    session_->attachSearchView(&view());
+    return true;
+}
 
-    categories_.onToggle = [this](int index) { toggle(list_number::kSearchCategories, index); };
-    types_.onToggle = [this](int index) { toggle(list_number::kSearchTypes, index); };
-    categories_.onPopup = [this](POINT at, bool rightClick) { popup(list_number::kSearchCategories, at, rightClick); };
-    types_.onPopup = [this](POINT at, bool rightClick) { popup(list_number::kSearchTypes, at, rightClick); };
-
+bool SearchPage::create(HINSTANCE instance, HWND page, search::SearchPageModel& model, config::TypeLists& lists,
+                        Host host) {
+    status_ = &host.status;
+    searchPageShown_ = std::move(host.searchPageShown);
+    showSearchPage_ = std::move(host.showSearchPage);
+    openOwnTypes_ = std::move(host.openOwnTypes);
+    if (!createWindow(instance, page)) return false;
+    auto hint = [this](const std::string& text) { showHint(text); };
+    if (!settings_.create(instance, hwnd(), lists, model, {hint, openOwnTypes_})) return false;
+    if (!results_.create(instance, hwnd(), model, {hint})) return false;
+    model_ = &model;
     pageHook_.attach(page, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_SIZE) fitToPage();
         return std::nullopt;
     });
-    refresh();
     fitToPage();
+    refresh();
     return true;
 }
 
 void SearchPage::refresh() {
-    categories_.refill();
-    types_.refill();
+    if (!model_) return;
+    settings_.refreshLists();
+    settings_.update();
+    results_.update();
+    results_.foundFilesChanged();
+    setInnerPage(model_->pcKereses);
+}
+
+void SearchPage::pageChanged(app::MainPage shown) {
+    if (shown == app::page_filesearch) refresh();
+}
+
+void SearchPage::activated() {
+    if (model_) model_->activated();
+}
+
+bool SearchPage::previewKey(const MSG& msg) {
+    if (!model_ || msg.message != WM_KEYDOWN || msg.wParam != VK_ESCAPE) return false;
+    return model_->escapePressed();
 }
 
 void SearchPage::fitToPage() {
@@ -73,47 +91,65 @@ void SearchPage::fitToPage() {
 void SearchPage::layout() {
     RECT client{};
     GetClientRect(hwnd(), &client);
-    const UINT dpi = dpiOf(hwnd());
-    auto px = [dpi](int v) { return scaleForDpi(v, dpi); };
-    const int w = client.right, h = client.bottom;
-    const int margin = px(8), gap = px(8), captionH = px(16);
-    // Room below the lists for the search location and the start button.
-    const int reserved = px(72);
-    const int listTop = margin + captionH;
-    const int listH = std::max(px(60), h - listTop - reserved);
-    const int inner = std::max(0, w - 2 * margin - gap);
-    // Category names are long, masks short.
-    const int categoriesW = inner * 3 / 5;
-    const int typesX = margin + categoriesW + gap;
-    MoveWindow(categoriesCaption_, margin, margin, categoriesW, captionH, TRUE);
-    MoveWindow(categories_.hwnd(), margin, listTop, categoriesW, listH, TRUE);
-    MoveWindow(typesCaption_, typesX, margin, inner - categoriesW, captionH, TRUE);
-    MoveWindow(types_.hwnd(), typesX, listTop, inner - categoriesW, listH, TRUE);
+    for (HWND inner : {settings_.hwnd(), results_.hwnd()}) {
+        if (inner) SetWindowPos(inner, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
-void SearchPage::toggle(int number, int index) {
-    config::CheckList* list = lists_.list(number);
-    if (!list || index < 0 || index >= static_cast<int>(list->items.size())) return;
-    list->selected = index;
-    list->items[index].ticked = !list->items[index].ticked;
-    lists_.clickCheck(number);
-    refresh();
+void SearchPage::setInnerPage(int page) {
+    const bool results = page == search::search_results && results_.hwnd();
+    const HWND shown = results ? results_.hwnd() : settings_.hwnd();
+    const HWND hidden = results ? settings_.hwnd() : results_.hwnd();
+    // Its own visibility: the main window may be hidden in the tray.
+    const bool changing = innerPage_ != page || !(GetWindowLongW(shown, GWL_STYLE) & WS_VISIBLE);
+    innerPage_ = results ? search::search_results : search::search_settings;
+    if (!changing) return;
+    // The focus must not stay behind on a page that hides.
+    const HWND focus = GetFocus();
+    const bool focusHides = hidden && focus && (focus == hidden || IsChild(hidden, focus));
+    // On top of its sibling first, so it paints all of its area (its group boxes have no
+    // background of their own), and only then the other goes.
+    SetWindowPos(shown, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_SHOWWINDOW);
+    if (hidden) ShowWindow(hidden, SW_HIDE);
+    RedrawWindow(shown, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    if (focusHides) SetFocus(results ? results_.list() : GetDlgItem(shown, IDC_EDIT_SEARCHPATH));
 }
 
-void SearchPage::popup(int number, POINT at, bool rightClick) {
-    if (rightClick && !lists_.rightClick(number)) return;
-    if (runSelectionPopup(hwnd(), at, lists_, number, openOwnTypes)) refresh();
+void SearchPage::showHint(const std::string& hint) {
+    if (status_) status_->showHint(hint);
 }
 
 LRESULT SearchPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-        case WM_SIZE:
-            layout();
-            return 0;
-        default:
-            break;
+    if (message == WM_SIZE) {
+        layout();
+        return 0;
     }
     return Window::handleMessage(message, wParam, lParam);
+}
+
+// --- search::SearchView ---
+
+void SearchPage::searchPageChanged() {
+    if (!model_) return;
+    settings_.update();
+    // The lists are the settings page's; while the results show they do not change.
+    if (model_->pcKereses == search::search_settings) settings_.refreshLists();
+    results_.update();
+    setInnerPage(model_->pcKereses);
+}
+
+void SearchPage::foundFilesChanged() {
+    if (model_) results_.foundFilesChanged();
+}
+
+bool SearchPage::searchPageShown() { return searchPageShown_ && searchPageShown_(); }
+
+void SearchPage::showSearchPage() {
+    if (showSearchPage_) showSearchPage_();
+}
+
+void SearchPage::focusFoundFiles() {
+    if (model_) results_.focusList();
 }
 
 }  // namespace kefelo::ui

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "core/integration/info_texts.h"
+#include "core/session/session.h"
 #include "ui/controls/layout.h"
 #include "ui/tools/tools_page_ids.h"
 
@@ -11,8 +12,10 @@ namespace {
 constexpr int kAutodelButtons[] = {IDC_BUTTON_VIEWAUTODELFILE, IDC_BUTTON_SAVEAUTODELFILE, IDC_BUTTON_RUNAUTODELFILE};
 }  // namespace
 
-bool ToolsPage::create(HINSTANCE instance, HWND page, bool ntFamily) {
-    ntFamily_ = ntFamily;
+bool ToolsPage::create(const MainPageContext& context) {
+    session_ = &context.session;
+    // The description of "A kezelés indítása" depends on it.
+    ntFamily_ = context.session.ntFamily();
     SelectorPage::Setup setup;
     setup.selectorBoxId = IDC_BOX_OPERATIONSELECT;
     setup.firstButtonId = IDC_BUTTON_SYSTEMDIRS_FIRST;
@@ -33,7 +36,11 @@ bool ToolsPage::create(HINSTANCE instance, HWND page, bool ntFamily) {
         frame_.show(selector_.selected());
     };
     setup.selectorClicked = [this](int group) { selectGroup(group); };
-    return frame_.create(instance, page, std::move(setup));
+    return frame_.create(context.instance, context.page, std::move(setup));
+}
+
+void ToolsPage::pageChanged(app::MainPage) {
+    setAutodelButtonsEnabled(session_->context().platform.fs.fileExists(session_->autodel().autodelPath()));
 }
 
 void ToolsPage::selectGroup(int group) {
@@ -68,21 +75,22 @@ std::string ToolsPage::describeUndeletables(HWND control) const {
 
 void ToolsPage::onUndeletablesCommand(int id, int code) {
     if (code != BN_CLICKED) return;
-    const std::function<void()>* handler = nullptr;
+    cleaning::AutodelOperations& autodel = session_->autodel();
     switch (id) {
         case IDC_BUTTON_VIEWAUTODELFILE:
-            handler = &callbacks_.viewAutodelFile;
+            autodel.view();
             break;
         case IDC_BUTTON_SAVEAUTODELFILE:
-            handler = &callbacks_.saveAutodelFile;
+            autodel.saveElsewhere();
             break;
-        case IDC_BUTTON_RUNAUTODELFILE:
-            handler = &callbacks_.runAutodelFile;
+        case IDC_BUTTON_RUNAUTODELFILE: {
+            app::MainShell& shell = session_->shell();
+            autodel.registerForNextStart([&shell] { shell.saveConfiguration(); }, shell.console.enabled());
             break;
+        }
         default:
             break;
     }
-    if (handler && *handler) (*handler)();
 }
 
 void ToolsPage::layoutUndeletables(HWND group) {

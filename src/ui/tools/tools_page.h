@@ -4,27 +4,20 @@
 // `memo_infoabouttools`, in the selector-page frame. Of the groups, "Törölhetetlenek" is
 // built here; the others are empty pages that their own code fills through
 // frame().group().
-#include <functional>
 #include <string>
 
 #include "core/tools/tool_groups.h"
+#include "ui/app/main_page.h"
 #include "ui/controls/selector_page.h"
 
 namespace kefelo::ui {
 
-class ToolsPage {
+class ToolsPage : public MainPage {
 public:
-    struct Callbacks {
-        std::function<void()> viewAutodelFile;  // `button_viewautodelfile`
-        std::function<void()> saveAutodelFile;  // `button_saveautodelfile`
-        std::function<void()> runAutodelFile;   // `button_runautodelfile`
-    };
-
-    // `page` is the main window's page; the tools page fills it and follows its size.
-    // `ntFamily` chooses the description of "A kezelés indítása".
-    bool create(HINSTANCE instance, HWND page, bool ntFamily);
-    // What the buttons call; may be filled in or changed at any time.
-    Callbacks& callbacks() { return callbacks_; }
+    bool create(const MainPageContext& context) override;
+    // pcChange: the undeletable-files group offers its buttons exactly while there is an
+    // "autodel.bat" to work on.
+    void pageChanged(app::MainPage shown) override;
 
     int selectedGroup() const { return selector_.selected(); }
     // As a click on the group's selector button.
@@ -41,8 +34,8 @@ private:
     void onUndeletablesCommand(int id, int code);
     std::string describeUndeletables(HWND control) const;
 
+    session::Session* session_ = nullptr;
     bool ntFamily_ = true;
-    Callbacks callbacks_;
     tools::GroupSelector selector_;
     SelectorPage frame_;
 };

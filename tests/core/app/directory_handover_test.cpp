@@ -42,33 +42,34 @@ TEST_F(HandoverTest, PathEndsAtTheFirstBarOrAtTheEndOfTheBytes) {
 }
 
 TEST_F(HandoverTest, AbsolutePathIsExpandedAndTheCurrentDirectoryRestored) {
-    auto path = app::receiveHandover(fs, programDir, "D:\\LONGFO~1\\Inner|", 0);
+    auto path = app::receiveHandover(fs, programDir, "D:\\LONGFO~1\\Inner|", app::Activity::Idle);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, "D:\\Long Folder Name\\Inner");
     EXPECT_EQ(fs.currentDirectory(), "C:\\Elsewhere");
 }
 
 TEST_F(HandoverTest, RelativePathIsTakenFromTheProgramDirectory) {
-    auto path = app::receiveHandover(fs, programDir, "WORKFI~1|", 0);
+    auto path = app::receiveHandover(fs, programDir, "WORKFI~1|", app::Activity::Idle);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, "C:\\Kefelo\\Work Files");
     EXPECT_EQ(fs.currentDirectory(), "C:\\Elsewhere");
 }
 
 TEST_F(HandoverTest, NetworkPathIsNotMadeRelative) {
-    auto path = app::receiveHandover(fs, programDir, "\\\\server\\share\\dir|", 0);
+    auto path = app::receiveHandover(fs, programDir, "\\\\server\\share\\dir|", app::Activity::Idle);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, "\\\\server\\share\\dir");
 }
 
 TEST_F(HandoverTest, UnknownPathIsPassedOnUnchanged) {
-    auto path = app::receiveHandover(fs, programDir, "D:\\LONGFO~1\\Gone", 0);
+    auto path = app::receiveHandover(fs, programDir, "D:\\LONGFO~1\\Gone", app::Activity::Idle);
     ASSERT_TRUE(path);
     EXPECT_EQ(*path, "D:\\LONGFO~1\\Gone");
 }
 
 TEST_F(HandoverTest, BusyProgramDropsTheRequest) {
-    for (int activity : {1, 2, 3}) {
+    for (app::Activity activity :
+         {app::Activity::Cleaning, app::Activity::FileSearch, app::Activity::ContainerSearch}) {
         EXPECT_FALSE(app::receiveHandover(fs, programDir, "D:\\LONGFO~1\\Inner|", activity));
         EXPECT_EQ(fs.currentDirectory(), "C:\\Elsewhere");
     }

@@ -6,11 +6,10 @@
 
 #include "core/app/busy_guard.h"
 #include "core/app/file_age.h"
+#include "core/app/null_views.h"
 #include "core/app/program_texts.h"
 #include "core/config/settings_record.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
+#include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
 using app::CommandLine;
@@ -18,7 +17,7 @@ using app::CommandLine;
 namespace {
 constexpr const char* kDir = "C:\\Kefelo\\";
 
-class FakeView : public app::ShellView {
+class FakeView : public apptest::NullShellViews {
 public:
     bool visible = true;
     bool pagesShown = true;
@@ -47,7 +46,6 @@ public:
     }
     void storeWindowState() override { ++storedStates; }
     bool pageControlVisible() override { return pagesShown; }
-    void setCleaningInnerPage(int page) override { cleaningPage = page; }
     void setStatusText(const std::string& t) override { status = t; }
     std::function<void()> onPump;
     void repaintAndPump() override {
@@ -77,18 +75,12 @@ public:
     }
 };
 
-class MainShellTest : public ::testing::Test {
+class MainShellTest : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::Platform platform{fs, sys, registry, clock, ui};
     CommandLine commandLine;
     config::ConfigModel model;
     config::MaskTable masks;
-    int activity = 0;
+    app::Activity activity = app::Activity::Idle;
     int stops = 0;
     FakeView view;
     FakeSecondary analysis, ownTypes, zip;
@@ -98,8 +90,9 @@ protected:
 
     app::MainShell& make(std::vector<std::string> params = {}) {
         commandLine = CommandLine(std::move(params));
-        shell = std::make_unique<app::MainShell>(view, app::ShellContext{platform, commandLine, kDir, "3.2.1.0", model,
-                                                                         masks, activity, [this] { ++stops; }});
+        shell = std::make_unique<app::MainShell>(
+            view.views(), app::ShellContext{platform, commandLine, kDir, "3.2.1.0", model, masks, activity,
+                                            [this] { ++stops; }, [this] { view.cleaningPage = 0; }});
         shell->setSecondaryWindows({&analysis, &ownTypes}, &zip);
         return *shell;
     }
@@ -268,7 +261,7 @@ TEST_F(MainShellTest, BusyGuardWarnsWhileSomethingRuns) {
     auto& s = make();
     EXPECT_FALSE(s.FutValami());
     EXPECT_TRUE(ui.messages.empty());
-    activity = app::activity_filesearch;
+    activity = app::Activity::FileSearch;
     EXPECT_TRUE(s.FutValami());
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);

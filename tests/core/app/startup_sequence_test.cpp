@@ -7,10 +7,7 @@
 #include "core/app/program_texts.h"
 #include "core/config/config_load.h"
 #include "core/config/settings_record.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
+#include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
 using app::CommandLine;
@@ -91,15 +88,8 @@ private:
     platform::Platform& platform_;
 };
 
-class Startup : public ::testing::Test {
+class Startup : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::fake::FakeShell shell;
-    platform::Platform platform{fs, sys, registry, clock, ui};
     RecordingHost host{platform};
 
     Startup() {

@@ -258,7 +258,7 @@ TEST_F(CleaningRunTest, TasksRunInGridOrderWithColoursByAttribute) {
     EXPECT_TRUE(fs.exists("C:\\Skipped\\y.bak"));
     EXPECT_EQ(host.currentTaskRows, (std::vector<int>{0, 2}));
     EXPECT_EQ(run->taskDeletedPaths(), (Lines{"C:\\z.tmp"}));
-    EXPECT_EQ(Search.Tag, app::activity_idle);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
 }
 
 TEST_F(CleaningRunTest, ATaskWithABadMaskMatchesNothingAndTheRunGoesOn) {
@@ -306,7 +306,7 @@ TEST_F(CleaningRunTest, HaltInsideAContainerStopsAtOnceAndSummarisesWhatWasFreed
     EXPECT_EQ(host.trayHint, "Kefeló v3.2.1.0");
     EXPECT_EQ(host.trayCleanCaption, "Takarítás");
     EXPECT_EQ(host.logShownCount, 1);
-    EXPECT_EQ(Search.Tag, app::activity_idle);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
 }
 
 TEST_F(CleaningRunTest, HaltDeepInsideAContainerLeavesTheRestOfTheTree) {
@@ -397,10 +397,10 @@ TEST_F(CleaningRunTest, StateDuringARunAndAfterIt) {
     ui.onPump = [this, &seen] {
         if (seen || !run->running()) return;
         seen = true;
-        EXPECT_EQ(Search.Tag, app::activity_cleaning);
+        EXPECT_EQ(Search.Tag, app::Activity::Cleaning);
         EXPECT_TRUE(host.blinking);
         EXPECT_EQ(host.blinkTag, 0);
-        EXPECT_EQ(host.alignment, cleaning::StatusAlignment::Center);
+        EXPECT_TRUE(host.centred);
         EXPECT_TRUE(host.reportHaltVisible);
         EXPECT_FALSE(host.reportButtonsVisible);
         EXPECT_FALSE(host.logVisible);
@@ -415,7 +415,7 @@ TEST_F(CleaningRunTest, StateDuringARunAndAfterIt) {
     ASSERT_TRUE(seen);
     EXPECT_EQ(messageTexts(), (Lines{app::kBusyWarning}));
     EXPECT_FALSE(host.blinking);
-    EXPECT_EQ(host.alignment, cleaning::StatusAlignment::Left);
+    EXPECT_FALSE(host.centred);
     EXPECT_FALSE(host.reportHaltVisible);
     EXPECT_TRUE(host.reportButtonsVisible);
     EXPECT_TRUE(host.logVisible);

@@ -16,16 +16,16 @@ class ContainerEmptyingTest : public cleaningtest::RunTest {
 protected:
     search::MessagePump pump{clock, ui, 0};
     cleaning::ContainerEmptying emptying{
-        {fs, pump, Search, host, config, commandLine}, record, cleaning::EmptyingMode::CleaningRun};
+        {fs, pump, Search, host, host, config, commandLine}, record, cleaning::EmptyingMode::CleaningRun};
 
-    void SetUp() override { Search.Tag = 1; }
+    void SetUp() override { Search.Tag = app::Activity::Cleaning; }
 };
 
 // The system stores empty their folders: nothing is logged or collected, but the folders
 // are emptied all the same, whatever page shows.
 TEST_F(ContainerEmptyingTest, SystemStoresAreEmptiedWithoutLogOrCollection) {
     cleaning::ContainerEmptying stores{
-        {fs, pump, Search, host, config, commandLine}, record, cleaning::EmptyingMode::SystemStores};
+        {fs, pump, Search, host, host, config, commandLine}, record, cleaning::EmptyingMode::SystemStores};
     host.page = 0;  // the cleaning page on screen changes nothing
     fs.addFileOfSize("C:\\Store\\a.lnk", 10);
     fs.addFileOfSize("C:\\Store\\locked.lnk", 1, attr::kReadOnly);

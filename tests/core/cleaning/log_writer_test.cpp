@@ -54,29 +54,30 @@ void expectRuns(const std::vector<Piece>& actual, const std::vector<Piece>& expe
 }
 
 TEST_F(Writer, ContainerPhaseLines) {
-    expectRuns(added([](LogWriter& w) { w.runStart(); }),
+    expectRuns(added([](LogWriter& writer) { writer.runStart(); }),
                {{"2026. 12. 08.  9:05:03 > Könyvtárürítés indítása:\r\n", BU, WT}, {" \r\n", R, WT}});
-    expectRuns(added([](LogWriter& w) { w.containerHeading("C:\\WINDOWS\\TEMP"); }),
+    expectRuns(added([](LogWriter& writer) { writer.containerHeading("C:\\WINDOWS\\TEMP"); }),
                {{"C:\\WINDOWS\\TEMP ürítése:\r\n", B, WT}});
-    expectRuns(added([](LogWriter& w) { w.deletedFile("C:\\T\\a.tmp", 1234567); }),
+    expectRuns(added([](LogWriter& writer) { writer.deletedFile("C:\\T\\a.tmp", 1234567); }),
                {{"C:\\T\\a.tmp  (1.234.567 bájt )\r\n", R, LogColour::Navy}});
-    expectRuns(added([](LogWriter& w) { w.undeletableFile("C:\\T\\zár.tmp", 999); }),
+    expectRuns(added([](LogWriter& writer) { writer.undeletableFile("C:\\T\\zár.tmp", 999); }),
                {{" ! C:\\T\\zár.tmp  (999 bájt )\r\n", R, LogColour::Red}});
-    expectRuns(added([](LogWriter& w) { w.containerResult("C:\\T", true); }), {{"C:\\T ürítése kész.\r\n", B, WT}});
+    expectRuns(added([](LogWriter& writer) { writer.containerResult("C:\\T", true); }),
+               {{"C:\\T ürítése kész.\r\n", B, WT}});
     expectRuns(
-        added([](LogWriter& w) { w.containerResult("C:\\T", false); }),
+        added([](LogWriter& writer) { writer.containerResult("C:\\T", false); }),
         {{"C:\\T ürítése nincs kész! (pl.: mert védett vagy törölhetetlen állomány(oka)t tartalmaz)\r\n", B, WT}});
-    expectRuns(added([](LogWriter& w) { w.containerPhaseEnd(3000); }),
+    expectRuns(added([](LogWriter& writer) { writer.containerPhaseEnd(3000); }),
                {{"2026. 12. 08.  9:05:03 > könyvtárürítés kész. Felszabadítva: 3.000 bájt.\r\n \r\n", BU, WT}});
 }
 
 TEST_F(Writer, FolderRemovedLineKeepsTheStyleBeforeIt) {
     // The line before is bold (the fixture's first line); only the colour changes.
-    expectRuns(added([](LogWriter& w) { w.folderRemoved("C:\\T\\Üres"); }),
+    expectRuns(added([](LogWriter& writer) { writer.folderRemoved("C:\\T\\Üres"); }),
                {{"(C:\\T\\Üres könyvtár eltávolítva.)\r\n", B, LogColour::Black}});
-    expectRuns(added([](LogWriter& w) {
-                   w.deletedFile("C:\\T\\a", 1);
-                   w.folderRemoved("C:\\T\\b");
+    expectRuns(added([](LogWriter& writer) {
+                   writer.deletedFile("C:\\T\\a", 1);
+                   writer.folderRemoved("C:\\T\\b");
                }),
                {{"C:\\T\\a  (1 bájt )\r\n", R, LogColour::Navy},
                 {"(C:\\T\\b könyvtár eltávolítva.)\r\n", R, LogColour::Black}});
@@ -85,22 +86,24 @@ TEST_F(Writer, FolderRemovedLineKeepsTheStyleBeforeIt) {
 }
 
 TEST_F(Writer, TaskPhaseLines) {
-    expectRuns(added([](LogWriter& w) { w.taskPhaseStart(); }),
+    expectRuns(added([](LogWriter& writer) { writer.taskPhaseStart(); }),
                {{"2026. 12. 08.  9:05:03 > A feladatok végrehajtása:\r\n \r\n", BU, WT}});
-    expectRuns(added([](LogWriter& w) { w.taskHeading("D:\\", "*.TMP|~*.*"); }),
+    expectRuns(added([](LogWriter& writer) { writer.taskHeading("D:\\", "*.TMP|~*.*"); }),
                {{"D:\\ meghajtón \"*.TMP|~*.*\" szűrővel:\r\n", B, WT}});
-    expectRuns(added([](LogWriter& w) { w.taskHeading("D:\\Temp", "*.BAK"); }),
+    expectRuns(added([](LogWriter& writer) { writer.taskHeading("D:\\Temp", "*.BAK"); }),
                {{"D:\\Temp könyvtárban \"*.BAK\" szűrővel:\r\n", B, WT}});
     // One blank before "(" in the task form, and the colour the caller chose.
-    expectRuns(added([](LogWriter& w) { w.taskDeletedFile("D:\\Temp\\", "a.bak", 1000, LogColour::Blue, false); }),
-               {{"D:\\Temp\\a.bak (1.000 bájt )\r\n", R, LogColour::Blue}});
-    expectRuns(added([](LogWriter& w) { w.taskDeletedFile("D:\\Temp\\", "b.bak", 5, LogColour::Yellow, true); }),
-               {{" ! D:\\Temp\\b.bak (5 bájt )\r\n", R, LogColour::Yellow}});
+    expectRuns(
+        added([](LogWriter& writer) { writer.taskDeletedFile("D:\\Temp\\", "a.bak", 1000, LogColour::Blue, false); }),
+        {{"D:\\Temp\\a.bak (1.000 bájt )\r\n", R, LogColour::Blue}});
+    expectRuns(
+        added([](LogWriter& writer) { writer.taskDeletedFile("D:\\Temp\\", "b.bak", 5, LogColour::Yellow, true); }),
+        {{" ! D:\\Temp\\b.bak (5 bájt )\r\n", R, LogColour::Yellow}});
     // No blank before ")" in the task's undeletable form.
-    expectRuns(added([](LogWriter& w) { w.taskUndeletableFile("D:\\Temp\\", "c.bak", 12345); }),
+    expectRuns(added([](LogWriter& writer) { writer.taskUndeletableFile("D:\\Temp\\", "c.bak", 12345); }),
                {{" ! D:\\Temp\\c.bak  (12.345 bájt)\r\n", R, LogColour::Red}});
     expectRuns(
-        added([](LogWriter& w) { w.taskEnd("D:\\Temp", "*.BAK", 1234); }),
+        added([](LogWriter& writer) { writer.taskEnd("D:\\Temp", "*.BAK", 1234); }),
         {{"D:\\Temp könyvtárban \"*.BAK\" szűrővel befejeződött.\r\nEzzel felszabadítva: 1.234 bájt.\r\n", B, WT}});
 }
 

@@ -5,12 +5,13 @@
 #include <utility>
 #include <vector>
 
-#include "core/cleaning/cleaning_host.h"
+#include "core/app/null_views.h"
 #include "core/cleaning/cleaning_log.h"
+#include "core/cleaning/cleaning_page_view.h"
 
 namespace kefelo::cleaningtest {
 
-class RecordingHost : public cleaning::CleaningHost {
+class RecordingHost : public apptest::NullStatusLine, public apptest::NullMainFrame, public cleaning::CleaningPageView {
 public:
     bool visible = true;
     int page = 0;
@@ -27,7 +28,7 @@ public:
     bool autodelEnabled = false;
     std::string status = "previous status";
     std::vector<std::string> statusHistory;
-    cleaning::StatusAlignment alignment = cleaning::StatusAlignment::Left;
+    bool centred = false;
     bool blinking = false;
     int blinkTag = -1;
     std::string trayHint;
@@ -41,8 +42,7 @@ public:
     std::function<void()> onQuit;
 
     bool mainWindowVisible() override { return visible; }
-    int mainPage() override { return page; }
-    void setMainPage(int p) override { page = p; }
+    void showCleaningPage() override { page = 0; }
     void setCleaningPage(int p) override { cleaningPage = p; }
     void setTrayCleanCaption(const std::string& caption) override { trayCleanCaption = caption; }
     void setReportCaption(const std::string& caption) override { reportCaption = caption; }
@@ -62,19 +62,18 @@ public:
     void setAutodelButtonEnabled(bool enabled) override { autodelEnabled = enabled; }
     void setCurrentTaskRow(int row) override { currentTaskRows.push_back(row); }
     void listsChanged() override {}
+    void setContainerAddEnabled(bool) override {}
     std::string statusText() override { return status; }
     void setStatusText(const std::string& text) override {
         status = text;
         statusHistory.push_back(text);
     }
-    void setStatusAlignment(cleaning::StatusAlignment a) override { alignment = a; }
+    void setStatusCentred(bool c) override { centred = c; }
     void startBlinking(int tag) override {
         blinking = true;
         blinkTag = tag;
     }
     void stopBlinking() override { blinking = false; }
-    void setHourglassCursor(bool) override {}
-    void repaint() override {}
     void setTrayHint(const std::string& hint) override { trayHint = hint; }
     void showTrayBalloon(const std::string& title, const std::string& text) override {
         balloons.emplace_back(title, text);

@@ -17,25 +17,14 @@
 #include "core/config/config_model.h"
 #include "core/search/search_folders.h"
 #include "base/text/codec.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
-#include "platform/platform.h"
+#include "platform/fake/fake_platform.h"
 
 namespace kefelo::cleaningtest {
 
 inline constexpr const char* kNow = "2026. 12. 08.  12:00:00";
 
-class RunTest : public ::testing::Test {
+class RunTest : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::fake::FakeShell shell;
-    platform::Platform platform{fs, sys, registry, clock, ui};
     config::ConfigModel config;
     app::CommandLine commandLine;
     RecordingHost host;
@@ -51,10 +40,10 @@ protected:
         config.list_protectfiles.items = {"keep.dat"};
         Search.PumpIntervalMs = 0;
         Search.OnProcess = [this](search::TSearchFolders& s, const std::string& d, int64_t, int64_t) {
-            if (s.Tag == 1) run->SearchFoldersProcess(d);
+            if (s.Tag == app::Activity::Cleaning) run->SearchFoldersProcess(d);
         };
         Search.OnChanged = [this](search::TSearchFolders& s, int64_t, int64_t) {
-            if (s.Tag == 1) run->SearchFoldersChanged(s);
+            if (s.Tag == app::Activity::Cleaning) run->SearchFoldersChanged(s);
         };
         rebuild();
     }
@@ -64,8 +53,9 @@ protected:
         commandLine = app::CommandLine(std::move(params));
         autodel = std::make_unique<cleaning::AutodelOperations>(cleaning::AutodelEnv{
             fs, sys, ui, shell, record.batch, record.log, dir, [this] { return config.check_viewalerts; }});
-        run = std::make_unique<cleaning::CleaningRun>(cleaning::CleaningRunContext{
-            platform, config, Search, commandLine, host, record, *autodel, dir, "3.2.1.0", sys.platform >= 2});
+        run = std::make_unique<cleaning::CleaningRun>(
+            cleaning::CleaningRunContext{platform, config, Search, commandLine, host, host, host, record, *autodel, dir,
+                                         "3.2.1.0", sys.platform >= 2});
         run->PumpIntervalMs = 0;
     }
 

@@ -6,22 +6,14 @@
 
 #include "core/config/config_load.h"
 #include "core/config/config_save.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
+#include "platform/fake/fake_platform.h"
 
 namespace kefelo::cfgtest {
 
-class ConfigFilesTest : public ::testing::Test {
+class ConfigFilesTest : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
     static constexpr const char* kDir = "C:\\Kefelo\\";
 
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::Platform platform{fs, sys, registry, clock, ui};
     std::vector<std::string> console;
 
     ConfigFilesTest() { fs.addDirectory("C:\\Kefelo"); }

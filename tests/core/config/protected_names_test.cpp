@@ -2,8 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_ui.h"
+#include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
 using config::ProtectedNames;
@@ -25,9 +24,8 @@ std::string officeText(const std::string& name, const std::string& last) {
            last;
 }
 
-class ProtectedNamesTest : public ::testing::Test {
+class ProtectedNamesTest : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
-    platform::fake::FakeUi ui;
     config::ListBox list{{"data.bak", "opa11.bak", "readme.txt"}, -1};
     ProtectedNames names{list, ui};
 
@@ -102,12 +100,12 @@ TEST_F(ProtectedNamesTest, EnteringADuplicateOffersAnotherTry) {
 }
 
 TEST_F(ProtectedNamesTest, ClipboardItemFollowsAnExistingFileOnly) {
-    platform::fake::FakeFileSystem fs;
     fs.addFile("C:\\Temp\\keep.me", "x");
     fs.addDirectory("C:\\Temp\\folder");
     auto& item = names.menuitem_fileprotectaddfromclipboard;
 
-    names.refreshClipboardItem("C:\\Temp\\keep.me\r\nsecond line", fs);
+    clipboard.contents = "C:\\Temp\\keep.me\r\nsecond line";
+    names.refreshClipboardItem(platform);
     EXPECT_TRUE(item.enabled);
     EXPECT_EQ(item.caption, "keep.me");
     names.addFromClipboard(true);
@@ -117,10 +115,13 @@ TEST_F(ProtectedNamesTest, ClipboardItemFollowsAnExistingFileOnly) {
     names.addFromClipboard(true);
     expectMessage(0, MessageKind::Information, Buttons::Ok, kAlreadyProtected);
 
-    for (const char* text : {"C:\\Temp\\folder", "C:\\Temp\\missing.txt", ""}) {
-        names.refreshClipboardItem(text, fs);
-        EXPECT_FALSE(item.enabled) << text;
-        EXPECT_EQ(item.caption, "Vágólapról") << text;
+    for (const std::optional<std::string>& text :
+         {std::optional<std::string>("C:\\Temp\\folder"), std::optional<std::string>("C:\\Temp\\missing.txt"),
+          std::optional<std::string>(""), std::optional<std::string>()}) {
+        clipboard.contents = text;
+        names.refreshClipboardItem(platform);
+        EXPECT_FALSE(item.enabled) << text.value_or("<no text>");
+        EXPECT_EQ(item.caption, "Vágólapról") << text.value_or("<no text>");
     }
     names.addFromClipboard(true);
     EXPECT_EQ(names.list_protectfiles.items.size(), 4u);

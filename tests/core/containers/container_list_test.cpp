@@ -4,9 +4,7 @@
 
 #include "core/containers/container_add.h"
 #include "core/containers/container_remove.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
+#include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
 using config::ContainerRow;
@@ -30,7 +28,7 @@ std::string abortQuestion(const std::string& path) {
            "\r\n\r\nMeg kívánja szakítani a felvételi folyamatot?";
 }
 
-class ContainerAdd : public ::testing::Test {
+class ContainerAdd : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
     ContainerAdd() {
         fs.addDirectory("C:\\WINDOWS\\Temp");
@@ -54,12 +52,6 @@ protected:
         return out;
     }
 
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::Platform platform{fs, sys, registry, clock, ui};
     config::ContainerGrid grid;
 };
 
@@ -266,15 +258,27 @@ TEST_F(ContainerAdd, ChosenFolderAndClipboardItem) {
     EXPECT_EQ(ui.folderRequests[0].title, "Ürítendő könyvtár hivatkozásának felvétele a listába");
     EXPECT_EQ(paths(), std::vector<std::string>{"D:\\Temp"});
 
-    const auto item = containers::clipboardAddItem(std::string("E:\\Work"), fs);
+    // The clipboard counts up to its first line break, as an edit would paste it.
+    clipboard.contents = "E:\\Work\r\nsecond line";
+    const auto item = containers::clipboardAddItem(platform);
     EXPECT_TRUE(item.enabled);
     EXPECT_EQ(item.caption, "E:\\Work");
+    ui.answers = {Answer::Yes, Answer::No};
+    EXPECT_TRUE(containers::addFromClipboard(grid, {}, platform).added);
+    EXPECT_EQ(paths(), (std::vector<std::string>{"D:\\Temp", "E:\\Work"}));
+
     for (const std::optional<std::string>& text :
          {std::optional<std::string>{}, std::optional<std::string>("x:\\n"), std::optional<std::string>("")}) {
-        const auto off = containers::clipboardAddItem(text, fs);
+        clipboard.contents = text;
+        const auto off = containers::clipboardAddItem(platform);
         EXPECT_FALSE(off.enabled);
         EXPECT_EQ(off.caption, "Vágólapról");
     }
+    // Without text on the clipboard nothing is asked and nothing added.
+    clipboard.contents.reset();
+    const size_t asked = ui.messages.size();
+    EXPECT_FALSE(containers::addFromClipboard(grid, {}, platform).added);
+    EXPECT_EQ(ui.messages.size(), asked);
 }
 
 class RemovalMenu : public ::testing::Test {

@@ -8,9 +8,8 @@
 #include <vector>
 
 #include "core/app/busy_guard.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
+#include "core/app/null_views.h"
+#include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
 using config::Mark;
@@ -21,7 +20,7 @@ using platform::MessageKind;
 
 namespace {
 
-struct RecordingView : containers::DiscoveryView {
+struct RecordingView : apptest::NullStatusLine, apptest::NullMainFrame, containers::DiscoveryView {
     std::vector<std::string> captions;
     std::vector<std::string> statusTexts;
     std::vector<std::string> searched;
@@ -35,31 +34,23 @@ struct RecordingView : containers::DiscoveryView {
     void setCurrentContainerRow(int) override {}
     void showCleaningLists(bool) override {}
     void setStatusText(const std::string& text) override { statusTexts.push_back(text); }
-    void setStatusCentred(bool) override {}
     void startBlinking(int) override { blinking = true; }
     void stopBlinking() override { blinking = false; }
     void showSearchedFolder(const std::string& folder) override { searched.push_back(folder); }
     void listsChanged() override {}
     bool mainWindowVisible() override { return visible; }
     void bringMainToFront() override { ++broughtToFront; }
-    void repaint() override {}
 };
 
-class DiscoveryTest : public ::testing::Test {
+class DiscoveryTest : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::Platform platform{fs, sys, registry, clock, ui};
     config::ConfigModel config;
     app::CommandLine commandLine;
     RecordingView view;
     search::TSearchFolders Search{platform};
     std::vector<std::string> console;
-    ContainerDiscovery discovery{
-        {platform, config, Search, commandLine, view, [this](const std::string& line) { console.push_back(line); }}};
+    ContainerDiscovery discovery{{platform, config, Search, commandLine, view, view, view,
+                                  [this](const std::string& line) { console.push_back(line); }}};
 
     DiscoveryTest() {
         sys.windowsDir = "C:\\WINDOWS";
@@ -231,7 +222,7 @@ TEST_F(DiscoveryTest, FullSearchFindsDeepTempFoldersAndEndsIdle) {
     EXPECT_EQ(std::count(found.begin(), found.end(), kUserTemp), 1);
     EXPECT_EQ(std::find(found.begin(), found.end(), "C:\\Documents and Settings\\Anna\\Dokumentumok\\TEMPOR~9X"),
               found.end());
-    EXPECT_EQ(Search.Tag, app::activity_idle);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
     EXPECT_FALSE(Search.DoRecursive);
     EXPECT_FALSE(view.blinking);
     EXPECT_EQ(view.statusTexts.back(), containers::kFullSearchDone);
@@ -248,7 +239,7 @@ TEST_F(DiscoveryTest, MegszakitHaltsTheFullSearchKeepingWhatWasFound) {
     ui.onPump = [&] {
         // While the walk runs, another start is refused and the button halts it.
         if (++pumps == 40) {
-            EXPECT_EQ(Search.Tag, app::activity_containersearch);
+            EXPECT_EQ(Search.Tag, app::Activity::ContainerSearch);
             EXPECT_EQ(discovery.caption(), "Megszakít");
             discovery.button_initialClick();
         }
@@ -261,7 +252,7 @@ TEST_F(DiscoveryTest, MegszakitHaltsTheFullSearchKeepingWhatWasFound) {
     EXPECT_GT(found.size(), 3u);
     EXPECT_LT(found.size(), 3u + 2u + 30u);
     EXPECT_EQ(std::find(found.begin(), found.end(), "C:\\WINDOWS\\Profiles\\Bela\\Temp"), found.end());
-    EXPECT_EQ(Search.Tag, app::activity_idle);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
     EXPECT_EQ(view.statusTexts.back(), containers::kDiscoveryHalted);
     EXPECT_EQ(discovery.caption(), "Alapértékek");
     EXPECT_TRUE(view.gridShown);
@@ -276,11 +267,11 @@ TEST_F(DiscoveryTest, ProfilesStoreOfOlderSystemsIsWalkedInFull) {
     const auto found = paths();
     EXPECT_NE(std::find(found.begin(), found.end(), "C:\\WINDOWS\\Profiles\\Bela\\Temporary Internet Files"),
               found.end());
-    EXPECT_EQ(Search.Tag, app::activity_idle);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
 }
 
 TEST_F(DiscoveryTest, AnotherWalkRunningRefusesTheButton) {
-    Search.Tag = app::activity_filesearch;
+    Search.Tag = app::Activity::FileSearch;
     discovery.button_initialClick();
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].text, containers::kDiscoveryBusyWarning);

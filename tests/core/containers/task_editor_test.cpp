@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_shell.h"
-#include "platform/fake/fake_ui.h"
+#include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
 using config::Mark;
@@ -17,11 +15,8 @@ using platform::MessageKind;
 
 namespace {
 
-struct TaskEditorTest : ::testing::Test {
+struct TaskEditorTest : ::testing::Test, platform::fake::FakePlatform {
     config::MaskTable table{"*.T|*.XYZ"};
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeUi ui;
-    platform::fake::FakeShell shell;
     config::TaskGrid tasks;
     config::TypeLists lists{table, ui};
     containers::TaskEditors editors{tasks, lists, table, fs, ui, shell};
@@ -251,12 +246,14 @@ TEST_F(TaskEditorTest, CancelShowsTheListAgainAndChangesNothing) {
 
 TEST_F(TaskEditorTest, LocationMenu) {
     // The clipboard item follows the clipboard.
-    EXPECT_FALSE(editors.pUjFeladatHelyPopup(std::nullopt).fromClipboardEnabled);
-    EXPECT_FALSE(editors.pUjFeladatHelyPopup(std::string("E:\\Nincs")).fromClipboardEnabled);
-    const auto state = editors.pUjFeladatHelyPopup(std::string("D:\\Work\\"));
+    EXPECT_FALSE(editors.pUjFeladatHelyPopup(clipboard).fromClipboardEnabled);
+    clipboard.contents = "E:\\Nincs";
+    EXPECT_FALSE(editors.pUjFeladatHelyPopup(clipboard).fromClipboardEnabled);
+    clipboard.contents = "D:\\Work\\";
+    const auto state = editors.pUjFeladatHelyPopup(clipboard);
     EXPECT_TRUE(state.fromClipboardEnabled);
     EXPECT_EQ(state.fromClipboardCaption, "D:\\Work\\");
-    editors.menuitem_projectpathfromclipboardClick(TaskEditorKind::Modify, std::string("D:\\Work\\"));
+    editors.menuitem_projectpathfromclipboardClick(TaskEditorKind::Modify, clipboard);
     EXPECT_EQ(editors.edit_projectmodifypath, "D:\\Work");
     EXPECT_EQ(editors.edit_projectnewpath, "");
 

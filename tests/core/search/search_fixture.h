@@ -1,6 +1,6 @@
 #pragma once
-// A search page wired as the main window wires it, over the fake platform: the walker's
-// events go to the page while the activity code is 2.
+// A search page wired as the session wires it, over the fake platform: the walker's
+// events go to the page while the activity is the file search.
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -9,20 +9,18 @@
 #include <vector>
 
 #include "core/app/command_line.h"
+#include "core/app/null_views.h"
 #include "core/config/categories.h"
 #include "core/config/config_model.h"
 #include "core/config/type_lists.h"
 #include "core/search/search_folders.h"
 #include "core/search/search_page_model.h"
-#include "platform/fake/fake_file_system.h"
-#include "platform/fake/fake_system.h"
-#include "platform/fake/fake_ui.h"
-#include "platform/platform.h"
+#include "platform/fake/fake_platform.h"
 
 namespace kefelo::searchtest {
 
 // A main window that remembers what the search told it.
-class RecordingSearchView : public search::SearchView {
+class RecordingSearchView : public apptest::NullStatusLine, public apptest::NullMainFrame, public search::SearchView {
 public:
     bool visible = true;
     int page = 1;
@@ -45,7 +43,7 @@ public:
         if (onListChange) onListChange();
     }
     bool mainWindowVisible() override { return visible; }
-    int mainPage() override { return page; }
+    bool searchPageShown() override { return page == 1; }
     void showSearchPage() override {
         page = 1;
         events.push_back("showSearchPage");
@@ -70,14 +68,8 @@ public:
     void focusFoundFiles() override { events.push_back("focus"); }
 };
 
-class SearchTest : public ::testing::Test {
+class SearchTest : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
-    platform::fake::FakeFileSystem fs;
-    platform::fake::FakeSystemInfo sys;
-    platform::fake::FakeRegistry registry;
-    platform::fake::FakeClock clock;
-    platform::fake::FakeUi ui;
-    platform::Platform platform{fs, sys, registry, clock, ui};
     config::ConfigModel config;
     config::MaskTable masks;
     config::TypeLists lists{masks, ui};
@@ -93,13 +85,13 @@ protected:
         config.list_protectfiles.items = {"data.bak", "readme.txt"};
         Search.PumpIntervalMs = 0;
         Search.OnProcess = [this](search::TSearchFolders& s, const std::string& dir, int64_t count, int64_t) {
-            if (s.Tag == 2) {
+            if (s.Tag == app::Activity::FileSearch) {
                 progress.push_back(dir);
                 page->SearchFoldersProcess(dir, count);
             }
         };
         Search.OnChanged = [this](search::TSearchFolders& s, int64_t, int64_t) {
-            if (s.Tag == 2) page->SearchFoldersChanged();
+            if (s.Tag == app::Activity::FileSearch) page->SearchFoldersChanged();
         };
         rebuild();
     }
@@ -107,7 +99,7 @@ protected:
     void rebuild(std::vector<std::string> params = {}) {
         commandLine = app::CommandLine(std::move(params));
         page = std::make_unique<search::SearchPageModel>(
-            search::SearchContext{platform, config, lists, Search, commandLine, view, "3.2.1.0"});
+            search::SearchContext{platform, config, lists, Search, commandLine, view, view, view, "3.2.1.0"});
         page->PumpIntervalMs = 0;
         page->ProgressIntervalMs = 0;
     }

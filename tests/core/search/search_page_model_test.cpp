@@ -56,7 +56,7 @@ TEST_F(SearchPage, ChecksBeforeTheStartStopWithTheirMessageAndChangeNothing) {
         EXPECT_EQ(m.kind, MessageKind::Information);
         EXPECT_EQ(m.buttons, Buttons::Ok);
     }
-    EXPECT_EQ(Search.Tag, 0);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
     EXPECT_EQ(page->pcKereses, search::search_settings);
     EXPECT_EQ(page->button_searchbegin, "Állományok keresése");
     EXPECT_FALSE(view.blinking);
@@ -66,7 +66,7 @@ TEST_F(SearchPage, ChecksBeforeTheStartStopWithTheirMessageAndChangeNothing) {
 TEST_F(SearchPage, StartWhileBusyOnlyWarnsAndTheSearchGoesOn) {
     int starts = 0;
     ui.onPump = [&] {
-        if (Search.Tag == 2 && starts++ == 0) {
+        if (Search.Tag == app::Activity::FileSearch && starts++ == 0) {
             page->button_searchbeginClick();
             page->edit_searchpathEnter();
         }
@@ -76,11 +76,11 @@ TEST_F(SearchPage, StartWhileBusyOnlyWarnsAndTheSearchGoesOn) {
     EXPECT_EQ(ui.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(ui.messages[0].text, search::kAlreadySearching);
     EXPECT_EQ(page->found.size(), 3u);  // the first search finished normally
-    EXPECT_EQ(Search.Tag, 0);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
 
     // A cleaning run holds the walker: the search refuses with the same warning.
     ui.messages.clear();
-    Search.Tag = app::activity_cleaning;
+    Search.Tag = app::Activity::Cleaning;
     search("C:\\Temp");
     EXPECT_EQ(messageTexts(), Paths{search::kAlreadySearching});
 }
@@ -88,7 +88,7 @@ TEST_F(SearchPage, StartWhileBusyOnlyWarnsAndTheSearchGoesOn) {
 TEST_F(SearchPage, WhileSearchingThePageShowsProgress) {
     bool seen = false;
     ui.onPump = [&] {
-        if (Search.Tag != 2 || seen) return;
+        if (Search.Tag != app::Activity::FileSearch || seen) return;
         seen = true;
         const search::SearchPageModel& during = *page;
         EXPECT_EQ(during.button_searchbegin, "Keresés leállítása");
@@ -121,7 +121,7 @@ TEST_F(SearchPage, ProgressCountsAreGroupedAndTheTrayTellsTheFolder) {
     std::string trayDuring;
     std::string labelDuring;
     ui.onPump = [&] {
-        if (Search.Tag == 2) {
+        if (Search.Tag == app::Activity::FileSearch) {
             trayDuring = view.trayHint;
             labelDuring = page->label_findsabout;
         }
@@ -140,7 +140,7 @@ TEST_F(SearchPage, EndListsTheMatchesWithTheirCaptionsAndHints) {
     search("c:\\temp");
     // Folders are spelled as the location was typed, names as the disk has them.
     EXPECT_EQ(foundPaths(), (Paths{"c:\\temp\\a.tmp", "c:\\temp\\sub\\B.TMP", "c:\\temp\\x.bak"}));
-    EXPECT_EQ(Search.Tag, 0);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
     EXPECT_EQ(page->button_searchbegin, "Állományok keresése");
     EXPECT_EQ(page->button_searchhalt, "Visszalépés");
     EXPECT_FALSE(page->progressShown);
@@ -188,7 +188,7 @@ TEST_F(SearchPage, StoppingListsWhatWasFoundSoFarWithTheStopsTime) {
     timeutil::TDateTime stopTime = 0;
     ui.onPump = [&] {
         clock.current += 1.0 / 86400;
-        if (Search.Tag == 2 && Search.CountFiles() == 1 && !stopped) {
+        if (Search.Tag == app::Activity::FileSearch && Search.CountFiles() == 1 && !stopped) {
             stopped = true;
             stopTime = clock.current;
             page->button_searchhaltClick();
@@ -202,7 +202,7 @@ TEST_F(SearchPage, StoppingListsWhatWasFoundSoFarWithTheStopsTime) {
     // Stopped after the first entry: B.TMP and x.bak were never reached.
     EXPECT_EQ(foundPaths(), Paths{"C:\\Temp\\a.tmp"});
     EXPECT_TRUE(page->beepSuppressed);
-    EXPECT_EQ(Search.Tag, 0);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
     EXPECT_EQ(page->button_searchhalt, "Visszalépés");
     EXPECT_EQ(page->button_searchbegin, "Állományok keresése");
     EXPECT_TRUE(page->check_autorefreshEnabled && page->list_findsEnabled && page->edit_searchpathEnabled);
@@ -263,6 +263,23 @@ TEST_F(SearchPage, ListCommandsRecountAndDriveTheOperationButtons) {
     EXPECT_EQ(page->label_findselect, "1 db\r\n2 bájt");
 }
 
+TEST_F(SearchPage, LegendColoursRedrawTheListAndResetAsksOnlyWithAlerts) {
+    page->legendColourChosen(search::RowColour::Hidden, {1, 2, 3});
+    EXPECT_EQ(page->legend.colour(search::RowColour::Hidden), (search::Rgb{1, 2, 3}));
+    EXPECT_EQ(view.listChanges, 1);
+
+    config.check_viewalerts = true;
+    ui.answers = {platform::Answer::No};
+    page->legendRightClick();
+    EXPECT_EQ(page->legend.colour(search::RowColour::Hidden), (search::Rgb{1, 2, 3}));
+    EXPECT_EQ(view.listChanges, 1);
+    config.check_viewalerts = false;
+    page->legendRightClick();
+    EXPECT_EQ(page->legend.colour(search::RowColour::Hidden), (search::Rgb{128, 0, 0}));
+    EXPECT_EQ(view.listChanges, 2);
+    EXPECT_EQ(ui.messages.size(), 1u);
+}
+
 TEST_F(SearchPage, ActivationRefreshesTheListAgainstTheDisk) {
     search("C:\\Temp");
     page->markingCommand(config::MarkingCommand::SelectAll);
@@ -310,7 +327,7 @@ TEST_F(SearchPage, ActivationRefreshesTheListAgainstTheDisk) {
 TEST_F(SearchPage, HaltDuringACleaningRunLeavesTheWalkAlone) {
     fs.addFile("C:\\Clean\\a.tmp");
     fs.addFile("C:\\Clean\\sub\\b.tmp");
-    Search.Tag = app::activity_cleaning;
+    Search.Tag = app::Activity::Cleaning;
     Search.OnChanged = nullptr;
     Search.FileMask = "*.tmp";
     Search.ScanDir = "C:\\Clean";
@@ -329,7 +346,7 @@ TEST_F(SearchPage, InvalidMaskEndsTheSearchCleanly) {
     ASSERT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
     EXPECT_NE(ui.messages[0].text.find("\"[*.TMP\""), std::string::npos) << ui.messages[0].text;
-    EXPECT_EQ(Search.Tag, 0);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
     EXPECT_EQ(page->pcKereses, search::search_settings);
     EXPECT_EQ(page->button_searchbegin, "Állományok keresése");
     EXPECT_EQ(page->button_searchhalt, "Visszalépés");
@@ -361,7 +378,7 @@ TEST_F(SearchPage, DirectoryHandoverTicksEverythingAndStartsAtOnce) {
               (Paths{"C:\\Temp\\a.tmp", "C:\\Temp\\sub\\B.TMP", "C:\\Temp\\x.bak", "C:\\Temp\\Thumbs.db"}));
     EXPECT_EQ(view.page, 1);
     // A hand-over while something runs is dropped without a word.
-    Search.Tag = app::activity_cleaning;
+    Search.Tag = app::Activity::Cleaning;
     page->directoryHandover("C:\\Temp");
     EXPECT_TRUE(ui.messages.empty());
 }

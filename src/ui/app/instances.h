@@ -9,7 +9,7 @@
 
 #include "core/app/instance_identity.h"
 
-namespace kefelo::platform::win32 {
+namespace kefelo::ui {
 
 // One running copy (`TInstanceInfoImpl`).
 struct InstanceInfo {
@@ -56,4 +56,4 @@ private:
     WNDPROC previous_ = nullptr;
 };
 
-}  // namespace kefelo::platform::win32
+}  // namespace kefelo::ui

@@ -1,10 +1,12 @@
-#include "platform/win32/win32_instances.h"
+#include "ui/app/instances.h"
 
 #include <cstring>
 
 #include "platform/win32/handle.h"
 
-namespace kefelo::platform::win32 {
+namespace kefelo::ui {
+using platform::win32::Handle;
+
 namespace {
 
 constexpr wchar_t kMessageName[] = L"IH_GETINSTANCEINFO";
@@ -180,4 +182,4 @@ std::vector<InstanceInfo> InstanceHandler::instances() const {
     return result;
 }
 
-}  // namespace kefelo::platform::win32
+}  // namespace kefelo::ui

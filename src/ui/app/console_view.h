@@ -1,0 +1,38 @@
+#pragma once
+// The diagnostic console of the main window: the memo `mTeszt` with the console's lines,
+// and beside it the list of component names and the mask table `mKit`. Shown only in
+// diagnostic mode, below the page control.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "ui/controls/subclass.h"
+
+namespace kefelo::ui {
+
+class ConsoleView {
+public:
+    bool create(HINSTANCE instance, HWND parent);
+    // Shown with its lines and the mask table, or hidden.
+    void show(bool shown, const std::vector<std::string>& lines, const std::vector<std::string>& maskTable);
+    void append(const std::string& line);
+    void clear();
+    void setFont(HFONT font);
+    // Half the width for the console, a quarter each for the two lists.
+    void place(int top, int width, int height);
+    // A click on a console line: its text.
+    std::function<void(const std::string&)> onLineClicked;
+
+private:
+    std::string clickedLine() const;
+
+    HWND parent_ = nullptr;
+    HWND console_ = nullptr;
+    HWND componentNames_ = nullptr;
+    HWND maskTable_ = nullptr;
+    Subclass clicks_;
+};
+
+}  // namespace kefelo::ui

@@ -1,0 +1,40 @@
+#pragma once
+// Resource and control ids of the search page (`pcKereses`: the settings and the results).
+
+#define IDD_SEARCH_SETTINGS 2200
+#define IDD_SEARCH_RESULTS 2201
+
+// Page 0: what to search and where.
+#define IDC_LABEL_SEARCHCATEGORY 2210
+#define IDC_LIST_SEARCHCATEGORY 2211
+#define IDC_LABEL_SEARCHEXT 2212
+#define IDC_LIST_SEARCHEXT 2213
+#define IDC_LABEL_SEARCHPATH 2214
+#define IDC_EDIT_SEARCHPATH 2215
+#define IDC_BUTTON_SEARCHBEGIN 2216
+
+// Page 1: the found files.
+#define IDC_GROUP_FINDS 2220
+#define IDC_LIST_FINDS 2221
+#define IDC_PUTOLSOALLOMANY 2222
+#define IDC_LABEL_ACTUALPATH 2223
+#define IDC_MEMO_FINDFILEACTUALPATH 2224
+#define IDC_BUTTON_SEARCHHALT 2225
+#define IDC_GROUP_FINDSABOUT 2230
+#define IDC_LABEL_FINDSABOUT 2231
+#define IDC_CHECK_AUTOREFRESH 2232
+#define IDC_GROUP_FINDSELECT 2240
+#define IDC_LABEL_FINDSELECT 2241
+#define IDC_BUTTON_FINDSSELECTMOVE 2242
+#define IDC_BUTTON_FINDSSELECTTOZIP 2243
+#define IDC_BUTTON_FINDSSELECTDELETE 2244
+#define IDC_GROUP_FINDSCOLURS 2250
+#define IDC_LABEL_FINDSCOLOUR_FIRST 2251  // five labels, in the legend's order
+
+// The context menu `pTalalatok` of the found files.
+#define IDM_TALALATOK_SELECTALL 2261
+#define IDM_TALALATOK_CLEARALL 2262
+#define IDM_TALALATOK_INVERT 2263
+#define IDM_TALALATOK_KEEPMARKS 2264
+#define IDM_TALALATOK_SELECTBY_FIRST 2265  // five items, in the submenu's order
+#define IDM_TALALATOK_ROW_FIRST 2275       // the current row's five items

@@ -1,0 +1,77 @@
+// The session wired over the fake platform: the one walker's events reach the cleaning
+// run or the search by the activity code, and a handed-over directory is searched.
+#include "core/session/session.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "core/app/null_views.h"
+#include "platform/fake/fake_platform.h"
+
+using namespace kefelo;
+
+namespace {
+
+// The cleaning page as far as the run's end shows on it.
+struct LogPage : cleaning::CleaningPageView {
+    std::string log;
+    void showCleaningPage() override {}
+    void setCleaningPage(int) override {}
+    void setReportCaption(const std::string&) override {}
+    void showReportHalt(bool) override {}
+    void showReportButtons(bool) override {}
+    void hideLog() override { log.clear(); }
+    void showLog(const cleaning::CleaningLog& shown) override { log = shown.text(); }
+    void setLastPathText(const std::string&) override {}
+    void focusReportButtons() override {}
+    void setAutodelButtonEnabled(bool) override {}
+    void setCurrentTaskRow(int) override {}
+    void listsChanged() override {}
+    void setContainerAddEnabled(bool) override {}
+};
+
+class SessionTest : public ::testing::Test, protected platform::fake::FakePlatform {
+protected:
+    app::CommandLine commandLine;
+    apptest::NullShellViews window;
+    LogPage page;
+    session::Session session{{platform, shell, commandLine, "C:\\Kefelo\\", "3.2.1.0"}, window.views()};
+
+    SessionTest() {
+        fs.addDirectory("C:\\Kefelo");
+        fs.addDirectory("C:\\WINDOWS");
+        session.walker().PumpIntervalMs = 0;
+        session.loadConfiguration(1024, 768);
+        session.attachCleaningView(&page);
+    }
+};
+
+TEST_F(SessionTest, TheWalkerServesTheCleaningRunAndTheSearchByTheActivityCode) {
+    // A task's matches are deleted only once the walker's end-of-walk event reaches the run.
+    fs.addFileOfSize("C:\\Work\\old.tmp", 5);
+    fs.addFileOfSize("C:\\Work\\keep.txt", 7);
+    session.config().list_projects.rows.front() = {config::Mark::Active, "C:\\Work", "*.tmp"};
+    session.run().button_begincleanClick();
+    EXPECT_FALSE(fs.exists("C:\\Work\\old.tmp"));
+    EXPECT_TRUE(fs.exists("C:\\Work\\keep.txt"));
+    EXPECT_NE(page.log.find("old.tmp"), std::string::npos);
+    EXPECT_EQ(session.activity(), app::Activity::Idle);
+
+    // A second copy hands a folder over: it is searched with every type ticked, and the
+    // walker's events fill the found files.
+    fs.addFileOfSize("C:\\Work\\sub\\new.tmp", 3);
+    const std::optional<std::string> path = session.receiveHandover("C:\\Work|");
+    ASSERT_TRUE(path);
+    session.searchHandedOver(*path);
+    ASSERT_EQ(session.search().found.size(), 1u);
+    EXPECT_EQ(session.search().found.fullPath(0), "C:\\Work\\sub\\new.tmp");
+    EXPECT_EQ(session.search().memo_findfileactualpath, "C:\\WORK\\SUB");
+    EXPECT_EQ(session.activity(), app::Activity::Idle);
+
+    // While a walk is on, a hand-over is dropped.
+    session.walker().Tag = app::Activity::Cleaning;
+    EXPECT_FALSE(session.receiveHandover("C:\\Work|"));
+}
+
+}  // namespace

@@ -373,7 +373,10 @@ void CleaningRun::TakaritVege(bool halted) {
         ctx_.status.setStatusText(" A Takarítási folyamat megszakítva!");
     } else {
         ctx_.status.setStatusText(" A Takarítási folyamat befejeződött");
-        if (ctx_.config.check_beep && !ctx_.frame.quitting() && !quitAfterwards && ctx_.frame.windowWasVisible()) ctx_.frame.beep();
+        if (ctx_.config.check_beep && !ctx_.frame.quitting() && !quitAfterwards && ctx_.frame.windowWasVisible() &&
+            !(beepSuppressed && beepSuppressed())) {
+            ctx_.frame.beep();
+        }
     }
 
     saveLastLogAtRunEnd(fs, ctx_.platform.ui, record_.log, ctx_.programDirectory, ctx_.commandLine.isAutomatic());

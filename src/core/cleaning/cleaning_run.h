@@ -7,6 +7,7 @@
 // SearchFoldersChanged and SearchFoldersProcess below while the walker's tag is
 // Activity::Cleaning. A run chains its tasks through OnChanged.
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -50,6 +51,9 @@ public:
 
     // How often the run's own loops run the message queue (the walker has its own).
     uint64_t PumpIntervalMs = 15;
+    // The search's beep suppression mark: while a stopped search holds it, the end of a
+    // run stays quiet.
+    std::function<bool()> beepSuppressed;
 
     // "Takarítás", "Ismétlés" and the automatic modes.
     void button_begincleanClick();

@@ -44,6 +44,7 @@ Session::Session(const SessionContext& context, app::ShellViews views)
         walkerProcess(dir, countFiles);
     };
     walker_.OnChanged = [this](search::TSearchFolders&, int64_t, int64_t) { walkerChanged(); };
+    run_.beepSuppressed = [this] { return search_.beepSuppressed; };
 }
 
 void Session::walkerProcess(const std::string& dir, int64_t countFiles) {

@@ -31,10 +31,15 @@ struct LogPage : cleaning::CleaningPageView {
     void setContainerAddEnabled(bool) override {}
 };
 
+struct CountedBeeps : apptest::NullShellViews {
+    int beeps = 0;
+    void beep() override { ++beeps; }
+};
+
 class SessionTest : public ::testing::Test, protected platform::fake::FakePlatform {
 protected:
     app::CommandLine commandLine;
-    apptest::NullShellViews window;
+    CountedBeeps window;
     LogPage page;
     session::Session session{{platform, shell, commandLine, "C:\\Kefelo\\", "3.2.1.0"}, window.views()};
 
@@ -72,6 +77,17 @@ TEST_F(SessionTest, TheWalkerServesTheCleaningRunAndTheSearchByTheActivityCode) 
     // While a walk is on, a hand-over is dropped.
     session.walker().Tag = app::Activity::Cleaning;
     EXPECT_FALSE(session.receiveHandover("C:\\Work|"));
+}
+
+TEST_F(SessionTest, AStoppedSearchKeepsTheNextRunQuiet) {
+    fs.addDirectory("C:\\Work");
+    session.config().list_projects.rows.front() = {config::Mark::Active, "C:\\Work", "*.tmp"};
+    session.config().check_beep = true;
+    session.run().button_begincleanClick();
+    EXPECT_EQ(window.beeps, 1);
+    session.search().beepSuppressed = true;  // what the search's stop leaves behind
+    session.run().button_begincleanClick();
+    EXPECT_EQ(window.beeps, 1);
 }
 
 }  // namespace

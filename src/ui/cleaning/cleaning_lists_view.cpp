@@ -313,12 +313,6 @@ void CleaningListsView::layout() {
 
 INT_PTR CleaningListsView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
-            initialize();
-            return FALSE;
-        case WM_SIZE:
-            layout();
-            return TRUE;
         case WM_NOTIFY: {
             const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
             LRESULT result = 0;
@@ -328,9 +322,6 @@ INT_PTR CleaningListsView::handleMessage(UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         }
-        case WM_DRAWITEM:
-            if (buttons_.draw(lParam)) return TRUE;
-            break;
         case WM_COMMAND: {
             const int id = LOWORD(wParam);
             if (HIWORD(wParam) != BN_CLICKED) break;
@@ -355,7 +346,7 @@ INT_PTR CleaningListsView::handleMessage(UINT message, WPARAM wParam, LPARAM lPa
         default:
             break;
     }
-    return Dialog::handleMessage(message, wParam, lParam);
+    return PageDialog::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace kefelo::ui

@@ -19,7 +19,7 @@
 
 namespace kefelo::ui {
 
-class CleaningListsView : public Dialog {
+class CleaningListsView : public PageDialog {
 public:
     struct Callbacks {
         std::function<void()> beginClean;
@@ -45,8 +45,9 @@ protected:
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void initialize();
-    void layout();
+    void initialize() override;
+    void layout() override;
+    bool drawItem(LPARAM item) override { return buttons_.draw(item); }
     SortGrid& grid(containers::GridKind kind) { return kind == containers::GridKind::Containers ? temps_ : projects_; }
     const SortGrid& grid(containers::GridKind kind) const {
         return kind == containers::GridKind::Containers ? temps_ : projects_;

@@ -197,15 +197,6 @@ void CleaningReportView::layout() {
 
 INT_PTR CleaningReportView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
-            initialize();
-            return FALSE;
-        case WM_SIZE:
-            layout();
-            return TRUE;
-        case WM_DRAWITEM:
-            if (buttons_.draw(lParam)) return TRUE;
-            break;
         case WM_CTLCOLORSTATIC: {
             const int id = GetDlgCtrlID(reinterpret_cast<HWND>(lParam));
             const int index = id - IDC_LABEL_COLOUR_FIRST;
@@ -222,7 +213,7 @@ INT_PTR CleaningReportView::handleMessage(UINT message, WPARAM wParam, LPARAM lP
         default:
             break;
     }
-    return Dialog::handleMessage(message, wParam, lParam);
+    return PageDialog::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace kefelo::ui

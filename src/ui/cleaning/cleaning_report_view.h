@@ -12,7 +12,7 @@
 
 namespace kefelo::ui {
 
-class CleaningReportView : public Dialog {
+class CleaningReportView : public PageDialog {
 public:
     struct Callbacks {
         std::function<void()> halt;                  // "Megszakít"
@@ -43,10 +43,11 @@ protected:
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void initialize();
+    void initialize() override;
     // (Re)creates the empty log control in the place of the old one.
     void createLog();
-    void layout();
+    void layout() override;
+    bool drawItem(LPARAM item) override { return buttons_.draw(item); }
     void onButton(int id);
 
     Callbacks callbacks_;

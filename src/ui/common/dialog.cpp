@@ -25,6 +25,23 @@ HWND Dialog::createModeless(HINSTANCE instance, const void* dialogTemplate, HWND
 
 INT_PTR Dialog::handleMessage(UINT message, WPARAM, LPARAM) { return message == WM_INITDIALOG; }
 
+INT_PTR PageDialog::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_INITDIALOG:
+            initialize();
+            return FALSE;  // the page sets its own focus
+        case WM_SIZE:
+            layout();
+            return TRUE;
+        case WM_DRAWITEM:
+            if (drawItem(lParam)) return TRUE;
+            break;
+        default:
+            break;
+    }
+    return Dialog::handleMessage(message, wParam, lParam);
+}
+
 INT_PTR CALLBACK Dialog::dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self = nullptr;
     if (message == WM_INITDIALOG) {

@@ -27,4 +27,17 @@ private:
     HWND hwnd_ = nullptr;
 };
 
+// A page made from a template: its controls are set up once the template exists, placed
+// again at every size change, and its owner-drawn buttons drawn; a page writes only these
+// steps and the messages of its own.
+class PageDialog : public Dialog {
+protected:
+    virtual void initialize() {}
+    virtual void layout() {}
+    // True when the item was one of the page's owner-drawn buttons.
+    virtual bool drawItem(LPARAM /*item*/) { return false; }
+
+    INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+};
+
 }  // namespace kefelo::ui

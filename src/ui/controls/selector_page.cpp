@@ -265,15 +265,6 @@ void SelectorPage::layout() {
 
 INT_PTR SelectorPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
-            initialize();
-            return FALSE;
-        case WM_SIZE:
-            layout();
-            return TRUE;
-        case WM_DRAWITEM:
-            if (buttons_.draw(lParam)) return TRUE;
-            break;
         case WM_COMMAND: {
             const int index = LOWORD(wParam) - setup_.firstButtonId;
             if (HIWORD(wParam) == BN_CLICKED && index >= 0 && index < static_cast<int>(groups_.size())) {
@@ -297,7 +288,7 @@ INT_PTR SelectorPage::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
         default:
             break;
     }
-    return Dialog::handleMessage(message, wParam, lParam);
+    return PageDialog::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace kefelo::ui

@@ -20,7 +20,7 @@
 
 namespace kefelo::ui {
 
-class SelectorPage : public Dialog {
+class SelectorPage : public PageDialog {
 public:
     struct Group {
         std::string caption = {};  // of its selector button
@@ -81,10 +81,11 @@ protected:
 private:
     class GroupDialog;
 
-    void initialize();
+    void initialize() override;
     void makeControls();
     void fitToPage();
-    void layout();
+    void layout() override;
+    bool drawItem(LPARAM item) override { return buttons_.draw(item); }
     int groupOf(HWND window) const;
     std::optional<INT_PTR> onGroupMessage(size_t index, UINT message, WPARAM wParam, LPARAM lParam);
     void onHover(HWND window);

@@ -216,12 +216,6 @@ void SearchResultsView::layout() {
 
 INT_PTR SearchResultsView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
-            initialize();
-            return FALSE;
-        case WM_SIZE:
-            layout();
-            return TRUE;
         case WM_NOTIFY: {
             LRESULT result = 0;
             if (grid_.onNotify(*reinterpret_cast<const NMHDR*>(lParam), result)) {
@@ -230,9 +224,6 @@ INT_PTR SearchResultsView::handleMessage(UINT message, WPARAM wParam, LPARAM lPa
             }
             break;
         }
-        case WM_DRAWITEM:
-            if (buttons_.draw(lParam)) return TRUE;
-            break;
         case WM_CTLCOLORSTATIC:
             if (HBRUSH brush = legend_.labelColours(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam)))
                 return reinterpret_cast<INT_PTR>(brush);
@@ -247,7 +238,7 @@ INT_PTR SearchResultsView::handleMessage(UINT message, WPARAM wParam, LPARAM lPa
         default:
             break;
     }
-    return Dialog::handleMessage(message, wParam, lParam);
+    return PageDialog::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace kefelo::ui

@@ -16,7 +16,7 @@
 
 namespace kefelo::ui {
 
-class SearchResultsView : public Dialog {
+class SearchResultsView : public PageDialog {
 public:
     struct Callbacks {
         // The long hint of the control under the mouse; empty over the background.
@@ -36,8 +36,9 @@ protected:
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void initialize();
-    void layout();
+    void initialize() override;
+    void layout() override;
+    bool drawItem(LPARAM item) override { return buttons_.draw(item); }
     void makeBoldFont();
     void onCommand(int id, int code, HWND control);
     void onHover(HWND window);

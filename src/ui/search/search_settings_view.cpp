@@ -234,15 +234,6 @@ void SearchSettingsView::layout() {
 
 INT_PTR SearchSettingsView::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_INITDIALOG:
-            initialize();
-            return FALSE;
-        case WM_SIZE:
-            layout();
-            return TRUE;
-        case WM_DRAWITEM:
-            if (buttons_.draw(lParam)) return TRUE;
-            break;
         case WM_COMMAND: {
             const int id = LOWORD(wParam), code = HIWORD(wParam);
             if (id == IDC_BUTTON_SEARCHBEGIN && code == BN_CLICKED) start(false);
@@ -252,7 +243,7 @@ INT_PTR SearchSettingsView::handleMessage(UINT message, WPARAM wParam, LPARAM lP
         default:
             break;
     }
-    return Dialog::handleMessage(message, wParam, lParam);
+    return PageDialog::handleMessage(message, wParam, lParam);
 }
 
 }  // namespace kefelo::ui

@@ -19,7 +19,7 @@
 
 namespace kefelo::ui {
 
-class SearchSettingsView : public Dialog {
+class SearchSettingsView : public PageDialog {
 public:
     struct Callbacks {
         // The long hint of the control under the mouse; empty over the background.
@@ -40,8 +40,9 @@ protected:
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    void initialize();
-    void layout();
+    void initialize() override;
+    void layout() override;
+    bool drawItem(LPARAM item) override { return buttons_.draw(item); }
     void toggle(int number, int index);
     void popup(int number, POINT at, bool rightClick);
     void onLocation(int code);

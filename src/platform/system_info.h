@@ -22,6 +22,7 @@ public:
     virtual std::string languageAbbreviation() = 0;  // "HUN", "ENU", ...
     virtual std::string shortDateFormat() = 0;       // "yyyy. MM. dd."
     virtual std::string longTimeFormat() = 0;        // "H:mm:ss"
+    virtual std::string decimalSeparator() = 0;      // "," or "."
     virtual std::optional<std::string> specialFolder(SpecialFolder folder) = 0;
     virtual std::string executablePath() = 0;
     // The folder that holds every user's profile ("C:\Documents and Settings", "C:\Users");

@@ -437,6 +437,16 @@ TEST_F(FileSystemContract, TheTestDriveIsAFixedDiskWithSpace) {
     EXPECT_LE(space->totalFree, space->total);
     EXPECT_LE(space->freeToCaller, space->totalFree);
     EXPECT_TRUE(fs.volumeLabel(driveRoot));
+
+    // A letter with no drive behind it answers with failures, not a system box.
+    for (char missing = 'Z'; missing > 'D'; --missing) {
+        if (fs.logicalDrives() & (1u << (missing - 'A'))) continue;
+        const std::string none = std::string(1, missing) + ":\\";
+        EXPECT_EQ(fs.driveType(none), platform::DriveType::NoRootDir);
+        EXPECT_FALSE(fs.diskSpace(none));
+        EXPECT_FALSE(fs.volumeLabel(none));
+        break;
+    }
 }
 
 }  // namespace

@@ -56,6 +56,7 @@ TEST_F(SystemContract, HungarianRegionalSettings) {
     EXPECT_EQ(sys.platformId(), 2);
     EXPECT_EQ(text::lower(sys.languageAbbreviation()), "hun");
     EXPECT_EQ(sys.shortDateFormat(), "yyyy. MM. dd.");
+    EXPECT_EQ(sys.decimalSeparator(), ",");
     std::string time = sys.longTimeFormat();
     EXPECT_NE(time.find("mm"), std::string::npos) << time;
     EXPECT_NE(time.find("ss"), std::string::npos) << time;

@@ -19,6 +19,7 @@ public:
     std::string language = "HUN";
     std::string shortDate = "yyyy. MM. dd.";
     std::string longTime = "H:mm:ss";
+    std::string decimal = ",";
     std::map<SpecialFolder, std::string> folders;
     std::string exePath = "C:\\Kefelo\\kefelo.exe";
     std::optional<std::string> profilesDir = "C:\\Users";
@@ -29,6 +30,7 @@ public:
     std::string languageAbbreviation() override { return language; }
     std::string shortDateFormat() override { return shortDate; }
     std::string longTimeFormat() override { return longTime; }
+    std::string decimalSeparator() override { return decimal; }
     std::optional<std::string> specialFolder(SpecialFolder folder) override;
     std::string executablePath() override { return exePath; }
     std::optional<std::string> profilesDirectory() override { return profilesDir; }

@@ -40,6 +40,18 @@ std::wstring rootOf(const std::string& root) {
     return w;
 }
 
+// An empty removable drive answers with an error instead of the system's "no disk" box.
+class QuietDriveErrors {
+public:
+    QuietDriveErrors() { SetThreadErrorMode(SEM_FAILCRITICALERRORS | SEM_NOOPENFILEERRORBOX, &old_); }
+    ~QuietDriveErrors() { SetThreadErrorMode(old_, nullptr); }
+    QuietDriveErrors(const QuietDriveErrors&) = delete;
+    QuietDriveErrors& operator=(const QuietDriveErrors&) = delete;
+
+private:
+    DWORD old_ = 0;
+};
+
 int64_t ticksOf(const FILETIME& ft) {
     return static_cast<int64_t>((static_cast<uint64_t>(ft.dwHighDateTime) << 32) | ft.dwLowDateTime);
 }
@@ -289,6 +301,7 @@ DriveType Win32FileSystem::driveType(const std::string& root) {
 }
 
 std::optional<DiskSpace> Win32FileSystem::diskSpace(const std::string& root) {
+    const QuietDriveErrors quiet;
     ULARGE_INTEGER caller, total, free;
     if (!GetDiskFreeSpaceExW(rootOf(root).c_str(), &caller, &total, &free)) {
         lastError_ = GetLastError();
@@ -298,6 +311,7 @@ std::optional<DiskSpace> Win32FileSystem::diskSpace(const std::string& root) {
 }
 
 std::optional<std::string> Win32FileSystem::volumeLabel(const std::string& root) {
+    const QuietDriveErrors quiet;
     wchar_t label[MAX_PATH + 1] = {};
     if (!GetVolumeInformationW(rootOf(root).c_str(), label, MAX_PATH + 1, nullptr, nullptr, nullptr, nullptr, 0)) {
         lastError_ = GetLastError();

@@ -48,6 +48,7 @@ public:
     std::string languageAbbreviation() override;
     std::string shortDateFormat() override;
     std::string longTimeFormat() override;
+    std::string decimalSeparator() override;
     std::optional<std::string> specialFolder(SpecialFolder folder) override;
     std::string executablePath() override;
     std::optional<std::string> profilesDirectory() override;

@@ -44,6 +44,7 @@ int Win32SystemInfo::platformId() {
 std::string Win32SystemInfo::languageAbbreviation() { return localeText(LOCALE_SABBREVLANGNAME); }
 std::string Win32SystemInfo::shortDateFormat() { return localeText(LOCALE_SSHORTDATE); }
 std::string Win32SystemInfo::longTimeFormat() { return localeText(LOCALE_STIMEFORMAT); }
+std::string Win32SystemInfo::decimalSeparator() { return localeText(LOCALE_SDECIMAL); }
 
 std::optional<std::string> Win32SystemInfo::specialFolder(SpecialFolder folder) {
     LPITEMIDLIST pidl = nullptr;

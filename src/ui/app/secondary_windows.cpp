@@ -4,9 +4,8 @@
 
 namespace kefelo::ui {
 namespace {
-enum Placeholder { kDiskAnalysis, kUpdateWizard, kUninstallList, kZip };
-constexpr const char* kTitles[] = {"Lemezelemző", "Kefeló frissítése", "Frissítések eltávolító könyvtárai",
-                                   "Tömörítés"};
+enum Placeholder { kUpdateWizard, kUninstallList, kZip };
+constexpr const char* kTitles[] = {"Kefeló frissítése", "Frissítések eltávolító könyvtárai", "Tömörítés"};
 }  // namespace
 
 bool SecondaryWindows::create(HINSTANCE instance, HWND owner, session::Session& session) {
@@ -21,7 +20,10 @@ bool SecondaryWindows::create(HINSTANCE instance, HWND owner, session::Session& 
     ownTypes_ = std::make_unique<OwnTypesWindow>(session.masks(), session.context().platform.ui,
                                                  [&config] { return config.check_viewalerts; });
     if (!ownTypes_->create(instance, owner)) return false;
-    session.shell().setSecondaryWindows({placeholders_[kDiskAnalysis].get(), ownTypes_.get(),
+    diskTable_ = std::make_unique<DiskTableWindow>(session.context().platform, session.context().shell,
+                                                   [&config] { return config.check_viewalerts; });
+    if (!diskTable_->create(instance, owner)) return false;
+    session.shell().setSecondaryWindows({diskTable_.get(), ownTypes_.get(),
                                          placeholders_[kUpdateWizard].get(), placeholders_[kUninstallList].get()},
                                         placeholders_[kZip].get());
     return true;
@@ -37,7 +39,7 @@ void SecondaryWindows::openOwnTypes(HWND over) {
 }
 
 void SecondaryWindows::showDiskAnalysis(HWND over) {
-    if (!placeholders_.empty()) placeholders_[kDiskAnalysis]->showOver(over);
+    if (diskTable_) diskTable_->showModal(over);
 }
 
 }  // namespace kefelo::ui

@@ -35,7 +35,8 @@ const char kUsage[] =
     "  close                     the system menu's close on the top-level window\n"
     "  foreground                prints the foreground window's title\n"
     "  message-box [--window TITLE] [--press CAPTION]   prints a dialog's text, presses a button\n"
-    "  menu --pick-index N       chooses the N-th item (separators not counted) of the open popup menu\n"
+    "  menu --pick-index N [--then M]  chooses the N-th item (separators not counted) of the open popup\n"
+    "                            menu; with --then, N opens a submenu and its M-th item is chosen\n"
     "  tree                      lists the window's descendants\n";
 
 // --- arguments and output ---
@@ -653,6 +654,21 @@ int commandMenu(const Args& args) {
     if (index < 0) return 2;
     for (long i = 0; i <= index; ++i) PostMessageW(target.top, WM_KEYDOWN, VK_DOWN, 0);
     PostMessageW(target.top, WM_KEYDOWN, VK_RETURN, 0);
+    // A submenu opened from the keyboard comes up with its first item selected.
+    if (args.has(L"then")) {
+        const long inner = args.number(L"then", -1);
+        if (inner < 0) return 2;
+        HWND submenu = nullptr;
+        const auto findSubmenu = [&] {
+            for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+                 w = FindWindowExW(nullptr, w, L"#32768", nullptr))
+                if (w != target.top && IsWindowVisible(w)) submenu = w;
+            return submenu != nullptr;
+        };
+        if (!poll(timeoutOf(args), findSubmenu)) return failure(L"menu: item " + std::to_wstring(index) + L" opened no submenu");
+        for (long i = 0; i < inner; ++i) PostMessageW(submenu, WM_KEYDOWN, VK_DOWN, 0);
+        PostMessageW(submenu, WM_KEYDOWN, VK_RETURN, 0);
+    }
     if (!poll(timeoutOf(args), [&] { return !IsWindowVisible(target.top); }))
         return failure(L"menu: still open after choosing item " + std::to_wstring(index));
     return 0;

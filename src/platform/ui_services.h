@@ -48,6 +48,9 @@ public:
     virtual std::optional<SaveFileChoice> saveFileDialog(const std::string& title,
                                                          const std::vector<FileFilter>& filters,
                                                          const std::string& initialDir) = 0;
+    // The open dialog for one existing file, opening in initialDir, every file shown.
+    // nullopt when cancelled.
+    virtual std::optional<std::string> openFileDialog(const std::string& title, const std::string& initialDir) = 0;
 };
 
 // The titles of the four message kinds.

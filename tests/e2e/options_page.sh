@@ -43,5 +43,24 @@ expect "with their intervals" \
     "$(drv get-text "${MAIN[@]}" --id 2464)/$(drv get-text "${MAIN[@]}" --id 2470)" 5/15
 shot options_autoruns
 
+# The protected names: a fresh program directory has the three default names, and a name
+# typed through "Megadás" joins them and is stored at exit.
+PROTECTED=(--id 2481)
+drv click "${MAIN[@]}" --class Button --text 'Védett állományok'
+check "Védett állományok brings up its list" drv wait "${MAIN[@]}" "${PROTECTED[@]}" --has-item readme.txt
+expect "with the three default names" "$(drv items "${MAIN[@]}" "${PROTECTED[@]}" | tr -d '\r' | tr '\n' ';')" \
+    'data.bak;opa11.bak;readme.txt;'
+drv click "${MAIN[@]}" "${PROTECTED[@]}" --right
+drv menu --pick-index 1
+INPUT=(--window 'Új védett állomány megadása')
+must "Megadás asks for the name" drv wait "${INPUT[@]}"
+drv set-text "${INPUT[@]}" --class Edit 'szamla.xls'
+drv click "${INPUT[@]}" --text OK
+check "the typed name joins the list" drv wait "${MAIN[@]}" "${PROTECTED[@]}" --has-item szamla.xls
+shot options_protectfiles
+
 check "the program ends when closed" close_program
+expect "vedettek.lst holds the new name after the defaults" \
+    "$(iconv -f cp1250 -t utf-8 "$PROG/vedettek.lst" 2>/dev/null | tr -d '\r' | tr '\n' ';')" \
+    'data.bak;opa11.bak;readme.txt;szamla.xls;'
 finish

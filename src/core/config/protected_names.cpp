@@ -63,6 +63,10 @@ ProtectedNames::ProtectedNames(ListBox& list, platform::UiServices& ui) : list_p
 
 bool ProtectedNames::contains(std::string_view name) const { return isProtected(list_protectfiles.items, name); }
 
+void ProtectedNames::selectFile(const std::string& programDirectory, bool viewAlerts) {
+    select(ui_.openFileDialog(kProtectedSelectDialogTitle, programDirectory), viewAlerts);
+}
+
 void ProtectedNames::select(const std::optional<std::string>& chosenPath, bool viewAlerts) {
     if (!chosenPath) return;
     std::string name = bareName(*chosenPath);

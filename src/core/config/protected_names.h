@@ -17,6 +17,16 @@ extern const std::array<std::string_view, 3> kDefaultProtectedNames;
 // Title of the open dialog of "Kiválasztás", which starts in the program directory.
 extern const char* const kProtectedSelectDialogTitle;
 
+// The group of the options page that holds the list, and the captions of its controls.
+inline constexpr std::string_view kProtectFilesCaption = "  V é d e t t   á l l o m á n y o k  ";
+inline constexpr std::string_view kProtectFilesHint = "Ilyen nevű állományokat kikerüli a Kefeló törlési folyamata";
+inline constexpr std::string_view kNewFileProtectCaption = "Új állomány";
+inline constexpr std::string_view kFileProtectSelectCaption = "Kiválasztás";
+inline constexpr std::string_view kFileProtectAddCaption = "Megadás";
+inline constexpr std::string_view kFileProtectModifyCaption = "Módosítás";
+inline constexpr std::string_view kFileProtectDeleteCaption = "Törlés";
+inline constexpr std::string_view kFileProtectResetCaption = "Alaphelyzet";
+
 // What follows the last "\", "/" or drive colon of a path.
 std::string bareName(std::string_view path);
 
@@ -52,7 +62,9 @@ public:
 
     bool contains(std::string_view name) const;
 
-    // "Kiválasztás": the file chosen in the open dialog, nullopt when it was cancelled.
+    // "Kiválasztás": runs the open dialog in the program directory and takes the file chosen.
+    void selectFile(const std::string& programDirectory, bool viewAlerts);
+    // The file chosen in the open dialog, nullopt when it was cancelled.
     void select(const std::optional<std::string>& chosenPath, bool viewAlerts);
     // "Megadás": asks for a name in an input box at the mouse position.
     void enter(std::optional<ScreenPoint> mouse);

@@ -46,4 +46,12 @@ std::optional<SaveFileChoice> FakeUi::saveFileDialog(const std::string& title, c
     return result;
 }
 
+std::optional<std::string> FakeUi::openFileDialog(const std::string& title, const std::string& initialDir) {
+    openFileRequests.push_back({title, initialDir});
+    if (openFiles.empty()) return std::nullopt;
+    auto result = openFiles.front();
+    openFiles.pop_front();
+    return result;
+}
+
 }  // namespace kefelo::platform::fake

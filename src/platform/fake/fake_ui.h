@@ -41,11 +41,13 @@ public:
     // left: Cancel.
     std::deque<std::optional<std::string>> folders;
     std::deque<std::optional<SaveFileChoice>> saveFiles;
+    std::deque<std::optional<std::string>> openFiles;
 
     std::vector<RecordedMessage> messages;
     std::vector<InputBoxRequest> inputRequests;
     std::vector<FolderRequest> folderRequests;
     std::vector<SaveFileRequest> saveFileRequests;
+    std::vector<FolderRequest> openFileRequests;  // title and initial folder
 
     int pumpCount = 0;
     std::function<void()> onPump;
@@ -58,6 +60,7 @@ public:
     std::optional<std::string> chooseFolder(const std::string& title, const std::string& startDir) override;
     std::optional<SaveFileChoice> saveFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
                                                  const std::string& initialDir) override;
+    std::optional<std::string> openFileDialog(const std::string& title, const std::string& initialDir) override;
 };
 
 }  // namespace kefelo::platform::fake

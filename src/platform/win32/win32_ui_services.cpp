@@ -262,4 +262,23 @@ std::optional<SaveFileChoice> Win32UiServices::saveFileDialog(const std::string&
     return SaveFileChoice{narrow(file), static_cast<int>(ofn.nFilterIndex)};
 }
 
+std::optional<std::string> Win32UiServices::openFileDialog(const std::string& title, const std::string& initialDir) {
+    std::wstring wtitle = widen(title);
+    std::wstring wdir = widen(initialDir);
+    std::wstring file(32768, L'\0');
+    OPENFILENAMEW ofn{};
+    ofn.lStructSize = sizeof ofn;
+    ofn.hwndOwner = owner_;
+    // No type list: every file shows.
+    ofn.lpstrFile = file.data();
+    ofn.nMaxFile = static_cast<DWORD>(file.size());
+    ofn.lpstrInitialDir = wdir.empty() ? nullptr : wdir.c_str();
+    ofn.lpstrTitle = wtitle.c_str();
+    ofn.Flags = OFN_EXPLORER | OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_NOCHANGEDIR | OFN_FILEMUSTEXIST;
+    if (!GetOpenFileNameW(&ofn)) return std::nullopt;
+    file.resize(wcslen(file.c_str()));
+    if (file.empty()) return std::nullopt;
+    return narrow(file);
+}
+
 }  // namespace kefelo::platform::win32

@@ -22,6 +22,7 @@ public:
     std::optional<std::string> chooseFolder(const std::string& title, const std::string& startDir) override;
     std::optional<SaveFileChoice> saveFileDialog(const std::string& title, const std::vector<FileFilter>& filters,
                                                  const std::string& initialDir) override;
+    std::optional<std::string> openFileDialog(const std::string& title, const std::string& initialDir) override;
 
     // What the main loop does with a message before dispatching it (the window's own keys,
     // Tab between controls); true when it was taken. A walk's pump does the same, so Esc

@@ -66,6 +66,7 @@ bool OptionsPage::create(const MainPageContext& context) {
     autoruns.templateId = IDD_OPTIONS_AUTORUNS;
     autoruns.layout = [this](HWND) { layoutAutoruns(); };
     autoruns.command = [this](HWND dialog, int id, int code) { onAutorunsCommand(dialog, id, code); };
+    protectedNames_.setUp(context.session, setup.groups[integration::group_protectfiles]);
     // The general options must show whole.
     setup.groupsHeight = [this](int width) { return layoutGeneral(width, false); };
     setup.initialize = [this] { initialize(); };
@@ -121,6 +122,7 @@ void OptionsPage::initialize() {
     }
     hookIntervalEdit(IDC_EDIT_DAYSOFAUTORUN);
     hookIntervalEdit(IDC_EDIT_UPDATESEARCH);
+    protectedNames_.initialize(frame_, integration::group_protectfiles);
 
     refresh();
     frame_.show(model_->selector().selected());
@@ -220,11 +222,14 @@ void OptionsPage::selectGroup(int group) {
         case integration::FocusTarget::check_autorun:
             focus = GetDlgItem(frame_.group(integration::group_autoruns), IDC_CHECK_AUTORUN);
             break;
+        case integration::FocusTarget::list_protectfiles:
+            focus = protectedNames_.list();
+            break;
         default:
             break;
     }
-    // The shortcut and protected-name groups fill their pages later; until then their page
-    // holds the focus, which the disabled selector button could not.
+    // The shortcut group fills its page later; until then its page holds the focus, which
+    // the disabled selector button could not.
     SetFocus(focus ? focus : frame_.group(selected));
 }
 

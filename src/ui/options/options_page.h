@@ -2,9 +2,9 @@
 // The options page (page 3 of the main page control): the group selector
 // `box_optionselect`, the group pages of `pcoptions` and the description box
 // `memo_infoaboutoptions`, in the selector-page frame. Of the groups, "Általános" and
-// "Auto-szolgáltatások" are built here; the others are empty pages that their own code
-// fills through frame().group(). The rules are integration::OptionsPageModel's; this view
-// copies its state to the controls.
+// "Auto-szolgáltatások" are built here and "Védett állományok" by ProtectedNamesView; the
+// others are empty pages that their own code fills through frame().group(). The rules are
+// integration::OptionsPageModel's; this view copies its state to the controls.
 #include <map>
 #include <memory>
 
@@ -12,13 +12,17 @@
 #include "ui/app/main_page.h"
 #include "ui/controls/selector_page.h"
 #include "ui/controls/subclass.h"
+#include "ui/options/protected_names_view.h"
 
 namespace kefelo::ui {
 
 class OptionsPage : public MainPage {
 public:
     bool create(const MainPageContext& context) override;
-    void configurationReloaded() override { refresh(); }
+    void configurationReloaded() override {
+        refresh();
+        protectedNames_.refresh();
+    }
 
     int selectedGroup() const { return model_->selector().selected(); }
     // As a click on the group's selector button: the page shows and its first control
@@ -42,6 +46,7 @@ private:
 
     integration::OptionsPageModel* model_ = nullptr;
     SelectorPage frame_;
+    ProtectedNamesView protectedNames_;
     Subclass noaddHook_;
     std::map<int, std::unique_ptr<Subclass>> editHooks_;
     bool refreshing_ = false;

@@ -70,6 +70,16 @@ TEST_F(ProtectedNamesTest, SelectingAFileAddsItsBareNameOnce) {
     names.select("C:\\dir\\", true);
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_EQ(names.list_protectfiles.items.size(), 4u);
+
+    // The dialog opens in the program directory; a cancelled one adds nothing.
+    ui.openFiles = {"C:\\Munka\\Jegyzet.TXT", std::nullopt};
+    names.selectFile("C:\\Kefeló\\", true);
+    names.selectFile("C:\\Kefeló\\", true);
+    ASSERT_EQ(ui.openFileRequests.size(), 2u);
+    EXPECT_EQ(ui.openFileRequests[0].title, "Új védett állomány megkeresése");
+    EXPECT_EQ(ui.openFileRequests[0].startDir, "C:\\Kefeló\\");
+    EXPECT_EQ(names.list_protectfiles.items, (V{"data.bak", "opa11.bak", "readme.txt", "Settings.INI", "Jegyzet.TXT"}));
+    EXPECT_EQ(ui.messages.size(), 1u);
 }
 
 TEST_F(ProtectedNamesTest, EnteringADuplicateOffersAnotherTry) {

@@ -6,6 +6,7 @@
 #include "core/config/window_placement.h"
 #include "platform/win32/wide.h"
 #include "ui/common/dpi.h"
+#include "ui/common/work_area.h"
 
 namespace kefelo::ui {
 namespace {
@@ -180,25 +181,7 @@ void OwnTypesWindow::hide() {
     if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
 }
 
-void OwnTypesWindow::showInFront() {
-    if (!hwnd()) return;
-    ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
-}
-
-void OwnTypesWindow::keepInWorkArea(WINDOWPOS& position) {
-    if (position.flags & SWP_NOMOVE) return;
-    RECT area{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return;
-    RECT self{};
-    GetWindowRect(hwnd(), &self);
-    const int width = (position.flags & SWP_NOSIZE) ? self.right - self.left : position.cx;
-    const int height = (position.flags & SWP_NOSIZE) ? self.bottom - self.top : position.cy;
-    const config::ScreenPoint at = config::clampToWorkArea({position.x, position.y}, width, height,
-                                                           {area.left, area.top, area.right, area.bottom});
-    position.x = at.x;
-    position.y = at.y;
-}
+void OwnTypesWindow::showInFront() { showWindowInFront(hwnd()); }
 
 LRESULT OwnTypesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -207,7 +190,7 @@ LRESULT OwnTypesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             PostMessageW(hwnd(), WM_NULL, 0, 0);
             return 0;
         case WM_WINDOWPOSCHANGING:
-            keepInWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam));
+            keepWindowInWorkArea(hwnd(), *reinterpret_cast<WINDOWPOS*>(lParam));
             break;
         case WM_LBUTTONDOWN:
             ReleaseCapture();

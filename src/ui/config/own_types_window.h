@@ -38,7 +38,6 @@ private:
     void add() { editor_.add(); }
     void change() { editor_.change(); }
     void remove() { editor_.remove(!viewAlerts_ || viewAlerts_()); }
-    void keepInWorkArea(WINDOWPOS& position);
 
     config::Tfrmmytype editor_;
     std::function<bool()> viewAlerts_;

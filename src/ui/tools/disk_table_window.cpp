@@ -6,6 +6,7 @@
 #include "core/config/window_placement.h"
 #include "platform/win32/wide.h"
 #include "ui/common/dpi.h"
+#include "ui/common/work_area.h"
 #include "ui/common/gdi.h"
 #include "ui/tools/disk_table_window_ids.h"
 
@@ -120,25 +121,7 @@ void DiskTableWindow::hide() {
     if (hwnd()) ShowWindow(hwnd(), SW_HIDE);
 }
 
-void DiskTableWindow::showInFront() {
-    if (!hwnd()) return;
-    ShowWindow(hwnd(), SW_SHOW);
-    SetForegroundWindow(hwnd());
-}
-
-void DiskTableWindow::keepInWorkArea(WINDOWPOS& position) {
-    if (position.flags & SWP_NOMOVE) return;
-    RECT area{};
-    if (!SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0)) return;
-    RECT self{};
-    GetWindowRect(hwnd(), &self);
-    const int width = (position.flags & SWP_NOSIZE) ? self.right - self.left : position.cx;
-    const int height = (position.flags & SWP_NOSIZE) ? self.bottom - self.top : position.cy;
-    const config::ScreenPoint at = config::clampToWorkArea({position.x, position.y}, width, height,
-                                                           {area.left, area.top, area.right, area.bottom});
-    position.x = at.x;
-    position.y = at.y;
-}
+void DiskTableWindow::showInFront() { showWindowInFront(hwnd()); }
 
 void DiskTableWindow::drawFillBar(HDC dc, int row, const RECT& cell, bool selected) {
     const tools::DiskRow& data = table_.rows[row];
@@ -226,7 +209,7 @@ INT_PTR DiskTableWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
             close();
             return TRUE;
         case WM_WINDOWPOSCHANGING:
-            keepInWorkArea(*reinterpret_cast<WINDOWPOS*>(lParam));
+            keepWindowInWorkArea(hwnd(), *reinterpret_cast<WINDOWPOS*>(lParam));
             return FALSE;
         case WM_LBUTTONDOWN:
             ReleaseCapture();

@@ -38,7 +38,6 @@ private:
     bool onNotify(const NMHDR& header, LRESULT& result);
     LRESULT drawCell(NMLVCUSTOMDRAW& draw);
     void drawFillBar(HDC dc, int row, const RECT& cell, bool selected);
-    void keepInWorkArea(WINDOWPOS& position);
 
     tools::Tform_diskinfo table_;
     std::function<bool()> viewAlerts_;

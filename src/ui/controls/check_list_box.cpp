@@ -67,6 +67,7 @@ std::optional<LRESULT> CheckListBox::boxMessage(UINT message, WPARAM wParam, LPA
             return std::nullopt;
         case WM_KEYDOWN:
             if (wParam == VK_RETURN) {
+                dropQueuedEnter(hwnd_);  // else the popup's own loop takes it and closes at once
                 POINT at{};
                 GetCursorPos(&at);
                 popup(at, false);

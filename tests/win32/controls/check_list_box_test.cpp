@@ -81,7 +81,12 @@ TEST_F(CheckListBoxTest, KeysToggleAndAskForThePopup) {
     SendMessageW(box.hwnd(), LB_SETCURSEL, 0, 0);
     SendMessageW(box.hwnd(), WM_KEYDOWN, VK_SPACE, 0);
     EXPECT_EQ(toggles, std::vector<int>{0});
+    // As from the keyboard, the key's character waits in the queue while the key is handled;
+    // the popup's menu loop must not find it there.
+    PostMessageW(box.hwnd(), WM_CHAR, VK_RETURN, 0);
     SendMessageW(box.hwnd(), WM_KEYDOWN, VK_RETURN, 0);
+    MSG queued;
+    EXPECT_FALSE(PeekMessageW(&queued, box.hwnd(), WM_CHAR, WM_CHAR, PM_REMOVE));
     // Enter must reach the list inside a dialog instead of pressing the default button.
     MSG enter{box.hwnd(), WM_KEYDOWN, VK_RETURN, 0, 0, {}};
     EXPECT_TRUE(SendMessageW(box.hwnd(), WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)) &

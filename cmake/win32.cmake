@@ -8,7 +8,7 @@ set(LIBZIP_PREFIX "${CMAKE_BINARY_DIR}/../mingw-libzip" CACHE PATH "libzip built
 
 file(GLOB_RECURSE WIN32_PLATFORM_SOURCES CONFIGURE_DEPENDS src/platform/win32/*.cpp)
 add_library(kefelo_win32 STATIC ${WIN32_PLATFORM_SOURCES})
-target_link_libraries(kefelo_win32 PUBLIC kefelo_platform shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32 userenv)
+target_link_libraries(kefelo_win32 PUBLIC kefelo_platform shlwapi shell32 ole32 advapi32 user32 gdi32 comctl32 comdlg32 userenv wininet)
 
 # The views: one library that the program and the UI tests link.
 file(GLOB_RECURSE UI_SOURCES CONFIGURE_DEPENDS src/ui/*.cpp)
@@ -77,6 +77,8 @@ if(EXISTS "${LIBZIP_PREFIX}/lib/libzip.a")
         IMPORTED_LOCATION "${LIBZIP_PREFIX}/lib/libzip.a"
         INTERFACE_INCLUDE_DIRECTORIES "${LIBZIP_PREFIX}/include"
         INTERFACE_LINK_LIBRARIES "z;bcrypt;advapi32")
+    # The update's archive reader (platform/win32) unpacks with it.
+    target_link_libraries(kefelo_win32 PUBLIC kefelo_libzip)
 endif()
 
 # Small programs the end-to-end tests run beside kefelo.exe.
@@ -86,6 +88,10 @@ foreach(src ${E2E_TOOL_SOURCES})
     add_executable(${name} ${src})
     target_link_options(${name} PRIVATE ${STATIC_FLAGS} -municode)
 endforeach()
+# The shortcut reader asks the shell's link object, a COM class.
+if(TARGET read_link)
+    target_link_libraries(read_link PRIVATE ole32)
+endif()
 
 # The reusable controls (src/ui/controls) on real windows: tests/win32/controls.
 file(GLOB CONTROLS_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/controls/*.cpp)

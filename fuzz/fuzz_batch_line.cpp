@@ -1,7 +1,7 @@
 // Builds the "del " line of autodel.bat for arbitrary file names, with and without short
 // forms, and checks it against a plain reading of how cmd and Windows take a quoted path:
-// the line is either absent or a quoted path with every "%" doubled, nothing the code page
-// lacks, and naming exactly the file (or its short form). A path that reads cleanly must
+// the line is either absent or a quoted path with every "%" doubled, nothing outside
+// ASCII, and naming exactly the file (or its short form). A path that reads cleanly must
 // get its line.
 //
 // Input: a flag byte (bit 0: the file has a short name, bit 1: the folder has one), then
@@ -39,19 +39,14 @@ std::vector<std::string_view> split(std::string_view s, char at) {
     }
 }
 
-// Every character survives the trip to Windows-1250 and back, and none is one that cmd or
+// Every character is printable ASCII (cmd reads the batch in the OEM code page, where
+// accented letters differ from the file's Windows-1250) and none is one that cmd or
 // Windows would read as something else than a character of a name.
 bool plainCharacters(std::string_view path) {
-    for (size_t pos = 0; pos < path.size();) {
-        const size_t start = pos;
-        const char32_t cp = kefelo::text::nextCodePoint(path, pos);
-        if (cp < 0x20 || cp == 0xFFFD || (cp >= 0xD800 && cp <= 0xDFFF)) return false;
-        if (cp < 0x80 && std::string_view("\"*?<>|:/").find(static_cast<char>(cp)) != std::string_view::npos) {
-            return false;
-        }
-        const std::string one(path.substr(start, pos - start));
-        const std::string encoded = kefelo::text::utf8ToCp1250(one);
-        if (encoded.size() != 1 || encoded == "?" || kefelo::text::cp1250ToUtf8(encoded) != one) return false;
+    for (char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x80) return false;
+        if (std::string_view("\"*?<>|:/").find(c) != std::string_view::npos) return false;
     }
     return true;
 }

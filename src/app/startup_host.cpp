@@ -4,7 +4,9 @@
 #include "core/app/directory_handover.h"
 #include "core/app/program_texts.h"
 #include "platform/win32/wide.h"
+#include "platform/win32/win32_shell_links.h"
 #include "ui/common/window_faults.h"
+#include "ui/maintenance/install_wizard_window.h"
 
 namespace kefelo {
 
@@ -93,8 +95,12 @@ void Win32Startup::setTrayHint(const std::string& hint) { main_->setTrayHint(hin
 void Win32Startup::enableActionsMenu(bool enabled) { main_->enableActionsMenu(enabled); }
 
 bool Win32Startup::runInstallWizard() {
-    // Until the install wizard exists, a first run goes on as a run from where it is.
-    return true;
+    platform::win32::Win32ShellLinks links;
+    ui::InstallWizardWindow wizard(platform_, shell_, links, state_.executablePath, state_.programDirectory,
+                                   [this](HWND owner) { ui_.setOwner(owner ? owner : main_->hwnd()); },
+                                   [this] { instances_.reset(); });
+    // After an installation the installed copy takes over and this process ends.
+    return wizard.run(instance_, icon(false)) == ui::InstallWizardWindow::Outcome::RunHere;
 }
 
 void Win32Startup::hideApplicationWindow() { application_.hideFromTaskbar(); }
@@ -122,10 +128,14 @@ void Win32Startup::makeSplashStrip(const std::string& text) {
 
 void Win32Startup::createSecondaryWindows() { main_->createSecondaryWindows(); }
 
-void Win32Startup::clearUpdateWizardDate() { updateWizardLastSearch_ = 0.0; }
+void Win32Startup::clearUpdateWizardDate() {
+    if (ui::TfrmUpdate* wizard = main_->updateWizard()) wizard->wizard().lastUpdateAttempt = 0.0;
+}
 
 void Win32Startup::syncUpdateWizardDate() {
-    if (updateWizardLastSearch_ == 0.0) updateWizardLastSearch_ = main_->session().config().lastUpdateSearch;
+    ui::TfrmUpdate* wizard = main_->updateWizard();
+    if (wizard && wizard->wizard().lastUpdateAttempt == 0.0)
+        wizard->wizard().lastUpdateAttempt = main_->session().config().lastUpdateSearch;
 }
 
 void Win32Startup::showUpdateTray(const std::string& hint, const std::string& balloonTitle,
@@ -138,8 +148,10 @@ void Win32Startup::showUpdateTray(const std::string& hint, const std::string& ba
 void Win32Startup::hideTrayIcon() { main_->hideTray(); }
 
 bool Win32Startup::runUpdateWizard() {
-    // Until the update wizard exists, the check finds nothing and the start goes on.
-    return false;
+    ui::TfrmUpdate* wizard = main_->updateWizard();
+    if (!wizard) return false;
+    wizard->hooks().hideSplash = [this] { main_->closeSplash(); };
+    return wizard->runAutomatic();
 }
 
 void Win32Startup::tesztBe(const std::string& text) { main_->session().shell().console.TesztBe(text); }

@@ -73,8 +73,6 @@ private:
     std::vector<ui::InstanceInfo> running_;
     timeutil::TDateTime startTime_ = 0.0;
     std::unique_ptr<ui::MainWindow> main_;
-    // The update wizard's own copy of the last update search (0.0: not known yet).
-    timeutil::TDateTime updateWizardLastSearch_ = 0.0;
 };
 
 }  // namespace kefelo

@@ -4,6 +4,9 @@
 
 namespace kefelo::platform {
 
+// How emptying the Recycle Bin went: the entry point may be missing on old systems.
+enum class RecycleBinEmptying { Emptied, LibraryNotLoaded, Unavailable };
+
 class Shell {
 public:
     virtual ~Shell() = default;
@@ -16,6 +19,13 @@ public:
     // Reboots at once, closing programs by force. On the NT family the process first takes
     // the shutdown privilege. False when the system refused.
     virtual bool restartWindows(bool ntFamily) = 0;
+    // Empties the Recycle Bin of every drive without asking, showing or sounding anything;
+    // the entry point is looked up when called.
+    virtual RecycleBinEmptying emptyRecycleBin() = 0;
+    // The Recycle Bin's window, or its property sheet.
+    virtual bool openRecycleBin(bool properties) = 0;
+    // The system's format dialog for the floppy drive A:.
+    virtual void formatFloppy() = 0;
 };
 
 }  // namespace kefelo::platform

@@ -20,6 +20,9 @@ public:
     virtual std::string tempPath() = 0;          // with trailing backslash, as GetTempPath gives it
     virtual int platformId() = 0;                // 2 on the NT family, 1 on Windows 9x
     virtual std::string languageAbbreviation() = 0;  // "HUN", "ENU", ...
+    // A text of the user's default locale by its LCTYPE number (3 the abbreviated
+    // language name, 2 the language's name); empty when the system has none.
+    virtual std::string localeInfo(unsigned kind) = 0;
     virtual std::string shortDateFormat() = 0;       // "yyyy. MM. dd."
     virtual std::string longTimeFormat() = 0;        // "H:mm:ss"
     virtual std::string decimalSeparator() = 0;      // "," or "."

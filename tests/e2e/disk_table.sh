@@ -9,6 +9,7 @@ TABLE=(--window "A számítógépéhez csatlakoztatott meghajtók elemzése")
 GRID=(--id 2601)
 
 PROG=$(fresh_program_dir kefelo-disktable "$EXE")
+write_settings "$PROG/beallitasok.cfg"
 start_program disk_table.wine.log
 must "main window appears" wait_main_window
 must "the tray icon shows" drv wait --window "Wine System Tray" --class __winex11_tray_icon

@@ -13,8 +13,10 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 TITLE="Kefeló v3.2.1.0 - A merevlemezterület karbantartója  <http://kefelo.hu>"
 
 [ -f "$EXE" ] || { fail "no executable at $EXE"; finish; }
-wine "$EXE" >"$ARTIFACTS/first_window.wine.log" 2>&1 &
-pid=$!
+# With settings in place: a folder without them is a first run, which installs first.
+PROG=$(fresh_program_dir kefelo-first "$EXE")
+write_settings "$PROG/beallitasok.cfg"
+start_program first_window.wine.log
 
 must "main window appears" wait_main_window
 expect "title is exactly the caption" "$(drv get-text "${MAIN[@]}")" "$TITLE"

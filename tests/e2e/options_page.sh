@@ -12,9 +12,11 @@ source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
 PROG=$(fresh_program_dir kefelo-opt "$EXE")
 wine reg delete 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' /v 'Kefeló' /f >/dev/null 2>&1
 
-# Automatic cleaning every 5 days, update search every 15, alerts on, recursive search,
-# empty folders kept, no beep; the options page is the last one shown.
-write_settings "$PROG/beallitasok.cfg" autoClean=1 days=5 deleteEmpty=0 page=3 updateSearch=1
+# Automatic cleaning every 5 days, update search every 15 (last done today, so the start
+# does not go looking), alerts on, recursive search, empty folders kept, no beep; the
+# options page is the last one shown.
+today=$(python3 -c 'import datetime; print((datetime.datetime.now() - datetime.datetime(1899, 12, 30)).days)')
+write_settings "$PROG/beallitasok.cfg" autoClean=1 days=5 deleteEmpty=0 page=3 updateSearch=1 lastUpdateSearch="$today"
 printf '*\r\n' >"$PROG/konyvtarak.lst"
 # checked CAPTION: the state of the visible check box with that caption (a pattern).
 checked() { drv checked "${MAIN[@]}" --class Button --text "$1"; }
@@ -29,7 +31,7 @@ shot options_general
 
 # The console's code page garbles the value's name; the data is plain ASCII here.
 query=$(wine reg query 'HKCU\Software\Microsoft\Windows\CurrentVersion\Run' 2>/dev/null | tr -d '\r')
-if printf '%s\n' "$query" | grep -aq '[[:space:]]C:\\kefelo-opt\\kefelo\.exe /a$'; then
+if printf '%s\n' "$query" | grep -aq '[[:space:]]"C:\\kefelo-opt\\kefelo\.exe" /a$'; then
     pass "automatic cleaning writes the Run entry"
 else
     fail "no Run entry: $query"

@@ -19,6 +19,7 @@ FIELDS = {  # name: (offset, struct format)
     "deleteEmpty": (37, "<B"),
     "beep": (38, "<B"),
     "page": (1580, "<i"),
+    "lastUpdateSearch": (1840, "<d"),
     "updateSearch": (1848, "<B"),
     "updateDays": (1852, "<i"),
 }

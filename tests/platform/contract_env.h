@@ -10,6 +10,7 @@
 #include "platform/clock.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "platform/shell_links.h"
 #include "platform/system_info.h"
 
 namespace kefelo::contract {
@@ -23,6 +24,7 @@ public:
     virtual platform::SystemInfo& system() = 0;
     virtual platform::Clock& clock() = 0;
     virtual platform::Clipboard& clipboard() = 0;
+    virtual platform::ShellLinks& shellLinks() = 0;
 
     // A fresh, empty folder for this test (absolute, no trailing backslash); removed with
     // everything in it when the environment goes.

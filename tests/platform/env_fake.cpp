@@ -4,6 +4,7 @@
 #include "platform/contract_env.h"
 #include "platform/fake/fake_clipboard.h"
 #include "platform/fake/fake_file_system.h"
+#include "platform/fake/fake_shell_links.h"
 #include "platform/fake/fake_system.h"
 
 namespace kefelo::contract {
@@ -38,6 +39,8 @@ public:
         fs_.addFile(system_.exePath, "MZ");
         system_.folders[platform::SpecialFolder::Recent] = "C:\\Users\\user\\Recent";
         system_.folders[platform::SpecialFolder::Templates] = "C:\\Users\\user\\Templates";
+        links_.folders[platform::KnownFolder::Desktop] = "C:\\Users\\user\\Desktop";
+        links_.folders[platform::KnownFolder::StartMenu] = "C:\\Users\\user\\Start Menu";
     }
 
     platform::FileSystem& fs() override { return fs_; }
@@ -45,6 +48,7 @@ public:
     platform::SystemInfo& system() override { return system_; }
     platform::Clock& clock() override { return clock_; }
     platform::Clipboard& clipboard() override { return clipboard_; }
+    platform::ShellLinks& shellLinks() override { return links_; }
     std::string root() override { return kRoot; }
     std::string registryKey() override { return "Software\\Kefelo contract"; }
 
@@ -68,6 +72,7 @@ private:
     platform::fake::FakeSystemInfo system_;
     platform::fake::FakeClock clock_;
     platform::fake::FakeClipboard clipboard_;
+    platform::fake::FakeShellLinks links_;
 };
 
 }  // namespace

@@ -9,6 +9,7 @@
 #include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_platform.h"
+#include "platform/win32/win32_shell_links.h"
 
 namespace kefelo::contract {
 namespace {
@@ -65,6 +66,7 @@ public:
     platform::SystemInfo& system() override { return system_; }
     platform::Clock& clock() override { return clock_; }
     platform::Clipboard& clipboard() override { return clipboard_; }
+    platform::ShellLinks& shellLinks() override { return links_; }
     std::string root() override { return root_; }
     std::string registryKey() override { return key_; }
 
@@ -104,6 +106,7 @@ private:
     platform::win32::Win32SystemInfo system_;
     platform::win32::Win32Clock clock_;
     platform::win32::Win32Clipboard clipboard_;
+    platform::win32::Win32ShellLinks links_;
     std::string root_;
     std::string key_;
     std::map<std::string, Handle> locks_;

@@ -55,6 +55,8 @@ TEST_F(SystemContract, TheProfilesRootHoldsTheUsersFolders) {
 TEST_F(SystemContract, HungarianRegionalSettings) {
     EXPECT_EQ(sys.platformId(), 2);
     EXPECT_EQ(text::lower(sys.languageAbbreviation()), "hun");
+    // Asked by kind, as the language questions do: 3 is the abbreviation.
+    EXPECT_EQ(sys.localeInfo(3), sys.languageAbbreviation());
     EXPECT_EQ(sys.shortDateFormat(), "yyyy. MM. dd.");
     EXPECT_EQ(sys.decimalSeparator(), ",");
     std::string time = sys.longTimeFormat();

@@ -192,6 +192,21 @@ void MainShell::Kilps1Click() {
     views_.window.terminate();
 }
 
+void MainShell::holdActionsItem(bool held) {
+    actionsTag = held ? 1 : 0;
+    views_.tray.enableActionsItem(!held);
+}
+
+void MainShell::endWithoutSaving() {
+    if (quitRunning_) return;
+    quitRunning_ = true;
+    quitting = true;
+    if (ctx_.stopWalk) ctx_.stopWalk();
+    views_.window.repaintAndPump();
+    views_.tray.hideTrayIcon();
+    views_.window.terminate();
+}
+
 void MainShell::PopUp() {
     if (windowWasVisible) views_.window.popUpMain();
 }

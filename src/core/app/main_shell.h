@@ -91,6 +91,10 @@ public:
     void balloonTimedOut();
     void FormClose();
     void Kilps1Click();
+    // The uninstaller's hold on `menuitem_actions`: marked and disabled while it asks.
+    void holdActionsItem(bool held);
+    // The uninstaller's end: the walk stops and the program ends without saving again.
+    void endWithoutSaving();
     // The window state, the own types, then settings and lists to disk (KilepesElottMent).
     void saveConfiguration();
     void PopUp();

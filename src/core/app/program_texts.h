@@ -6,6 +6,7 @@
 namespace kefelo::app {
 
 inline constexpr const char* kWebAddress = "http://kefelo.hu";
+inline constexpr const char* kForumAddress = "http://kefelo.hu/forum";
 
 // The executable's directory with exactly one trailing "\".
 std::string programDirectoryOf(std::string_view executablePath);

@@ -57,7 +57,8 @@ StartupResult runStartup(StartupHost& host, platform::Platform& platform, platfo
 
     host.setPreStart(true);
 
-    state.firstRun = !platform.fs.fileExists(dir + std::string(config::kSettingsFileName));
+    state.firstRun =
+        !platform.fs.fileExists(dir + std::string(config::kSettingsFileName)) && !cl.HasSwitch(kInstalledSwitch);
     if (state.firstRun) {
         host.setTrayHint(installTrayHint(state.fileVersion));
         host.enableActionsMenu(false);
@@ -100,7 +101,9 @@ StartupResult runStartup(StartupHost& host, platform::Platform& platform, platfo
 
     host.buildMainWindow(true);
     if (state.restrictedRights) host.tesztBe(kRestrictedLine);
-    host.tesztBe("A Windows nyelve: " + quoted(text::asciiLower(platform.sys.languageAbbreviation())));
+    // The language's own name ("magyar"), as GetWindowsLanguage gives it for LOCALE_SLANGUAGE.
+    constexpr unsigned kLanguageName = 2;
+    host.tesztBe("A Windows nyelve: " + quoted(text::lower(platform.sys.localeInfo(kLanguageName))));
     host.tesztBe("ParamStr-ek: " + quoted(cl.joined()));
     host.tesztBe("FileAge: " + std::to_string(FileAge(platform.fs, platform.clock, state.executablePath)));
 

@@ -46,7 +46,7 @@ public:
     virtual void setApplicationTitle(const std::string& title) = 0;
     virtual void setTrayHint(const std::string& hint) = 0;
     virtual void enableActionsMenu(bool enabled) = 0;
-    // Modal; false when the user left it without installing or running from here.
+    // Modal; false when the process ends here: the user quit, or the installed copy took over.
     virtual bool runInstallWizard() = 0;
     // Hidden and without a taskbar button: the tray icon is the way back.
     virtual void hideApplicationWindow() = 0;
@@ -82,6 +82,10 @@ public:
     virtual void sendHandoverToSelf() = 0;
     virtual int runMessageLoop() = 0;
 };
+
+// The install wizard starts the installed copy with this switch: it has just been installed,
+// so it does not offer the installation again although it has no settings yet.
+inline constexpr const char* kInstalledSwitch = "installed";
 
 enum class StartupEnd {
     Handover,          // another copy took the request

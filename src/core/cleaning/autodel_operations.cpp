@@ -41,19 +41,7 @@ bool AutodelOperations::mBatKezd(int mode) {
         env_.batch.start(ntFamily());
         return true;
     }
-    // The batch may run in DOS mode, which knows only the 8.3 form of a folder; the long
-    // form serves where the short one cannot be written.
-    const std::string shortDir = withBackslash(env_.fs.shortPath(env_.programDirectory));
-    const std::string batchDir = batchQuoted(shortDir + "autoexec.bat") ? shortDir : env_.programDirectory;
-    if (!env_.batch.finish(batchDir, windowsDrive())) return false;
-
-    if (!writeBatch()) {
-        env_.ui.message(MessageKind::Warning, Buttons::Ok,
-                        "Nem sikerült kimenteni az autodel.bat állományt a következő helyre:\r\n" +
-                            env_.programDirectory +
-                            "A törölhetetlen állományokat ezen állomány hinyában nem lehetséges törölni.");
-        return false;
-    }
+    if (!finishAndWrite(env_.batch)) return false;
     env_.log.setAttributes(LogStyle{}, LogColour::WindowText);
     if (env_.viewAlerts && env_.viewAlerts()) {
         env_.log.insertAtCaret(
@@ -62,12 +50,26 @@ bool AutodelOperations::mBatKezd(int mode) {
     return true;
 }
 
-bool AutodelOperations::writeBatch() {
+bool AutodelOperations::finishAndWrite(BatchText& batch, bool warnOnFailure) {
+    // The batch may run in DOS mode, which knows only the 8.3 form of a folder; the long
+    // form serves where the short one cannot be written.
+    const std::string shortDir = withBackslash(env_.fs.shortPath(env_.programDirectory));
+    const std::string batchDir = batchQuoted(shortDir + "autoexec.bat") ? shortDir : env_.programDirectory;
+    if (!batch.finish(batchDir, windowsDrive())) return false;
+    if (writeBatch(batch)) return true;
+    if (!warnOnFailure) return false;
+    env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                    "Nem sikerült kimenteni az autodel.bat állományt a következő helyre:\r\n" + env_.programDirectory +
+                        "A törölhetetlen állományokat ezen állomány hinyában nem lehetséges törölni.");
+    return false;
+}
+
+bool AutodelOperations::writeBatch(const BatchText& batch) {
     std::string path = autodelPath();
     // A batch left read-only by an earlier write is replaced, not kept.
     auto old = env_.fs.getAttributes(path);
     if (old && (*old & attr::kReadOnly)) env_.fs.setAttributes(path, *old & ~attr::kReadOnly);
-    if (!env_.fs.writeFileAtomic(path, text::encodeLines(env_.batch.lines()))) {
+    if (!env_.fs.writeFileAtomic(path, text::encodeLines(batch.lines()))) {
         if (old) env_.fs.setAttributes(path, *old);
         return false;
     }

@@ -36,6 +36,11 @@ public:
     // the batch holds entries it is written read-only to the program directory and the
     // log gets its note. Returns whether the batch holds entries and was written.
     bool mBatKezd(int mode);
+    // mBatKezd(0) for a batch text of its own (the found-files deletion's, which must not
+    // disturb a run's): finished, and written when it holds entries, with the warning when
+    // that fails unless the caller says it in its own words. The log gets no note.
+    bool finishAndWrite(BatchText& batch, bool warnOnFailure = true);
+    bool ntFamily() const;
 
     // Set when a run has ended (and when the found-files deletion wrote the batch); the
     // three operations below refuse before that.
@@ -57,9 +62,8 @@ public:
 
 private:
     bool guard();
-    bool ntFamily() const;
     char windowsDrive() const;
-    bool writeBatch();
+    bool writeBatch(const BatchText& batch);
 
     AutodelEnv env_;
     bool runEnded_ = false;

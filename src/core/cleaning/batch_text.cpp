@@ -11,11 +11,15 @@ constexpr size_t kMaxQuotedPath = 4000;
 bool isDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // One name between separators, as it has to be for the quoted path to mean that name.
+// The file is written in Windows-1250 but cmd decodes a batch in the console's OEM code
+// page (852 on a Hungarian system), so an accented letter would reach "del" as another
+// letter: only ASCII means the same in both.
 bool nameIsExact(std::string_view name) {
     if (name.empty() || name == "." || name == "..") return false;
     if (name.back() == '.' || name.back() == ' ') return false;
     for (char c : name) {
-        if (static_cast<unsigned char>(c) < 0x20) return false;
+        const auto byte = static_cast<unsigned char>(c);
+        if (byte < 0x20 || byte >= 0x80) return false;
         if (std::string_view("\"*?<>|:/").find(c) != std::string_view::npos) return false;
     }
     return true;
@@ -52,6 +56,13 @@ std::optional<std::string> batchQuoted(std::string_view path) {
     }
     quoted += '"';
     return quoted;
+}
+
+const std::vector<std::string>& batchClosingBlock() {
+    static const std::vector<std::string> closing = {
+        "@Echo -", "@Echo Az allomanyok torlesi kiserlete befejezodott!", "@Echo -", "@ECHO OFF", "PAUSE", "@ECHO ON",
+    };
+    return closing;
 }
 
 void BatchText::start(bool ntFamily) {
@@ -93,9 +104,7 @@ bool BatchText::finish(const std::string& programDir, char windowsDrive) {
     }
     lines_.insert(lines_.begin(), restore.begin(), restore.end());
     bool hasEntries = started && lines_.back().find("del") != std::string::npos;
-    const std::vector<std::string> closing = {
-        "@Echo -", "@Echo Az allomanyok torlesi kiserlete befejezodott!", "@Echo -", "@ECHO OFF", "PAUSE", "@ECHO ON",
-    };
+    const std::vector<std::string>& closing = batchClosingBlock();
     lines_.insert(lines_.end(), closing.begin(), closing.end());
     return hasEntries;
 }

@@ -10,11 +10,14 @@ namespace kefelo::cleaning {
 
 // A path as a batch line names it: in quotes, every "%" doubled, so that no character of
 // a file name ("&", "^", "(", "%NAME%", a blank) acts as batch syntax. nullopt when no
-// quoted form names exactly this path: a character the batch's code page lacks (it would
-// be written as "?", a wildcard), a quote, a wildcard, a control character, a separator
+// quoted form names exactly this path: a character outside ASCII (cmd reads the batch in
+// the OEM code page, where accented letters differ; the 8.3 form is preferred), a quote, a wildcard, a control character, a separator
 // or ":" inside a name, a name ending in "." or " " (Windows drops those, so the line
 // would name another file), a path that is not absolute, or a line too long for cmd.
 std::optional<std::string> batchQuoted(std::string_view path);
+
+// The six lines that end every finished batch.
+const std::vector<std::string>& batchClosingBlock();
 
 class BatchText {
 public:

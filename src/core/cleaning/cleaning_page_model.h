@@ -9,6 +9,11 @@
 
 namespace kefelo::cleaning {
 
+// `pVarj`: over the container grid, which it keeps disabled, for the first five seconds
+// of an automatic start, while the cleaning run gets going.
+inline constexpr const char* kWaitingPanelText = "Felkészülés az automatikus ürítésre. Kis türelmet!";
+inline constexpr unsigned kWaitingPanelMs = 5000;
+
 // The hint of `button_beginclean`, with the date of the last full run when there was one.
 std::string beginCleanHint(timeutil::TDateTime lastCleaning, std::string_view shortDatePicture);
 

@@ -16,11 +16,6 @@ std::string_view extensionOf(std::string_view file) {
     return file.substr(cut);
 }
 
-std::string folderOf(const std::string& file) {
-    size_t cut = file.find_last_of("\\/:");
-    return cut == std::string::npos ? std::string() : file.substr(0, cut + 1);
-}
-
 }  // namespace
 
 NowTexts nowTexts(platform::Clock& clock, platform::SystemInfo& sys) {
@@ -69,7 +64,7 @@ void saveLogAs(CleaningLog& log, platform::FileSystem& fs, platform::UiServices&
         ui.message(MessageKind::Warning, Buttons::Ok,
                    "A Takarítási naplót nem sikerült menteni!\r\n\r\n"
                    "Valószínűleg nincs írási jogosultsága a következő helyre:\r\n" +
-                       folderOf(file));
+                       file);
     }
 }
 

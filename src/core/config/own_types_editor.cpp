@@ -238,7 +238,8 @@ void Tfrmmytype::cancel() {
 
 void Tfrmmytype::escape() { visible = false; }
 
-std::string Tfrmmytype::hint() const {
+std::string Tfrmmytype::hint(bool overList) const {
+    if (overList) return "Az eddig felvett típusok listája";
     return "Figyelem! A felvett típusok összmérete nem lehet 255 karakternél hosszabb! (jelenlegi méret: " +
            text::toDecimal(ownTypesLength(list_mytypes.items)) + ")";
 }

@@ -55,8 +55,8 @@ public:
     void cancel();                 // "Mégse"
     void escape();                 // Esc: closes without marking the result
 
-    // The window's hint while the mouse moves over it.
-    std::string hint() const;
+    // The window's hint while the mouse moves over it; over the list, the list's own.
+    std::string hint(bool overList = false) const;
 
     bool KitFigyel(const std::string& mask) { return config::KitFigyel(table_, mask, ui_); }
 

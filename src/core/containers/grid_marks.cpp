@@ -58,4 +58,10 @@ std::string propertiesTarget(std::string_view folder) {
     return target;
 }
 
+std::string containerHint(const std::string& folder, platform::FileSystem& fs) {
+    size_t characters = 0;
+    for (size_t pos = 0; pos < folder.size(); ++characters) text::nextCodePoint(folder, pos);
+    return characters > 80 ? fs.shortPath(folder) : folder;
+}
+
 }  // namespace kefelo::containers

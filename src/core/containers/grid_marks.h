@@ -58,6 +58,9 @@ OpenLocation openLocation(const config::TaskRow& row, platform::FileSystem& fs, 
 
 // The path whose property sheet "Tulajdonságpanel" opens, and the error when it fails.
 std::string propertiesTarget(std::string_view folder);
+// The container grid's hint for its current row: the folder, in its 8.3 form when it is
+// longer than 80 characters.
+std::string containerHint(const std::string& folder, platform::FileSystem& fs);
 extern const char* const kPropertiesFailed;
 
 }  // namespace kefelo::containers

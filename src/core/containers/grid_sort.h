@@ -14,6 +14,10 @@ std::string cellText(const config::TaskRow& row, int column);
 
 using config::SortOrder;
 
+// The order the grids come up in after loading: containers by folder, tasks by location.
+inline constexpr SortOrder kLoadedContainerOrder{2, true};
+inline constexpr SortOrder kLoadedTaskOrder{1, true};
+
 // Stable, letter case ignored (Hungarian accents included).
 void sortRows(config::ContainerGrid& grid, SortOrder order);
 void sortRows(config::TaskGrid& grid, SortOrder order);

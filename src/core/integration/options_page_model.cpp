@@ -2,8 +2,9 @@
 
 #include <cstdint>
 
-#include "core/integration/run_key.h"
 #include "base/text/format.h"
+#include "core/integration/explorer_verb.h"
+#include "core/integration/run_key.h"
 
 namespace kefelo::integration {
 
@@ -94,7 +95,6 @@ bool OptionsPageModel::checked(GeneralOption option) const {
 
 bool OptionsPageModel::enabled(GeneralOption option) const {
     if (option == GeneralOption::check_nodrive) return nodriveEnabled_;
-    if (option == GeneralOption::check_dirregistration) return dirRegistrationAvailable;
     return true;
 }
 
@@ -121,13 +121,15 @@ void OptionsPageModel::applyStoredSettings() {
 void OptionsPageModel::setGeneral(GeneralOption option, bool checked) {
     if (option == GeneralOption::check_noadd) return;
     if (option == GeneralOption::check_nodrive && !nodriveEnabled_) return;
-    if (option == GeneralOption::check_dirregistration && !dirRegistrationAvailable) return;
     bool& value = field(option);
     if (value == checked) return;
     value = checked;
     switch (option) {
         case GeneralOption::checked_startupwithwindows:
             runKey();
+            break;
+        case GeneralOption::check_dirregistration:
+            check_dirregistrationClick();
             break;
         case GeneralOption::check_resursivesearchmode:
         case GeneralOption::check_deleteemptyfolder:
@@ -138,6 +140,33 @@ void OptionsPageModel::setGeneral(GeneralOption option, bool checked) {
             break;
         default:
             break;
+    }
+}
+
+void OptionsPageModel::check_dirregistrationClick() {
+    const bool wanted = dirRegistration_;
+    const bool done =
+        wanted ? registerVerb(ctx_.registry, ctx_.executablePath, ctx_.windowsLanguage) : unregisterVerb(ctx_.registry);
+    // The box shows what the registry holds, not what was asked of it.
+    dirRegistration_ = verbRegistered(ctx_.registry);
+    if (!done && ctx_.reportError) {
+        ctx_.reportError(wanted ? "A rendszerleíró adatbázisba nem sikerült írni: HKEY_CURRENT_USER\\" +
+                                      std::string(kVerbKey)
+                                : "A rendszerleíró adatbázisból nem sikerült törölni: " + std::string(kVerbClassesKey));
+    }
+}
+
+void OptionsPageModel::syncDirRegistration() {
+    if (dirRegistration_ || !verbRegistered(ctx_.registry)) return;
+    dirRegistration_ = true;
+    check_dirregistrationClick();
+}
+
+void OptionsPageModel::check_dirregistrationMouseDown(platform::Shell& shell, const std::string& programDirectory) {
+    if (!dirRegistration_) return;
+    ctx_.ui.message(platform::MessageKind::Information, platform::Buttons::Ok, std::string(kDirRegistrationCheckInfo));
+    if (!shell.executeFile(programDirectory, "", "", true) && ctx_.reportError) {
+        ctx_.reportError("Nem sikerült megnyitni a következő könyvtárat:\r\n" + programDirectory);
     }
 }
 

@@ -12,6 +12,7 @@
 #include "core/cleaning/automatic_cleaning.h"
 #include "core/config/config_model.h"
 #include "platform/registry.h"
+#include "platform/shell.h"
 #include "platform/ui_services.h"
 
 namespace kefelo::integration {
@@ -71,6 +72,12 @@ std::string_view generalOptionCaption(GeneralOption option);
 enum class FocusTarget { checked_startupwithwindows, check_autorun, check_programrun, list_protectfiles };
 FocusTarget focusAfterSelection(int group);
 
+inline constexpr std::string_view kDirRegistrationCheckInfo =
+    "Ha most a Kefeló \"Átmeneti állományok keresése\" ablaka fogja fogadni -elindított keresési folyamattal-, akkor "
+    "mindenképpen állítsa vissza ezt a jelölőnégyzetet üresre, tehát nem bepipáltra!\r\n\r\nHa egyéb esemény "
+    "történik (például a Kefeló könyvtára jelenik meg egy Windows Intéző ablakban), akkor nyugodtan használható ez a "
+    "szolgáltatás.\r\n\r\nKattintson az OK-gombra a vizsgálat elindításához!";
+
 inline constexpr std::string_view kNodriveQuestion =
     "Teljesen biztos benne, hogy engedi teljes meghajtók felvételét az Ürítendő Tárolók közé?\r\n\r\nEz a "
     "beállítás nem ajánlott, ezért kívánja kikapcsolni ezt a szolgáltatást?";
@@ -97,6 +104,8 @@ public:
         std::function<void(bool)> setContainerAddEnabled;
         // A registry write the system refused; the application reports it.
         std::function<void(const std::string&)> reportError;
+        // `GetWindowsLanguage`(3): the Explorer verb's caption follows it.
+        std::string windowsLanguage = {};
     };
 
     explicit OptionsPageModel(Context context);
@@ -107,8 +116,6 @@ public:
 
     bool checked(GeneralOption option) const;
     bool enabled(GeneralOption option) const;
-    // Whether the Explorer verb can be switched here at all.
-    bool dirRegistrationAvailable = false;
 
     // The stored values have been put into the controls: the Run-key entry follows them,
     // the editors' enabling too, the guarded options start off, the walker recursion is set.
@@ -119,6 +126,14 @@ public:
     void setGeneral(GeneralOption option, bool checked);
     // The left button went down on `check_noadd`; x and y place the input box.
     void check_noaddMouseDown(int x, int y);
+    // The main window shows for the first time: the Explorer verb's box follows the
+    // registry, and a verb found there is written again, so that its command names this
+    // executable.
+    void syncDirRegistration();
+    // The right or middle button went down on `check_dirregistration`: while it is ticked,
+    // the user is told what to look for and the program folder is opened the way Explorer
+    // would open a folder.
+    void check_dirregistrationMouseDown(platform::Shell& shell, const std::string& programDirectory);
 
     // Page 1.
     void check_autorunClick(bool checked);
@@ -135,6 +150,7 @@ public:
 private:
     bool& field(GeneralOption option);
     void runKey();
+    void check_dirregistrationClick();
     void check_resursivesearchmodeClick();
 
     Context ctx_;

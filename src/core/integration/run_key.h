@@ -14,7 +14,7 @@ inline constexpr std::string_view kRunKey = "Software\\Microsoft\\Windows\\Curre
 inline constexpr std::string_view kRunValueName = "Kefeló";
 
 // What Windows runs: the executable with the switch of the start-up days rule. The path
-// is not quoted.
+// is quoted: unquoted, a blank in it would let Windows start "C:\Program.exe" instead.
 std::string runValueData(const std::string& executablePath);
 
 // `checked_startupwithwindowsClick`: the value is written while the tray start or the
@@ -22,5 +22,9 @@ std::string runValueData(const std::string& executablePath);
 // refused the write; a delete of a value that is not there is no failure.
 bool checked_startupwithwindowsClick(const config::ConfigModel& config, platform::Registry& registry,
                                      const std::string& executablePath);
+
+// The value goes, whatever form of the command it holds (older copies wrote the path
+// unquoted). True when it is not there afterwards.
+bool removeStartWithWindows(platform::Registry& registry);
 
 }  // namespace kefelo::integration

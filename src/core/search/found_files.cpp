@@ -48,6 +48,7 @@ void FoundFiles::clear() {
     folderIndex_.clear();
     foundCount_ = foundBytes_ = 0;
     currentRow = 0;
+    ++generation_;
 }
 
 uint32_t FoundFiles::internFolder(const std::string& folderWithSeparator) {
@@ -194,6 +195,22 @@ void FoundFiles::reorder(const std::vector<uint32_t>& order) {
     sorted.reserve(rows_.size());
     for (uint32_t from : order) sorted.push_back(std::move(rows_[from]));
     rows_ = std::move(sorted);
+    ++generation_;
+}
+
+void FoundFiles::removeRows(const std::vector<char>& remove) {
+    size_t kept = 0;
+    foundBytes_ = 0;
+    for (size_t i = 0; i < rows_.size(); ++i) {
+        if (i < remove.size() && remove[i]) continue;
+        foundBytes_ += rows_[i].size;
+        if (kept != i) rows_[kept] = std::move(rows_[i]);
+        ++kept;
+    }
+    rows_.resize(kept);
+    foundCount_ = static_cast<int64_t>(kept);
+    if (currentRow >= static_cast<int>(kept)) currentRow = kept == 0 ? 0 : static_cast<int>(kept) - 1;
+    ++generation_;
 }
 
 }  // namespace kefelo::search

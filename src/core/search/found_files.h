@@ -116,6 +116,12 @@ public:
 
     // Puts the rows into a new order: row i becomes the old row order[i].
     void reorder(const std::vector<uint32_t>& order);
+    // Takes out the rows whose flag is set, keeping the others in order; the found totals
+    // become those of the rows left.
+    void removeRows(const std::vector<char>& remove);
+    // Changes whenever the rows are replaced, emptied or reordered: a loop that runs the
+    // message queue sees by it that its row numbers no longer hold.
+    uint64_t generation() const { return generation_; }
     size_t folderCount() const { return folders_.size(); }
     const std::string& folder(uint32_t index) const { return folders_[index]; }
 
@@ -127,6 +133,7 @@ private:
     std::unordered_map<std::string, uint32_t> folderIndex_;
     int64_t foundCount_ = 0, foundBytes_ = 0;
     int64_t activeCount_ = 0, activeBytes_ = 0;
+    uint64_t generation_ = 0;
 };
 
 }  // namespace kefelo::search

@@ -258,7 +258,7 @@ void SearchPageModel::directoryHandover(const std::string& path) {
 
 void SearchPageModel::refreshFoundFiles(bool details) {
     // A refresh runs the queue, which may bring another activation: one refresh at a time.
-    if (!found.holdsResults() || ctx_.commandLine.isAutomatic() || refreshing_) return;
+    if (!found.holdsResults() || ctx_.commandLine.isAutomatic() || refreshing_ || operating_) return;
     refreshing_ = true;
     SearchView& view = ctx_.view;
     platform::Platform& p = ctx_.platform;

@@ -6,6 +6,7 @@
 // Wiring: the session's walker `Search` reports to SearchFoldersProcess and
 // SearchFoldersChanged while its tag is Activity::FileSearch.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "core/app/activity.h"
@@ -17,12 +18,14 @@
 #include "core/search/found_files.h"
 #include "core/search/found_files_legend.h"
 #include "core/search/found_files_menu.h"
+#include "core/search/found_files_operations.h"
 #include "core/search/found_files_sort.h"
 #include "core/search/mask.h"
 #include "core/search/search_folders.h"
 #include "core/search/search_location.h"
 #include "core/search/search_texts.h"
 #include "platform/platform.h"
+#include "platform/shell.h"
 
 namespace kefelo::search {
 
@@ -137,6 +140,25 @@ public:
     void rowClicked(int row);
     void titleClick(int column, bool rightButton);
 
+    // --- acting on the found files ---
+    // Set by the owner: the shell that starts programs, and autodel.bat for the files a
+    // delete leaves behind. Without them those steps are left out.
+    platform::Shell* shell = nullptr;
+    UndeletableQueue* undeletables = nullptr;
+    // Called after protecting a name has taken rows out of the list, so that the ZIP
+    // window can drop them from its own list of undeletable files.
+    std::function<void()> pruneZipUndeletables;
+
+    // Delete, move and compress act only while this holds (the guard of the active-files box).
+    bool activeFilesActionable() const;
+    // "Törlés", Delete and F8: the active files, one by one; what stays can go into autodel.bat.
+    void button_findsselectdeleteClick();
+    // "Áthelyezés" and F6: the active files into a folder the user picks.
+    void button_findsselectmoveClick();
+    // The current row's items of `pTalalatok`.
+    void rowCommand(RowCommand command);
+    void menuitem_searchfilenametoprotectClick();
+
     // --- the colour legend ---
     // The colour dialog of a label was left with OK.
     void legendColourChosen(RowColour kind, Rgb colour);
@@ -151,12 +173,20 @@ private:
     void returnToIdle();
     void endAfterInvalidMask(const InvalidMask& error);
     void changed() { ctx_.view.searchPageChanged(); }
+    void beginOperation();
+    void endOperation();
+    void queueUndeletables(const std::vector<std::string>& lines);
+    void openCurrentRow(bool run);
+    void openCurrentFolder();
+    void showCurrentProperties();
 
     SearchContext ctx_;
     std::string foundHint_;
     timeutil::TDateTime startTime_ = 0.0;
     uint64_t lastProgressMs_ = 0;
     bool refreshing_ = false;
+    // A delete or move walks the rows: refreshes and other operations wait for it.
+    bool operating_ = false;
 };
 
 }  // namespace kefelo::search

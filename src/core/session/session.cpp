@@ -4,6 +4,9 @@
 #include "core/app/program_texts.h"
 #include "core/cleaning/list_refresh.h"
 #include "core/cleaning/log_files.h"
+#include "core/config/config_load.h"
+#include "core/containers/grid_sort.h"
+#include "core/integration/windows_info.h"
 
 namespace kefelo::session {
 
@@ -20,6 +23,7 @@ Session::Session(const SessionContext& context, app::ShellViews views)
       autodel_(cleaning::AutodelEnv{context.platform.fs, context.platform.sys, context.platform.ui, context.shell,
                                     record_.batch, record_.log, context.programDirectory,
                                     [this] { return config_.check_viewalerts; }}),
+      foundFilesAutodel_(context.platform.fs, autodel_),
       typeLists_(masks_, context.platform.ui),
       taskEditors_(config_.list_projects, typeLists_, masks_, context.platform.fs, context.platform.ui, context.shell),
       run_(cleaning::CleaningRunContext{context.platform, config_, walker_, context.commandLine, status_,
@@ -34,7 +38,8 @@ Session::Session(const SessionContext& context, app::ShellViews views)
               if (!ctx_.commandLine.isAutomatic()) {
                   ctx_.platform.ui.message(platform::MessageKind::Error, platform::Buttons::Ok, text);
               }
-          }}),
+          },
+          integration::GetWindowsLanguage(context.platform.sys, integration::kLanguageAbbreviation)}),
       discovery_(containers::DiscoveryContext{context.platform, config_, walker_, context.commandLine, discoveryView_,
                                               status_, shell_.frame(),
                                               [this](const std::string& line) { shell_.console.TesztBe(line); }}),
@@ -45,6 +50,8 @@ Session::Session(const SessionContext& context, app::ShellViews views)
     };
     walker_.OnChanged = [this](search::TSearchFolders&, int64_t, int64_t) { walkerChanged(); };
     run_.beepSuppressed = [this] { return search_.beepSuppressed; };
+    search_.shell = &context.shell;
+    search_.undeletables = &foundFilesAutodel_;
 }
 
 void Session::walkerProcess(const std::string& dir, int64_t countFiles) {
@@ -83,6 +90,8 @@ void Session::walkerChanged() {
 
 bool Session::loadConfiguration(int screenWidth, int screenHeight) {
     const bool updated = shell_.FormCreate(screenWidth, screenHeight);
+    containers::sortRows(config_.list_temps, containers::kLoadedContainerOrder);
+    containers::sortRows(config_.list_projects, containers::kLoadedTaskOrder);
     walker_.DoRecursive = config_.check_resursivesearchmode;
     options_.applyStoredSettings();
     return updated;
@@ -104,6 +113,11 @@ void Session::searchHandedOver(const std::string& path) {
         frame().showTrayBalloon(app::searchBalloonTitle(ctx_.fileVersion), app::searchBalloonText(path));
     }
     search_.directoryHandover(path);
+}
+
+std::string Session::zipTargetDirectory() {
+    config::applyZipDirectoryDefault(config_, ctx_.platform.fs, ctx_.programDirectory);
+    return config_.zipDirectory;
 }
 
 }  // namespace kefelo::session

@@ -14,6 +14,7 @@
 #include "core/app/shell_views.h"
 #include "core/cleaning/autodel_operations.h"
 #include "core/cleaning/cleaning_run.h"
+#include "core/cleaning/found_files_autodel.h"
 #include "core/cleaning/run_record.h"
 #include "core/config/categories.h"
 #include "core/config/config_model.h"
@@ -82,6 +83,11 @@ public:
     integration::OptionsPageModel& options() { return options_; }
     containers::ContainerDiscovery& discovery() { return discovery_; }
     search::SearchPageModel& search() { return search_; }
+    // The search page's view as the models see it (nothing happens before it is attached).
+    search::SearchView& searchView() { return searchView_; }
+    // The folder archives go to: the one last used, or "Zipped" in the program directory
+    // when none is set or it no longer exists.
+    std::string zipTargetDirectory();
 
 private:
     void walkerProcess(const std::string& dir, int64_t countFiles);
@@ -99,6 +105,7 @@ private:
     SearchViewSlot searchView_;
     cleaning::RunRecord record_;
     cleaning::AutodelOperations autodel_;
+    cleaning::FoundFilesAutodel foundFilesAutodel_;
     config::TypeLists typeLists_;
     containers::TaskEditors taskEditors_;
     cleaning::CleaningRun run_;

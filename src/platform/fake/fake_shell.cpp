@@ -18,4 +18,16 @@ bool FakeShell::restartWindows(bool ntFamily) {
     return accept;
 }
 
+RecycleBinEmptying FakeShell::emptyRecycleBin() {
+    ++recycleBinEmptied;
+    return recycleBinResult;
+}
+
+bool FakeShell::openRecycleBin(bool properties) {
+    recycleBinOpened.push_back(properties);
+    return accept;
+}
+
+void FakeShell::formatFloppy() { ++floppyFormats; }
+
 }  // namespace kefelo::platform::fake

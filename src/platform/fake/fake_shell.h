@@ -22,11 +22,19 @@ public:
     // The NT-family flag of each restart request.
     std::vector<bool> restarts;
     bool accept = true;  // what every call reports
+    RecycleBinEmptying recycleBinResult = RecycleBinEmptying::Emptied;
+    int recycleBinEmptied = 0;
+    // false: the window, true: the property sheet.
+    std::vector<bool> recycleBinOpened;
+    int floppyFormats = 0;
 
     bool executeFile(const std::string& file, const std::string& parameters, const std::string& directory,
                      bool showNormal) override;
     bool propertiesDialog(const std::string& path) override;
     bool restartWindows(bool ntFamily) override;
+    RecycleBinEmptying emptyRecycleBin() override;
+    bool openRecycleBin(bool properties) override;
+    void formatFloppy() override;
 };
 
 }  // namespace kefelo::platform::fake

@@ -4,6 +4,12 @@
 
 namespace kefelo::platform::fake {
 
+std::string FakeSystemInfo::localeInfo(unsigned kind) {
+    const auto found = locale.find(kind);
+    if (found != locale.end()) return found->second;
+    return kind == 3 ? language : std::string();
+}
+
 std::optional<std::string> FakeSystemInfo::specialFolder(SpecialFolder folder) {
     auto it = folders.find(folder);
     if (it == folders.end()) return std::nullopt;

@@ -28,6 +28,9 @@ public:
     std::string tempPath() override { return temp; }
     int platformId() override { return platform; }
     std::string languageAbbreviation() override { return language; }
+    // Locale texts by kind; kind 3 falls back to `language`.
+    std::map<unsigned, std::string> locale;
+    std::string localeInfo(unsigned kind) override;
     std::string shortDateFormat() override { return shortDate; }
     std::string longTimeFormat() override { return longTime; }
     std::string decimalSeparator() override { return decimal; }

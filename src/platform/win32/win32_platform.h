@@ -46,6 +46,7 @@ public:
     std::string tempPath() override;
     int platformId() override;
     std::string languageAbbreviation() override;
+    std::string localeInfo(unsigned kind) override;
     std::string shortDateFormat() override;
     std::string longTimeFormat() override;
     std::string decimalSeparator() override;

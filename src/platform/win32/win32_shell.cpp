@@ -1,6 +1,7 @@
 #include "platform/win32/win32_shell.h"
 
 #include <shellapi.h>
+#include <shlobj.h>
 
 #include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
@@ -25,6 +26,17 @@ bool enableShutdownPrivilege() {
     if (!AdjustTokenPrivileges(token.get(), FALSE, &privileges, 0, nullptr, nullptr)) return false;
     return GetLastError() == ERROR_SUCCESS;
 }
+
+// A library loaded for the length of one call.
+struct Library {
+    explicit Library(const wchar_t* name) : module(LoadLibraryW(name)) {}
+    ~Library() {
+        if (module) FreeLibrary(module);
+    }
+    Library(const Library&) = delete;
+    Library& operator=(const Library&) = delete;
+    HMODULE module;
+};
 
 }  // namespace
 
@@ -53,5 +65,36 @@ bool Win32Shell::restartWindows(bool ntFamily) {
     if (ntFamily) enableShutdownPrivilege();
     return ExitWindowsEx(EWX_REBOOT | EWX_FORCE, SHTDN_REASON_MAJOR_APPLICATION | SHTDN_REASON_FLAG_PLANNED) != FALSE;
 }
+
+RecycleBinEmptying Win32Shell::emptyRecycleBin() {
+    // Old shells lack the entry point, so it is looked up rather than linked.
+    const Library shell(L"shell32.dll");
+    using EmptyRecycleBin = HRESULT(WINAPI*)(HWND, LPCSTR, DWORD);
+    const auto empty = shell.module ? reinterpret_cast<EmptyRecycleBin>(
+                                          reinterpret_cast<void*>(GetProcAddress(shell.module, "SHEmptyRecycleBinA")))
+                                    : nullptr;
+    if (!empty) return RecycleBinEmptying::Unavailable;
+    const Library again(L"shell32.dll");
+    if (!again.module) return RecycleBinEmptying::LibraryNotLoaded;
+    empty(owner_, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
+    return RecycleBinEmptying::Emptied;
+}
+
+bool Win32Shell::openRecycleBin(bool properties) {
+    PIDLIST_ABSOLUTE list = nullptr;
+    if (FAILED(SHGetSpecialFolderLocation(owner_, CSIDL_BITBUCKET, &list)) || !list) return false;
+    SHELLEXECUTEINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = SEE_MASK_INVOKEIDLIST;
+    info.hwnd = owner_;
+    info.lpVerb = properties ? L"properties" : nullptr;
+    info.lpIDList = list;
+    info.nShow = SW_SHOWNORMAL;
+    const bool ok = ShellExecuteExW(&info) != FALSE;
+    CoTaskMemFree(list);
+    return ok;
+}
+
+void Win32Shell::formatFloppy() { SHFormatDrive(owner_, 0, SHFMT_ID_DEFAULT, 0); }
 
 }  // namespace kefelo::platform::win32

@@ -15,6 +15,9 @@ public:
                      bool showNormal) override;
     bool propertiesDialog(const std::string& path) override;
     bool restartWindows(bool ntFamily) override;
+    RecycleBinEmptying emptyRecycleBin() override;
+    bool openRecycleBin(bool properties) override;
+    void formatFloppy() override;
 
 private:
     HWND owner_ = nullptr;

@@ -42,6 +42,16 @@ int Win32SystemInfo::platformId() {
 }
 
 std::string Win32SystemInfo::languageAbbreviation() { return localeText(LOCALE_SABBREVLANGNAME); }
+std::string Win32SystemInfo::localeInfo(unsigned kind) {
+    // The first call tells the size the text needs.
+    const int size = GetLocaleInfoW(LOCALE_USER_DEFAULT, kind, nullptr, 0);
+    if (size <= 0) return {};
+    std::wstring buffer(static_cast<size_t>(size), L'\0');
+    const int got = GetLocaleInfoW(LOCALE_USER_DEFAULT, kind, buffer.data(), size);
+    if (got <= 0) return {};
+    buffer.resize(static_cast<size_t>(got) - 1);
+    return narrow(buffer);
+}
 std::string Win32SystemInfo::shortDateFormat() { return localeText(LOCALE_SSHORTDATE); }
 std::string Win32SystemInfo::longTimeFormat() { return localeText(LOCALE_STIMEFORMAT); }
 std::string Win32SystemInfo::decimalSeparator() { return localeText(LOCALE_SDECIMAL); }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/app/diagnostic_console.h"
 #include "platform/win32/wide.h"
 #include "ui/app/main_window_ids.h"
 
@@ -51,6 +52,7 @@ bool ConsoleView::create(HINSTANCE instance, HWND parent) {
     // Read once the click has placed the caret: the line under it then is the clicked one.
     clicks_.attach(console_, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_LBUTTONUP) PostMessageW(console_, kLineClickedMessage, 0, 0);
+        if (message == WM_MOUSEMOVE && onHint) onHint(app::kConsoleHint);
         if (message != kLineClickedMessage) return std::nullopt;
         if (onLineClicked) onLineClicked(clickedLine());
         return 0;

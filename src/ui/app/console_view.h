@@ -24,6 +24,8 @@ public:
     void place(int top, int width, int height);
     // A click on a console line: its text.
     std::function<void(const std::string&)> onLineClicked;
+    // The mouse is over the console: its hint.
+    std::function<void(const std::string&)> onHint;
 
 private:
     std::string clickedLine() const;

@@ -14,6 +14,9 @@
 namespace kefelo::session {
 class Session;
 }
+namespace kefelo::tools {
+class SystemStores;
+}
 
 namespace kefelo::ui {
 
@@ -25,8 +28,18 @@ public:
     virtual void showPage(app::MainPage page) = 0;
     // Whether the page is the one on screen (not while the welcome screen stands in).
     virtual bool pageShown(app::MainPage page) = 0;
+    // The welcome screen stands in for the page control.
+    virtual bool welcomeShown() = 0;
     // `Tfrmmytype` over the main window, modal; the type lists follow what it stored.
     virtual void openOwnTypes() = 0;
+    // The disk analysis table over the main window, modal.
+    virtual void showDiskAnalysis() = 0;
+    // "Betömörítés": the ZIP window over the main window, modal.
+    virtual void openZipWindow() {}
+    // "A Kefeló program frissítése": the update wizard's first step, modal.
+    virtual void openUpdateWizard() {}
+    // `Tfrmuninstlist` over the main window, modal, on the stores' update-uninstall list.
+    virtual void showUninstallList(tools::SystemStores& stores) = 0;
     // The diagnostic console is on ("teszt.mod").
     virtual bool diagnosticMode() = 0;
 };

@@ -83,8 +83,12 @@ bool MainWindow::createChildren() {
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_STATUS)), instance_, nullptr);
     if (!pc_ || !status_ || !welcome_.create(instance_, hwnd(), dpi_)) return false;
     welcome_.onReadHelpDoubleClick = [this] { leaveWelcome(); };
+    welcome_.onHint = [this](const std::string& hint) { showHint(hint); };
     if (!createPages() || !console_.create(instance_, hwnd())) return false;
     console_.onLineClicked = [this](const std::string& line) { setStatusText(line); };
+    console_.onHint = [this](const std::string& hint) {
+        if (hint != statusText_) showHint(hint);
+    };
     applyFont();
     selectPage(app::page_clean);
     return true;
@@ -163,7 +167,8 @@ void MainWindow::layout() {
     SendMessageW(pc_, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
     HDWP batch = BeginDeferWindowPos(app::kMainPageCount);
     for (const Page& p : pages_) {
-        if (!p.area.hwnd() || !batch) continue;
+        // The help page's area may be lent to the welcome screen, which places it.
+        if (!p.area.hwnd() || !batch || GetParent(p.area.hwnd()) != hwnd()) continue;
         batch = DeferWindowPos(batch, p.area.hwnd(), nullptr, display.left, display.top,
                                std::max(0L, display.right - display.left), std::max(0L, display.bottom - display.top),
                                SWP_NOZORDER | SWP_NOACTIVATE);
@@ -182,7 +187,8 @@ void MainWindow::selectPage(int index) {
 void MainWindow::showSelectedPage() {
     const int active = welcomeShown_ ? -1 : activePage();
     for (int i = 0; i < app::kMainPageCount; ++i) {
-        if (pages_[i].area.hwnd()) ShowWindow(pages_[i].area.hwnd(), i == active ? SW_SHOW : SW_HIDE);
+        const bool shown = i == active || (welcomeShown_ && i == app::page_help);
+        if (pages_[i].area.hwnd()) ShowWindow(pages_[i].area.hwnd(), shown ? SW_SHOW : SW_HIDE);
     }
 }
 
@@ -210,6 +216,7 @@ void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {
 
 void MainWindow::showWelcome(bool show) {
     welcomeShown_ = show;
+    welcome_.lendHelp(show ? pages_[app::page_help].area.hwnd() : nullptr, hwnd());
     if (welcome_.hwnd()) ShowWindow(welcome_.hwnd(), show ? SW_SHOW : SW_HIDE);
     ShowWindow(pc_, show ? SW_HIDE : SW_SHOW);
     showSelectedPage();
@@ -247,7 +254,11 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
             return 0;
         case WM_SHOWWINDOW:
-            if (wParam) session_.shell().FormShow();
+            if (wParam && session_.shell().FormShow()) {
+                // The Explorer verb's box follows the registry from the first showing on.
+                session_.options().syncDirRegistration();
+                if (const auto& options = pages_[app::page_options].page) options->configurationReloaded();
+            }
             break;
         case WM_NCACTIVATE: {
             const LRESULT result = Window::handleMessage(message, wParam, lParam);

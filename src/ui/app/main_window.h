@@ -53,6 +53,7 @@ public:
     // Hides and frees the splash; nothing happens once it is gone.
     void closeSplash() { splash_.hideSplash(); }
     bool createSecondaryWindows() { return secondaries_.create(instance_, hwnd(), session_); }
+    TfrmUpdate* updateWizard() { return secondaries_.updateWizard(); }
     void showFirst(int showCommand);
     bool terminated() const { return terminated_; }
     // Keys the window sees before its controls (Esc and the pages' own); true when taken.
@@ -101,7 +102,12 @@ private:
     // --- PageHost ---
     void showPage(app::MainPage page) override { selectPage(page); }
     bool pageShown(app::MainPage page) override { return !welcomeShown_ && activePage() == page; }
+    bool welcomeShown() override { return welcomeShown_; }
     void openOwnTypes() override { secondaries_.openOwnTypes(hwnd()); }
+    void showDiskAnalysis() override { secondaries_.showDiskAnalysis(hwnd()); }
+    void openUpdateWizard() override { secondaries_.openUpdateWizard(hwnd()); }
+    void openZipWindow() override { secondaries_.openZipWindow(hwnd()); }
+    void showUninstallList(tools::SystemStores& stores) override { secondaries_.showUninstallList(hwnd(), stores); }
     bool diagnosticMode() override { return session_.shell().console.enabled(); }
 
     bool createChildren();

@@ -244,7 +244,8 @@ void CleaningListsView::onSort(GridKind kind, int column) {
 
 void CleaningListsView::onCurrentRow(GridKind kind, int row) {
     std::string& hint = kind == GridKind::Containers ? tempsHint_ : projectsHint_;
-    hint = folderOf(kind, row);
+    hint = kind == GridKind::Containers ? containers::containerHint(folderOf(kind, row), platform_.fs)
+                                        : folderOf(kind, row);
     // An empty list tells how to fill it instead.
     const bool empty = kind == GridKind::Containers ? !containers::hasRows(model_.list_temps)
                                                     : !containers::hasRows(model_.list_projects);

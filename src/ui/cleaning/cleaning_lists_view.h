@@ -72,7 +72,9 @@ private:
     config::ConfigModel& model_;
     Callbacks callbacks_;
     SortGrid temps_, projects_;
-    containers::SortOrder tempsOrder_, projectsOrder_;
+    // As the grids are after loading: a first click on that column reverses the order.
+    containers::SortOrder tempsOrder_ = containers::kLoadedContainerOrder;
+    containers::SortOrder projectsOrder_ = containers::kLoadedTaskOrder;
     // The folders as last looked up, by row; the colours follow them.
     std::vector<bool> tempsExist_, projectsExist_;
     std::string tempsHint_, projectsHint_, lastHint_;

@@ -4,12 +4,18 @@
 #include "core/cleaning/cleaning_page_model.h"
 #include "core/cleaning/log_files.h"
 #include "core/session/session.h"
+#include "platform/win32/wide.h"
 #include "ui/app/tray_menus.h"
 #include "ui/cleaning/cleaning_page_ids.h"
+#include "ui/common/window.h"
 #include "ui/containers/container_list_menus.h"
 #include "ui/containers/task_editor_view.h"
 
 namespace kefelo::ui {
+namespace {
+// `Timer1`: ends the waiting panel.
+constexpr UINT_PTR kTimer1 = 1;
+}  // namespace
 
 CleaningPage::CleaningPage() = default;
 
@@ -25,8 +31,12 @@ bool CleaningPage::create(const MainPageContext& context) {
     host_ = &context.host;
     page_ = context.page;
     if (!createViews(context)) return false;
-    pageHook_.attach(page_, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+    pageHook_.attach(page_, [this](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_SIZE) layout();
+        if (message == WM_TIMER && wParam == kTimer1) {
+            hideWaitingPanel();
+            return 0;
+        }
         return std::nullopt;
     });
     layout();
@@ -39,7 +49,42 @@ bool CleaningPage::create(const MainPageContext& context) {
     connectTaskEditors(context);
     s.attachCleaningView(this);
     s.attachDiscoveryView(this);
+    if (s.context().commandLine.isAutomatic()) showWaitingPanel();
     return true;
+}
+
+void CleaningPage::showWaitingPanel() {
+    const HWND grid = containerGrid();
+    if (!grid) return;
+    pVarj_ =
+        Window::createChild(GetParent(grid), {.className = L"STATIC",
+                                              .text = cleaning::kWaitingPanelText,
+                                              .style = SS_CENTER | SS_CENTERIMAGE,
+                                              .exStyle = WS_EX_CLIENTEDGE,
+                                              .font = reinterpret_cast<HFONT>(SendMessageW(grid, WM_GETFONT, 0, 0)),
+                                              .hidden = true});
+    if (!pVarj_) return;
+    EnableWindow(grid, FALSE);
+    coverContainerGrid(pVarj_);
+    ShowWindow(pVarj_, SW_SHOW);
+    SetTimer(page_, kTimer1, cleaning::kWaitingPanelMs, nullptr);
+}
+
+void CleaningPage::hideWaitingPanel() {
+    KillTimer(page_, kTimer1);
+    if (pVarj_) DestroyWindow(pVarj_);
+    pVarj_ = nullptr;
+    // Unless the profiles are being searched meanwhile, which keeps the grid away.
+    const HWND grid = containerGrid();
+    if (grid && (GetWindowLongW(grid, GWL_STYLE) & WS_VISIBLE)) EnableWindow(grid, TRUE);
+}
+
+void CleaningPage::coverContainerGrid(HWND cover) {
+    const HWND grid = containerGrid();
+    RECT rect{};
+    GetWindowRect(grid, &rect);
+    MapWindowPoints(nullptr, GetParent(grid), reinterpret_cast<POINT*>(&rect), 2);
+    SetWindowPos(cover, HWND_TOP, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top, SWP_NOACTIVATE);
 }
 
 bool CleaningPage::createViews(const MainPageContext& context) {
@@ -163,6 +208,24 @@ void CleaningPage::showContainerGrid(bool shown) {
     if (!grid) return;
     EnableWindow(grid, shown ? TRUE : FALSE);
     ShowWindow(grid, shown ? SW_SHOW : SW_HIDE);
+    if (!memotempssearch_) {
+        memotempssearch_ =
+            Window::createChild(GetParent(grid), {.className = L"EDIT",
+                                                  .style = ES_MULTILINE | ES_READONLY | ES_AUTOHSCROLL,
+                                                  .exStyle = WS_EX_CLIENTEDGE,
+                                                  .font = reinterpret_cast<HFONT>(SendMessageW(grid, WM_GETFONT, 0, 0)),
+                                                  .hidden = true});
+    }
+    if (!memotempssearch_) return;
+    SetWindowTextW(memotempssearch_, L"");
+    if (!shown) coverContainerGrid(memotempssearch_);
+    ShowWindow(memotempssearch_, shown ? SW_HIDE : SW_SHOW);
+}
+
+void CleaningPage::showSearchedFolder(const std::string& folder) {
+    if (!memotempssearch_) return;
+    SetWindowTextW(memotempssearch_, platform::win32::widen(folder).c_str());
+    UpdateWindow(memotempssearch_);
 }
 
 void CleaningPage::showCleaningLists(bool lists) {
@@ -176,6 +239,11 @@ void CleaningPage::layout() {
     GetClientRect(page_, &client);
     for (HWND inner : {lists_->hwnd(), report_.hwnd()}) {
         if (inner) SetWindowPos(inner, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // The grid has moved under what covers it.
+    for (HWND cover : {pVarj_, memotempssearch_}) {
+        // Its own visibility bit: the main window may be hidden in the tray.
+        if (cover && (GetWindowLongW(cover, GWL_STYLE) & WS_VISIBLE)) coverContainerGrid(cover);
     }
 }
 

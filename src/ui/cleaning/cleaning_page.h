@@ -72,17 +72,22 @@ private:
     void setInitialCaption(const std::string& caption) override;
     void showContainerGrid(bool shown) override;
     void showCleaningLists(bool lists) override;
-    // The page has no memo for the folder being searched: the blinking status says that
-    // the search runs, and the rows appear in the grid when it ends.
-    void showSearchedFolder(const std::string&) override {}
+    // `memotempssearch`, in the container grid's place while the profiles are searched.
+    void showSearchedFolder(const std::string& folder) override;
 
     bool createViews(const MainPageContext& context);
     void connectTaskEditors(const MainPageContext& context);
     void layout();
+    void showWaitingPanel();
+    void hideWaitingPanel();
+    // Puts a window over the container grid, in its place.
+    void coverContainerGrid(HWND cover);
 
     session::Session* session_ = nullptr;
     PageHost* host_ = nullptr;
     HWND page_ = nullptr;
+    HWND memotempssearch_ = nullptr;
+    HWND pVarj_ = nullptr;
     int innerPage_ = 0;
     std::unique_ptr<CleaningListsView> lists_;
     CleaningReportView report_;

@@ -1,4 +1,5 @@
 #include "ui/config/own_types_window.h"
+#include "ui/common/modal_loop.h"
 
 #include <string>
 #include <string_view>
@@ -120,9 +121,9 @@ void OwnTypesWindow::fillList() {
     SendMessageW(sorted_, BM_SETCHECK, editor_.check_mytypessorted ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
-void OwnTypesWindow::updateHint() {
-    // Called on every mouse move: repaint only when the size changed.
-    std::string text = editor_.hint();
+void OwnTypesWindow::updateHint(HWND under) {
+    // Called on every mouse move: repaint only when the text changed.
+    std::string text = editor_.hint(under != nullptr && under == list_);
     if (text == shownHint_) return;
     shownHint_ = std::move(text);
     SetWindowTextW(hint_, widen(shownHint_).c_str());
@@ -150,21 +151,11 @@ void OwnTypesWindow::showModal() {
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetFocus(list_);
-    MSG msg{};
-    while (editor_.visible) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
-        if (msg.message == WM_KEYDOWN && msg.wParam == VK_ESCAPE && (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd))) {
-            editor_.escape();
-            continue;
-        }
-        if (IsDialogMessageW(hwnd(), &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    runModalLoop(hwnd(), editor_.visible, [&](WPARAM key) {
+        if (key != VK_ESCAPE) return false;
+        editor_.escape();
+        return true;
+    });
     editor_.visible = false;
     if (ownerWasEnabled) EnableWindow(owner_, TRUE);
     ShowWindow(hwnd(), SW_HIDE);
@@ -198,7 +189,7 @@ LRESULT OwnTypesWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam
             return 0;
         case WM_SETCURSOR:
             // The size hint follows the mouse over the whole window, controls included.
-            if (HIWORD(lParam) == WM_MOUSEMOVE) updateHint();
+            if (HIWORD(lParam) == WM_MOUSEMOVE) updateHint(reinterpret_cast<HWND>(wParam));
             break;
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) == memo_ || reinterpret_cast<HWND>(lParam) == hint_) {

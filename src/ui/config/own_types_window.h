@@ -33,7 +33,8 @@ protected:
 private:
     void layout();
     void fillList();
-    void updateHint();
+    // `under`: the window the mouse is over, when it moves.
+    void updateHint(HWND under = nullptr);
     void run(void (OwnTypesWindow::*operation)());
     void add() { editor_.add(); }
     void change() { editor_.change(); }

@@ -97,7 +97,7 @@ void SelButton::draw(const DRAWITEMSTRUCT& item) const {
 
     COLORREF face = GetSysColor(COLOR_BTNFACE);
     COLORREF border = GetSysColor(COLOR_BTNSHADOW);
-    COLORREF text = disabled ? GetSysColor(COLOR_INACTIVECAPTION) : RGB(0, 0, 0);
+    COLORREF text = disabled ? GetSysColor(COLOR_INACTIVECAPTION) : textColour_.value_or(RGB(0, 0, 0));
     if (selectedLook) {
         face = GetSysColor(COLOR_WINDOW);
         border = RGB(255, 255, 255);

@@ -29,6 +29,8 @@ public:
     void setLook(Look look);
     Look look() const { return look_; }
     void setCaption(const std::string& caption);
+    // The caption's colour while enabled (black unless set), for a button that warns.
+    void setTextColour(COLORREF colour) { textColour_ = colour; }
 
     // Called for the parent's WM_DRAWITEM of this button.
     void draw(const DRAWITEMSTRUCT& item) const;
@@ -39,6 +41,7 @@ private:
     HWND hwnd_ = nullptr;
     bool hover_ = false;
     Look look_ = Look::Normal;
+    std::optional<COLORREF> textColour_;
     Subclass subclass_;
 };
 

@@ -129,6 +129,8 @@ void SelectorPage::makeControls() {
 void SelectorPage::show(int group) {
     const int count = static_cast<int>(groups_.size());
     if (group < 0 || group >= count) return;
+    // A description of the group going away would stand under the new one.
+    if (shown_ >= 0 && shown_ != group) setDescription("");
     shown_ = group;
     for (int i = 0; i < count; ++i) {
         if (SelButton* selector = buttons_.find(setup_.firstButtonId + i)) {
@@ -175,6 +177,7 @@ void SelectorPage::onHover(HWND window) {
         // The selector buttons and the box itself have nothing to say and leave the text.
         const int id = GetDlgCtrlID(window);
         const int count = static_cast<int>(groups_.size());
+        if (id == setup_.infoTextId && setup_.infoHovered) setup_.infoHovered();
         if (id == setup_.infoTextId || (id >= setup_.firstButtonId && id < setup_.firstButtonId + count)) return;
     }
     // A group's background, like the frame's, clears the box.

@@ -50,6 +50,8 @@ public:
         std::function<void()> initialize = {};
         // A click on a selector button; without it the clicked group shows.
         std::function<void(int group)> selectorClicked = {};
+        // The mouse came over the description box (which keeps its text meanwhile).
+        std::function<void()> infoHovered = {};
     };
 
     SelectorPage();

@@ -3,17 +3,26 @@
 #include <algorithm>
 
 #include "core/integration/info_texts.h"
+#include "core/integration/shortcuts.h"
+#include "core/maintenance/update_rules.h"
 #include "core/session/session.h"
 #include "platform/win32/wide.h"
 #include "ui/common/gdi.h"
 #include "ui/common/window.h"
 #include "ui/controls/layout.h"
+#include "ui/options/info_export.h"
 #include "ui/options/options_page_ids.h"
 
 namespace kefelo::ui {
 namespace {
 using integration::GeneralOption;
+using integration::OptionsInfo;
 using platform::win32::widen;
+
+// The general options explain themselves in the order of their boxes.
+constexpr int kFirstGeneralInfo = static_cast<int>(OptionsInfo::checked_startupwithwindows);
+static_assert(static_cast<int>(OptionsInfo::check_nodrive) - kFirstGeneralInfo ==
+              static_cast<int>(GeneralOption::check_nodrive));
 
 bool isGeneralOption(int id) {
     return id >= IDC_GENERAL_OPTION_FIRST && id < IDC_GENERAL_OPTION_FIRST + integration::kGeneralOptionCount;
@@ -46,6 +55,9 @@ int checkHeight(HWND check, int width, int minimum) {
 
 bool OptionsPage::create(const MainPageContext& context) {
     model_ = &context.session.options();
+    session_ = &context.session;
+    host_ = &context.host;
+    status_ = &context.status;
     SelectorPage::Setup setup;
     setup.selectorBoxId = IDC_BOX_OPTIONSELECT;
     setup.firstButtonId = IDC_BUTTON_OPTIONGROUP_FIRST;
@@ -53,6 +65,7 @@ bool OptionsPage::create(const MainPageContext& context) {
     setup.infoTextId = IDC_MEMO_INFOABOUTOPTIONS;
     setup.selectorCaption = integration::kOptionSelectCaption;
     setup.infoCaption = integration::kInfoGroupCaption;
+    setup.infoHovered = [this] { status_->showHint(std::string(integration::kInfoGroupHint)); };
     for (std::string_view caption : integration::kOptionGroupCaptions) setup.groups.emplace_back().caption = caption;
     SelectorPage::Group& general = setup.groups[integration::group_advanced];
     general.templateId = IDD_OPTIONS_GENERAL;
@@ -62,11 +75,25 @@ bool OptionsPage::create(const MainPageContext& context) {
         layoutGeneral(client.right, true);
     };
     general.command = [this](HWND dialog, int id, int code) { onGeneralCommand(dialog, id, code); };
+    general.describe = [this](HWND control) { return describe(control); };
     SelectorPage::Group& autoruns = setup.groups[integration::group_autoruns];
     autoruns.templateId = IDD_OPTIONS_AUTORUNS;
     autoruns.layout = [this](HWND) { layoutAutoruns(); };
     autoruns.command = [this](HWND dialog, int id, int code) { onAutorunsCommand(dialog, id, code); };
-    protectedNames_.setUp(context.session, setup.groups[integration::group_protectfiles]);
+    autoruns.describe = [this](HWND control) { return describe(control); };
+    SelectorPage::Group& shortcut = setup.groups[integration::group_shortcut];
+    shortcut.templateId = IDD_OPTIONS_SHORTCUT;
+    shortcut.layout = [this](HWND) { layoutShortcut(); };
+    shortcut.command = [this](HWND, int id, int code) { onShortcutCommand(id, code); };
+    shortcut.describe = [this](HWND control) { return describe(control); };
+    SelectorPage::Group& protect = setup.groups[integration::group_protectfiles];
+    protectedNames_.setUp(context.session, protect);
+    // The list explains itself through its view; the group box explains the whole group.
+    protect.describe = [names = std::move(protect.describe)](HWND control) {
+        if (GetDlgCtrlID(control) == IDC_BOX_PROTECTFILES)
+            return integration::optionsInfoText(OptionsInfo::group_protectfiles);
+        return names ? names(control) : std::string();
+    };
     // The general options must show whole.
     setup.groupsHeight = [this](int width) { return layoutGeneral(width, false); };
     setup.initialize = [this] { initialize(); };
@@ -83,6 +110,16 @@ void OptionsPage::initialize() {
         setText(general, id, integration::generalOptionCaption(static_cast<GeneralOption>(i)));
         frame_.describeOnHover(integration::group_advanced, id);
     }
+    // After the boxes: a box found under the mouse wins over the group around it.
+    frame_.describeOnHover(integration::group_advanced, IDC_GROUP_SIMPLEOPTIONS);
+    // A right or middle click on the ticked Explorer verb box shows what the verb does.
+    dirRegistrationHook_.attach(GetDlgItem(general, generalId(GeneralOption::check_dirregistration)),
+                                [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
+                                    if (message != WM_RBUTTONDOWN && message != WM_MBUTTONDOWN) return std::nullopt;
+                                    const session::SessionContext& context = session_->context();
+                                    model_->check_dirregistrationMouseDown(context.shell, context.programDirectory);
+                                    return 0;
+                                });
     // Only the mouse may change the manual-containers guard: its press asks first.
     noaddHook_.attach(GetDlgItem(general, generalId(GeneralOption::check_noadd)),
                       [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
@@ -116,13 +153,30 @@ void OptionsPage::initialize() {
     // The update interval's labels are the automatic cleaning's.
     setText(autoruns, IDC_LRUN2, windowText(GetDlgItem(autoruns, IDC_LABEL_RUN)));
     setText(autoruns, IDC_LDAY2, windowText(GetDlgItem(autoruns, IDC_LABEL_DAYS)));
-    for (int id : {IDC_GROUPAUTORUN, IDC_CHECK_AUTORUN, IDC_EDIT_DAYSOFAUTORUN, IDC_CHECK_QUITPROGRAMWHENAUTORUNDONE,
-                   IDC_BOXUPDATESEARCHENABLE, IDC_CHECK_UPDATESEARCH, IDC_EDIT_UPDATESEARCH}) {
+    // Controls before the group boxes around them, which cover them.
+    for (int id :
+         {IDC_CHECK_AUTORUN, IDC_EDIT_DAYSOFAUTORUN, IDC_CHECK_QUITPROGRAMWHENAUTORUNDONE, IDC_CHECK_UPDATESEARCH,
+          IDC_EDIT_UPDATESEARCH, IDC_GROUPAUTORUN, IDC_BOXUPDATESEARCHENABLE, IDC_BOX_AUTORUNS}) {
         frame_.describeOnHover(integration::group_autoruns, id);
     }
     hookIntervalEdit(IDC_EDIT_DAYSOFAUTORUN);
     hookIntervalEdit(IDC_EDIT_UPDATESEARCH);
     protectedNames_.initialize(frame_, integration::group_protectfiles);
+    frame_.describeOnHover(integration::group_protectfiles, IDC_BOX_PROTECTFILES);
+
+    const HWND shortcut = frame_.group(integration::group_shortcut);
+    setText(shortcut, IDC_GROUP_SHORTCUT, integration::kShortcutGroupCaption);
+    setText(shortcut, IDC_BOX_SHORTCUTFUNCTION, integration::kShortcutFunctionCaption);
+    setText(shortcut, IDC_CHECK_PROGRAMRUN, integration::kProgramRunCaption);
+    setText(shortcut, IDC_CHECK_RUNCLEAN, integration::kRunCleanCaption);
+    setText(shortcut, IDC_BOX_SHORTCUTPLACE, integration::kShortcutPlaceCaption);
+    setText(shortcut, IDC_BUTTON_DESKTOP, integration::kDesktopCaption);
+    setText(shortcut, IDC_BUTTON_STARTMENU, integration::kStartMenuCaption);
+    CheckRadioButton(shortcut, IDC_CHECK_PROGRAMRUN, IDC_CHECK_RUNCLEAN, IDC_CHECK_PROGRAMRUN);
+    for (int id :
+         {IDC_CHECK_PROGRAMRUN, IDC_CHECK_RUNCLEAN, IDC_BUTTON_DESKTOP, IDC_BUTTON_STARTMENU, IDC_GROUP_SHORTCUT}) {
+        frame_.describeOnHover(integration::group_shortcut, id);
+    }
 
     refresh();
     frame_.show(model_->selector().selected());
@@ -206,7 +260,122 @@ void OptionsPage::refresh() {
     };
     setEdit(IDC_EDIT_DAYSOFAUTORUN, c.edit_daysofautorun, c.edit_daysofautorunEnabled);
     setEdit(IDC_EDIT_UPDATESEARCH, c.edit_updatesearch, c.edit_updatesearchEnabled);
+    // `UtolsoUpdCaption`: the last attempt the wizard recorded.
+    const std::string lastUpdate =
+        maintenance::lastUpdateCaption(c.lastUpdateSearch, session_->context().platform.sys.shortDateFormat());
+    const HWND lastUpdateLabel = GetDlgItem(autoruns, IDC_LABEL_LASTUPDATEDATE);
+    if (windowText(lastUpdateLabel) != lastUpdate) SetWindowTextW(lastUpdateLabel, widen(lastUpdate).c_str());
     refreshing_ = false;
+    applyStayOnTop();
+}
+
+void OptionsPage::applyStayOnTop() {
+    const bool on = model_->checked(GeneralOption::check_stayontop);
+    if (on == topmost_) return;
+    topmost_ = on;
+    SetWindowPos(GetAncestor(frame_.hwnd(), GA_ROOT), on ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+bool OptionsPage::previewKey(const MSG& msg) {
+    if (!host_->pageShown(app::page_options)) return false;
+    return exportDescriptionOnKey(msg, frame_, *session_);
+}
+
+std::string OptionsPage::describe(HWND control) {
+    const int id = GetDlgCtrlID(control);
+    std::string_view hint;
+    std::optional<OptionsInfo> info;
+    if (isGeneralOption(id)) {
+        info = static_cast<OptionsInfo>(kFirstGeneralInfo + id - IDC_GENERAL_OPTION_FIRST);
+    } else {
+        switch (id) {
+            case IDC_GROUP_SIMPLEOPTIONS:
+                info = OptionsInfo::group_simpleoptions;
+                break;
+            case IDC_BOX_AUTORUNS:
+                info = OptionsInfo::box_autoruns;
+                break;
+            case IDC_GROUPAUTORUN:
+            case IDC_CHECK_AUTORUN:
+                info = OptionsInfo::check_autorun;
+                break;
+            case IDC_EDIT_DAYSOFAUTORUN:
+                info = OptionsInfo::edit_daysofautorun;
+                break;
+            case IDC_CHECK_QUITPROGRAMWHENAUTORUNDONE:
+                info = OptionsInfo::check_quitprogramwhenautorundone;
+                break;
+            case IDC_BOXUPDATESEARCHENABLE:
+            case IDC_CHECK_UPDATESEARCH:
+                info = OptionsInfo::check_updatesearch;
+                break;
+            case IDC_EDIT_UPDATESEARCH:
+                info = OptionsInfo::edit_updatesearch;
+                break;
+            case IDC_GROUP_SHORTCUT:
+                info = OptionsInfo::group_shortcut;
+                break;
+            case IDC_CHECK_PROGRAMRUN:
+                info = OptionsInfo::check_programrun;
+                hint = integration::kProgramRunHint;
+                break;
+            case IDC_CHECK_RUNCLEAN:
+                info = OptionsInfo::check_runclean;
+                hint = integration::kRunCleanHint;
+                break;
+            case IDC_BUTTON_DESKTOP:
+                info = OptionsInfo::button_desktop;
+                hint = integration::kDesktopHint;
+                break;
+            case IDC_BUTTON_STARTMENU:
+                info = OptionsInfo::button_startmenu;
+                hint = integration::kStartMenuHint;
+                break;
+            default:
+                break;
+        }
+    }
+    status_->showHint(std::string(hint));
+    return info ? integration::optionsInfoText(*info) : std::string();
+}
+
+void OptionsPage::onShortcutCommand(int id, int code) {
+    if (code != BN_CLICKED || (id != IDC_BUTTON_DESKTOP && id != IDC_BUTTON_STARTMENU)) return;
+    const bool cleaning =
+        IsDlgButtonChecked(frame_.group(integration::group_shortcut), IDC_CHECK_RUNCLEAN) == BST_CHECKED;
+    platform::Platform& platform = session_->context().platform;
+    integration::CreateShortCut(
+        links_, platform.ui, platform.sys.executablePath(),
+        id == IDC_BUTTON_DESKTOP ? integration::ShortcutPlace::Desktop : integration::ShortcutPlace::StartMenu,
+        cleaning);
+}
+
+void OptionsPage::layoutShortcut() {
+    const HWND shortcut = frame_.group(integration::group_shortcut);
+    DialogLayout place(shortcut, 7);
+    const int w = place.width();
+    const int outer = place.x(6), inner = outer + place.x(6);
+    const int checkWidth = w - 2 * inner, boxWidth = w - 2 * outer;
+    int y = place.y(12);
+    int top = y;
+    y += place.y(11);
+    for (int id : {IDC_CHECK_PROGRAMRUN, IDC_CHECK_RUNCLEAN}) {
+        place.place(id, inner, y, checkWidth, place.y(10));
+        y += place.y(13);
+    }
+    place.place(IDC_BOX_SHORTCUTFUNCTION, outer, top, boxWidth, y - top);
+
+    y += place.y(4);
+    top = y;
+    y += place.y(11);
+    const int buttonWidth = place.x(80), buttonHeight = place.y(14);
+    place.place(IDC_BUTTON_DESKTOP, inner, y, buttonWidth, buttonHeight);
+    place.place(IDC_BUTTON_STARTMENU, inner + buttonWidth + place.x(6), y, buttonWidth, buttonHeight);
+    y += buttonHeight + place.y(6);
+    place.place(IDC_BOX_SHORTCUTPLACE, outer, top, boxWidth, y - top);
+
+    place.place(IDC_GROUP_SHORTCUT, 0, 0, w, std::max(place.height(), y + place.y(4)));
 }
 
 void OptionsPage::selectGroup(int group) {
@@ -222,14 +391,13 @@ void OptionsPage::selectGroup(int group) {
         case integration::FocusTarget::check_autorun:
             focus = GetDlgItem(frame_.group(integration::group_autoruns), IDC_CHECK_AUTORUN);
             break;
+        case integration::FocusTarget::check_programrun:
+            focus = GetDlgItem(frame_.group(integration::group_shortcut), IDC_CHECK_PROGRAMRUN);
+            break;
         case integration::FocusTarget::list_protectfiles:
             focus = protectedNames_.list();
             break;
-        default:
-            break;
     }
-    // The shortcut group fills its page later; until then its page holds the focus, which
-    // the disabled selector button could not.
     SetFocus(focus ? focus : frame_.group(selected));
 }
 

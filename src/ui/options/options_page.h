@@ -1,14 +1,14 @@
 #pragma once
 // The options page (page 3 of the main page control): the group selector
 // `box_optionselect`, the group pages of `pcoptions` and the description box
-// `memo_infoaboutoptions`, in the selector-page frame. Of the groups, "Általános" and
-// "Auto-szolgáltatások" are built here and "Védett állományok" by ProtectedNamesView; the
-// others are empty pages that their own code fills through frame().group(). The rules are
-// integration::OptionsPageModel's; this view copies its state to the controls.
+// `memo_infoaboutoptions`, in the selector-page frame. "Általános", "Auto-szolgáltatások"
+// and "Parancsikonok" are built here, "Védett állományok" by ProtectedNamesView. The rules
+// are integration's; this view copies their state to the controls.
 #include <map>
 #include <memory>
 
 #include "core/integration/options_page_model.h"
+#include "platform/win32/win32_shell_links.h"
 #include "ui/app/main_page.h"
 #include "ui/controls/selector_page.h"
 #include "ui/controls/subclass.h"
@@ -22,6 +22,12 @@ public:
     void configurationReloaded() override {
         refresh();
         protectedNames_.refresh();
+    }
+    // Ctrl+F3 while the page shows: its description goes to Notepad.
+    bool previewKey(const MSG& msg) override;
+    // The last update attempt may have changed while another page showed.
+    void pageChanged(app::MainPage shown) override {
+        if (shown == app::page_options) refresh();
     }
 
     int selectedGroup() const { return model_->selector().selected(); }
@@ -43,13 +49,24 @@ private:
     void hookIntervalEdit(int id);
     void onIntervalStep(int id, cleaning::IntervalStep step);
     void onIntervalChange(int id);
+    void layoutShortcut();
+    void onShortcutCommand(int id, int code);
+    // The description box's text for a control of the page's own groups.
+    std::string describe(HWND control);
+    void applyStayOnTop();
 
     integration::OptionsPageModel* model_ = nullptr;
+    session::Session* session_ = nullptr;
+    PageHost* host_ = nullptr;
+    app::StatusLine* status_ = nullptr;
+    platform::win32::Win32ShellLinks links_;
     SelectorPage frame_;
     ProtectedNamesView protectedNames_;
     Subclass noaddHook_;
+    Subclass dirRegistrationHook_;
     std::map<int, std::unique_ptr<Subclass>> editHooks_;
     bool refreshing_ = false;
+    bool topmost_ = false;  // what the main window was last told
 };
 
 }  // namespace kefelo::ui

@@ -93,9 +93,20 @@ void FoundFilesGrid::onCurrentRow(int row) {
 void FoundFilesGrid::onMenu(POINT at) { showFoundFilesMenu(GetParent(grid_.hwnd()), at, *model_); }
 
 bool FoundFilesGrid::onKey(UINT key) {
-    if (key != VK_SPACE) return false;
-    model_->toggleCurrentRow(focused());
-    return true;
+    switch (key) {
+        case VK_SPACE:
+            model_->toggleCurrentRow(focused());
+            return true;
+        case VK_DELETE:
+        case VK_F8:
+            model_->button_findsselectdeleteClick();
+            return true;
+        case VK_F6:
+            model_->button_findsselectmoveClick();
+            return true;
+        default:
+            return false;
+    }
 }
 
 }  // namespace kefelo::ui

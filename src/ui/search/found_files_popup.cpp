@@ -43,6 +43,7 @@ void showFoundFilesMenu(HWND owner, POINT at, search::SearchPageModel& model) {
 
     const int command = static_cast<int>(menu.track(owner, at));
     const int selectByItem = command - IDM_TALALATOK_SELECTBY_FIRST;
+    const int rowItem = command - IDM_TALALATOK_ROW_FIRST;
     switch (command) {
         case IDM_TALALATOK_SELECTALL:
             model.markingCommand(config::MarkingCommand::SelectAll);
@@ -59,7 +60,8 @@ void showFoundFilesMenu(HWND owner, POINT at, search::SearchPageModel& model) {
         default:
             if (selectByItem >= 0 && selectByItem < static_cast<int>(search::kSelectByItems.size()))
                 model.selectByItem(static_cast<size_t>(selectByItem));
-            // The current row's items act with the found-files operations, which are not here yet.
+            if (rowItem >= 0 && rowItem < static_cast<int>(search::kRowItems.size()))
+                model.rowCommand(search::kRowItems[static_cast<size_t>(rowItem)].command);
             break;
     }
 }

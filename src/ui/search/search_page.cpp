@@ -31,7 +31,8 @@ SearchPage::~SearchPage() {
 bool SearchPage::create(const MainPageContext& context) {
     PageHost& host = context.host;
     Host ours{context.status, [&host] { return host.pageShown(app::page_filesearch); },
-              [&host] { host.showPage(app::page_filesearch); }, [&host] { host.openOwnTypes(); }};
+              [&host] { host.showPage(app::page_filesearch); }, [&host] { host.openOwnTypes(); },
+              [&host] { host.openZipWindow(); }};
     if (!create(context.instance, context.page, context.session.search(), context.session.typeLists(), ours))
         return false;
     session_ = &context.session;
@@ -48,7 +49,7 @@ bool SearchPage::create(HINSTANCE instance, HWND page, search::SearchPageModel& 
     if (!createWindow(instance, page)) return false;
     auto hint = [this](const std::string& text) { showHint(text); };
     if (!settings_.create(instance, hwnd(), lists, model, {hint, openOwnTypes_})) return false;
-    if (!results_.create(instance, hwnd(), model, {hint})) return false;
+    if (!results_.create(instance, hwnd(), model, {hint, std::move(host.compress)})) return false;
     model_ = &model;
     pageHook_.attach(page, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_SIZE) fitToPage();

@@ -30,6 +30,8 @@ public:
         std::function<void()> showSearchPage;
         // "Saját típusaim" of the lists' selection popup.
         std::function<void()> openOwnTypes;
+        // "Betömörítés" of the active files.
+        std::function<void()> compress = {};
     };
 
     SearchPage() = default;

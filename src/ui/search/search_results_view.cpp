@@ -150,11 +150,19 @@ void SearchResultsView::onCommand(int id, int code, HWND control) {
         case IDC_BUTTON_SEARCHHALT:
             if (code == BN_CLICKED) model_->button_searchhaltClick();
             break;
+        case IDC_BUTTON_FINDSSELECTTOZIP:
+            if (code == BN_CLICKED && callbacks_.compress) callbacks_.compress();
+            break;
         case IDC_CHECK_AUTOREFRESH:
             if (code == BN_CLICKED) model_->check_autorefreshClick(IsDlgButtonChecked(hwnd(), id) == BST_CHECKED);
             break;
+        case IDC_BUTTON_FINDSSELECTMOVE:
+            if (code == BN_CLICKED) model_->button_findsselectmoveClick();
+            break;
+        case IDC_BUTTON_FINDSSELECTDELETE:
+            if (code == BN_CLICKED) model_->button_findsselectdeleteClick();
+            break;
         default:
-            // The operation buttons act with the found-files operations, which are not here yet.
             if (code == STN_CLICKED) legend_.clicked(control);
             break;
     }

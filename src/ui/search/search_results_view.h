@@ -21,6 +21,8 @@ public:
     struct Callbacks {
         // The long hint of the control under the mouse; empty over the background.
         std::function<void(const std::string&)> hint;
+        // "Betömörítés": the ZIP window opens over the main window.
+        std::function<void()> compress = {};
     };
 
     bool create(HINSTANCE instance, HWND parent, search::SearchPageModel& model, Callbacks callbacks);

@@ -1,4 +1,5 @@
 #include "ui/tools/disk_table_window.h"
+#include "ui/common/modal_loop.h"
 
 #include <algorithm>
 #include <string>
@@ -90,23 +91,12 @@ void DiskTableWindow::showModal(HWND over) {
     SetForegroundWindow(hwnd());
     SetFocus(grid_);
     scan();
-    MSG msg{};
-    while (running_) {
-        const BOOL got = GetMessageW(&msg, nullptr, 0, 0);
-        if (got <= 0) {
-            if (got == 0) PostQuitMessage(static_cast<int>(msg.wParam));
-            break;
-        }
+    runModalLoop(hwnd(), running_, [&](WPARAM key) {
         // Enter and Escape close the window wherever the focus is; the key goes no further.
-        if (msg.message == WM_KEYDOWN && (msg.wParam == VK_ESCAPE || msg.wParam == VK_RETURN) &&
-            (msg.hwnd == hwnd() || IsChild(hwnd(), msg.hwnd))) {
-            close();
-            continue;
-        }
-        if (IsDialogMessageW(hwnd(), &msg)) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+        if (key != VK_ESCAPE && key != VK_RETURN) return false;
+        close();
+        return true;
+    });
     running_ = false;
     table_.closed();
     SendMessageW(allDrives_, BM_SETCHECK, BST_UNCHECKED, 0);

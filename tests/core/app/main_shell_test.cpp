@@ -343,6 +343,26 @@ TEST_F(MainShellTest, TrayMenuEnablesActionsOnlyWithoutSecondaryWindowsUnlessTag
     EXPECT_TRUE(view.actionsEnabled);
 }
 
+TEST_F(MainShellTest, UninstallerHoldsTheActionsItemAndEndsWithoutSaving) {
+    auto& s = make();
+    s.holdActionsItem(true);
+    s.pTrayPopup();
+    EXPECT_FALSE(view.actionsEnabled);
+    s.holdActionsItem(false);
+    s.pTrayPopup();
+    EXPECT_TRUE(view.actionsEnabled);
+
+    s.endWithoutSaving();
+    EXPECT_EQ(stops, 1);
+    EXPECT_TRUE(view.terminated);
+    EXPECT_FALSE(view.trayShown);
+    EXPECT_EQ(view.storedStates, 0);
+    EXPECT_TRUE(fs.namesIn("C:\\Kefelo").empty());
+    // A quit arriving afterwards saves nothing either.
+    s.Kilps1Click();
+    EXPECT_TRUE(fs.namesIn("C:\\Kefelo").empty());
+}
+
 TEST_F(MainShellTest, CreationClearsLeftoversLoadsOwnTypesAndDetectsDiagnostics) {
     fs.addFile(at("autodel.bat"), "del x", platform::attr::kReadOnly | platform::attr::kHidden);
     fs.addFile(at("info.txt"), "x");

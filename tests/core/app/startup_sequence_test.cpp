@@ -193,6 +193,14 @@ TEST_F(Startup, FirstRunOnAHungarianSystemGoesOnWithoutAWord) {
     EXPECT_TRUE(host.has("show main"));
 }
 
+TEST_F(Startup, JustInstalledCopyDoesNotOfferTheInstallationAgain) {
+    auto result = run({"/installed", "/updaterun"});
+    EXPECT_EQ(result.end, StartupEnd::MessageLoop);
+    EXPECT_FALSE(host.has("install wizard"));
+    EXPECT_TRUE(host.has("update wizard"));
+    EXPECT_TRUE(host.has("show main"));
+}
+
 TEST_F(Startup, UnwritableDirectoryWarnsAndOpensThePropertySheetOnYes) {
     writeDefaultSettings();
     fs.setWritable("C:\\Kefelo", false);
@@ -221,8 +229,9 @@ TEST_F(Startup, UnwritableDirectoryWarnsAndOpensThePropertySheetOnYes) {
 
 TEST_F(Startup, ConsoleLinesOfTheWorkingWindow) {
     writeDefaultSettings();
+    sys.locale[2] = "Magyar";
     run({"egy", "ketto"});
-    const int language = host.at("console A Windows nyelve: \"hun\"");
+    const int language = host.at("console A Windows nyelve: \"magyar\"");
     ASSERT_GE(language, 0);
     EXPECT_EQ(host.events[language + 1], "console ParamStr-ek: \"egy ketto \"");
     EXPECT_TRUE(host.events[language + 2].starts_with("console FileAge: "));

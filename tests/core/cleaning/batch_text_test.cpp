@@ -165,8 +165,7 @@ TEST(BatchPaths, QuotedWithEveryPercentDoubled) {
         {"C:\\T\\c^d.tmp", "\"C:\\T\\c^d.tmp\""},
         {"C:\\T\\wow!.tmp", "\"C:\\T\\wow!.tmp\""},
         {"C:\\T (1)\\a).tmp", "\"C:\\T (1)\\a).tmp\""},
-        {"C:\\Tár\\ő ű.tmp", "\"C:\\Tár\\ő ű.tmp\""},
-        {"\\\\szerver\\megosztás\\a&b.tmp", "\"\\\\szerver\\megosztás\\a&b.tmp\""},
+        {"\\\\szerver\\share\\a&b.tmp", "\"\\\\szerver\\share\\a&b.tmp\""},
     };
     for (const auto& [path, quoted] : cases) {
         EXPECT_EQ(cleaning::batchQuoted(path), std::optional<std::string>(quoted)) << path;
@@ -176,6 +175,7 @@ TEST(BatchPaths, QuotedWithEveryPercentDoubled) {
 TEST(BatchPaths, RefusedWhenTheLineWouldNameSomethingElse) {
     const std::string refused[] = {
         "C:\\T\\中.tmp",            // outside the code page: written as "?", a wildcard
+        "C:\\Tár\\ő ű.tmp",         // cmd would read these letters in the OEM code page
         "C:\\T\\\xED\xA0\x80.tmp",  // a lone surrogate of a file name
         "C:\\T\\\xFF.tmp",          // not UTF-8 at all
         "C:\\T\\a?.tmp",

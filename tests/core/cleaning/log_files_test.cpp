@@ -127,7 +127,7 @@ TEST_F(LogFiles, SaveAsTextThenRtf) {
     EXPECT_EQ(ui.saveFileRequests.size(), 4u);
 }
 
-TEST_F(LogFiles, OverwriteIsAskedAndFailureNamesTheFolder) {
+TEST_F(LogFiles, OverwriteIsAskedAndFailureNamesTheFile) {
     fs.addFile("D:\\Napló\\naplo.txt", "régi");
     const std::string question =
         "A választott állomány már létezik:\r\nD:\\Napló\\naplo.txt\r\n\r\nKívánja felülírni a régi "
@@ -155,7 +155,7 @@ TEST_F(LogFiles, OverwriteIsAskedAndFailureNamesTheFolder) {
     EXPECT_EQ(ui.messages[0].kind, MessageKind::Warning);
     EXPECT_EQ(ui.messages[0].text,
               "A Takarítási naplót nem sikerült menteni!\r\n\r\nValószínűleg nincs írási jogosultsága a következő "
-              "helyre:\r\nD:\\Napló\\");
+              "helyre:\r\nD:\\Napló\\új.rtf");
 }
 
 TEST(LogTexts, TrayHintAndNow) {

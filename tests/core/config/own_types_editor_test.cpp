@@ -254,6 +254,7 @@ TEST_F(OwnTypesEditorTest, HintShowsTheLengthOfTheStoredLine) {
     EXPECT_EQ(editor.hint(), head + "8)");
     openWith("*.ő");  // one character, two bytes
     EXPECT_EQ(editor.hint(), head + "3)");
+    EXPECT_EQ(editor.hint(true), "Az eddig felvett típusok listája");
 }
 
 TEST(OwnTypesLineCut, KeepsWholeMasksOnlyAndNeverEndsInAnEmptyMask) {

@@ -208,3 +208,17 @@ TEST(GridSort, AccentsFoldWithTheirLetters) {
     EXPECT_EQ(containers::cellText(grid.rows[5], 2), "*.tmp");
     EXPECT_EQ(containers::cellText(TaskRow{Mark::Active, "", ""}, 0), "\xC3\xBE");
 }
+
+TEST(ContainerHint, FoldersPastEightyCharactersShowTheirShortForm) {
+    platform::fake::FakeFileSystem fs;
+    // 80 characters, accents counted once: shown as it is.
+    const std::string eighty = "C:\\" + std::string(71, 'a') + "\\Árvíz";
+    fs.addDirectory(eighty);
+    fs.setShortName(eighty, "RVZ~1");
+    EXPECT_EQ(containers::containerHint(eighty, fs), eighty);
+    const std::string longer = eighty + "x";
+    fs.addDirectory(longer);
+    fs.setShortName(longer, "RVZX~1");
+    EXPECT_EQ(containers::containerHint(longer, fs), fs.shortPath(longer));
+    EXPECT_NE(fs.shortPath(longer), longer);
+}

@@ -88,9 +88,6 @@ TEST_F(OptionsFixture, CheckBoxesWriteTheModelAtOnce) {
 
     model.setGeneral(GeneralOption::check_resursivesearchmode, false);
     EXPECT_EQ(recursive.back(), false);
-    // Not yet offered here: the box stays as the registry has it.
-    model.setGeneral(GeneralOption::check_dirregistration, true);
-    EXPECT_FALSE(model.checked(GeneralOption::check_dirregistration));
 }
 
 TEST_F(OptionsFixture, ManualContainersNeedTheWordOk) {

@@ -22,14 +22,13 @@ TEST(RunKey, PresentWhileEitherOptionIsOnAndGoneWhenBothAreOff) {
 
     config.checked_startupwithwindows = true;
     EXPECT_TRUE(integration::checked_startupwithwindowsClick(config, registry, exe));
-    // Not quoted, even with a space in the path: Windows' Run key copes, and the start-up
-    // reads "/a" as the first parameter.
-    EXPECT_EQ(runValue(registry), "C:\\Program Files\\Kefelo\\kefelo.exe /a");
+    // Quoted, so that the blank cannot make Windows start "C:\Program.exe".
+    EXPECT_EQ(runValue(registry), "\"C:\\Program Files\\Kefelo\\kefelo.exe\" /a");
 
     config.check_autorun = true;
     config.checked_startupwithwindows = false;
     EXPECT_TRUE(integration::checked_startupwithwindowsClick(config, registry, exe));
-    EXPECT_EQ(runValue(registry), "C:\\Program Files\\Kefelo\\kefelo.exe /a");
+    EXPECT_EQ(runValue(registry), "\"C:\\Program Files\\Kefelo\\kefelo.exe\" /a");
 
     config.check_autorun = false;
     EXPECT_TRUE(integration::checked_startupwithwindowsClick(config, registry, exe));
@@ -44,7 +43,19 @@ TEST(RunKey, FollowsTheCurrentExecutablePath) {
     config.check_autorun = true;
     integration::checked_startupwithwindowsClick(config, registry, "C:\\Old\\kefelo.exe");
     integration::checked_startupwithwindowsClick(config, registry, "D:\\New\\kefelo.exe");
-    EXPECT_EQ(runValue(registry), "D:\\New\\kefelo.exe /a");
+    EXPECT_EQ(runValue(registry), "\"D:\\New\\kefelo.exe\" /a");
+}
+
+TEST(RunKey, RemovalTakesTheOldUnquotedFormAsWellAsTheNew) {
+    for (const char* data :
+         {"C:\\Program Files\\Kefelo\\kefelo.exe /a", "\"C:\\Program Files\\Kefelo\\kefelo.exe\" /a"}) {
+        platform::fake::FakeRegistry registry;
+        registry.writeString(RegistryRoot::CurrentUser, kKey, "Kefeló", data);
+        registry.writeString(RegistryRoot::CurrentUser, kKey, "Other", "other.exe");
+        EXPECT_TRUE(integration::removeStartWithWindows(registry));
+        EXPECT_FALSE(runValue(registry)) << data;
+        EXPECT_EQ(registry.readString(RegistryRoot::CurrentUser, kKey, "Other"), "other.exe");
+    }
 }
 
 }  // namespace

@@ -6,7 +6,9 @@
 
 #include <string>
 
+#include "base/text/codec.h"
 #include "core/app/null_views.h"
+#include "core/config/list_file.h"
 #include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
@@ -91,3 +93,19 @@ TEST_F(SessionTest, AStoppedSearchKeepsTheNextRunQuiet) {
 }
 
 }  // namespace
+
+TEST_F(SessionTest, LoadedGridsAreSortedByFolderAndByLocation) {
+    config::ContainerGrid containers;
+    containers.rows = {{config::Mark::Active, "", "C:\\Zeta"}, {config::Mark::Inactive, "", "c:\\alfa"}};
+    config::TaskGrid tasks;
+    tasks.rows = {{config::Mark::Active, "D:\\b", "*.tmp"}, {config::Mark::Active, "C:\\A", "*.bak"}};
+    fs.addFile("C:\\Kefelo\\konyvtarak.lst", text::encodeLines(config::formatListFile(containers, tasks)));
+    session.loadConfiguration(1024, 768);
+    const auto& temps = session.config().list_temps.rows;
+    ASSERT_EQ(temps.size(), 2u);
+    EXPECT_EQ(temps[0].path, "c:\\alfa");
+    EXPECT_EQ(temps[1].path, "C:\\Zeta");
+    const auto& projects = session.config().list_projects.rows;
+    ASSERT_EQ(projects.size(), 2u);
+    EXPECT_EQ(projects[0].location, "C:\\A");
+}

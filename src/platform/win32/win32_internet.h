@@ -1,0 +1,27 @@
+#pragma once
+// HTTP(S) over WinInet, and the ZIP reader over libzip.
+#include <functional>
+
+#include "platform/internet.h"
+#include "platform/zip_reader.h"
+
+namespace kefelo::platform::win32 {
+
+class Win32Internet : public Internet {
+public:
+    // With `pump`, a call that waits for the server (connecting, a slow reply) runs on a
+    // worker thread while the calling thread keeps pumping its messages, so the windows
+    // repaint and a cancel button answers. Without it the calls simply block.
+    explicit Win32Internet(std::function<void()> pump = {}) : pump_(std::move(pump)) {}
+    OpenedUrl open(const std::string& agent, const std::string& url) override;
+
+private:
+    std::function<void()> pump_;
+};
+
+class Win32ZipReader : public ZipReader {
+public:
+    std::unique_ptr<ZipArchive> open(const std::string& path) override;
+};
+
+}  // namespace kefelo::platform::win32

@@ -1,0 +1,282 @@
+#include "core/tools/system_stores.h"
+
+#include <gtest/gtest.h>
+
+#include "core/app/null_views.h"
+#include "platform/fake/fake_platform.h"
+
+namespace kefelo::tools {
+namespace {
+
+using platform::Answer;
+using platform::MessageKind;
+using platform::SpecialFolder;
+
+struct RecordingStatus : apptest::NullStatusLine {
+    std::string text = "earlier";
+    bool blinking = false;
+    int blinkTag = -1;
+    void setStatusText(const std::string& t) override { text = t; }
+    void startBlinking(int tag) override {
+        blinking = true;
+        blinkTag = tag;
+    }
+    void stopBlinking() override { blinking = false; }
+};
+
+struct RecordingView : SystemStoresView {
+    std::string label;
+    bool labelVisible = false;
+    std::string prefix;
+    // The selected store at each redraw, to follow the highlight through an emptying.
+    std::vector<int> shownSelections;
+    const config::CheckList* list = nullptr;
+    void storesChanged() override { shownSelections.push_back(list->selected); }
+    void setResultLabel(const std::string& text, bool visible) override {
+        label = text;
+        labelVisible = visible;
+    }
+    void prefixDescription(const std::string& text) override { prefix = text + prefix; }
+};
+
+struct SystemStoresTest : platform::fake::FakePlatform, ::testing::Test {
+    config::ConfigModel config;
+    search::TSearchFolders walker{platform};
+    RecordingStatus status;
+    apptest::NullMainFrame frame;
+    app::CommandLine commandLine;
+    cleaning::RunRecord record{[] { return cleaning::NowTexts{}; }};
+    RecordingView view;
+    std::unique_ptr<SystemStores> stores;
+
+    SystemStoresTest() {
+        sys.windowsDir = "C:\\WINDOWS";
+        sys.folders[SpecialFolder::Recent] = "C:\\Users\\user\\Recent";
+        sys.folders[SpecialFolder::History] = "C:\\Users\\user\\History";
+        sys.folders[SpecialFolder::Templates] = "C:\\Users\\user\\Templates";
+        sys.folders[SpecialFolder::Profile] = "C:\\Users\\user";
+        fs.addDirectory("C:\\WINDOWS\\System32");
+        fs.addDirectory("C:\\Kefelo");
+        config.list_protectfiles.items = {"desktop.ini"};
+    }
+
+    SystemStores& make() {
+        stores = std::make_unique<SystemStores>(
+            SystemStoresContext{platform, shell, config, walker, status, frame, commandLine, record, "C:\\Kefelo\\"});
+        view.list = &stores->list;
+        stores->attachView(&view);
+        return *stores;
+    }
+
+    void tick(int store) { stores->list.items[static_cast<size_t>(store)].ticked = true; }
+    std::vector<std::string> messageTexts() const {
+        std::vector<std::string> out;
+        for (const auto& m : ui.messages) out.push_back(m.text);
+        return out;
+    }
+};
+
+TEST_F(SystemStoresTest, LocatingPutsEachStoresFolderInTheStatusLine) {
+    fs.addDirectory("C:\\Users\\user\\Recent");
+    fs.addDirectory("C:\\WINDOWS\\Driver Cache");
+    make();
+    stores->select(store_recent);
+    EXPECT_EQ(stores->locateSelected(), "C:\\Users\\user\\Recent");
+    EXPECT_EQ(status.text, "C:\\Users\\user\\Recent");
+    stores->select(store_drivercache);
+    EXPECT_EQ(stores->locateSelected(), "C:\\WINDOWS\\Driver Cache");
+    // The Recycle Bin has no path, only its name.
+    stores->select(store_recyclebin);
+    EXPECT_EQ(stores->locateSelected(), "");
+    EXPECT_EQ(status.text, "Lomtár");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(view.labelVisible);
+}
+
+TEST_F(SystemStoresTest, AStoreNotFoundLosesItsTickAfterTheErrorBox) {
+    make();
+    tick(store_history);  // the shell knows the folder, the disk does not have it
+    stores->select(store_history);
+    EXPECT_EQ(stores->locateSelected(), "");
+    EXPECT_EQ(status.text, "");
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(ui.messages[0].text, kStoreNotFound);
+    EXPECT_FALSE(stores->list.items[store_history].ticked);
+}
+
+TEST_F(SystemStoresTest, TheUninstallListTakesOnlyDollarEnclosedDirectories) {
+    fs.addDirectory("C:\\WINDOWS\\$NtUninstallKB1$", platform::attr::kDirectory | platform::attr::kHidden);
+    fs.addDirectory("C:\\WINDOWS\\$");
+    fs.addDirectory("C:\\WINDOWS\\$hf_mig");
+    fs.addFile("C:\\WINDOWS\\$file$");
+    make();
+    stores->select(store_updateuninstall);
+    EXPECT_EQ(stores->locateSelected(), "C:\\WINDOWS");
+    EXPECT_EQ(stores->uninstallDirectoryNames(), (std::vector<std::string>{"$NtUninstallKB1$", "$"}));
+    EXPECT_TRUE(stores->rightClickOpensUninstallWindow());
+    EXPECT_TRUE(stores->uninstallWindowReady());
+    EXPECT_EQ(view.prefix, "");
+
+    stores->showUninstallDirectory("$");
+    EXPECT_EQ(status.text, "C:\\WINDOWS\\$");
+    stores->openUninstallDirectory("$gone$", false);
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{std::string(kDirectoryNotFound)});
+    stores->openUninstallDirectory("$NtUninstallKB1$", true);
+    EXPECT_EQ(shell.propertiesOpened, std::vector<std::string>{"C:\\WINDOWS\\$NtUninstallKB1$"});
+}
+
+TEST_F(SystemStoresTest, WithoutUninstallDirectoriesTheDescriptionSaysSo) {
+    make();
+    stores->select(store_updateuninstall);
+    stores->locateSelected();
+    EXPECT_EQ(view.prefix, std::string(kNoUninstallDirectories) + "\r\n\r\n\r\n");
+    EXPECT_FALSE(stores->uninstallWindowReady());
+    // The description keeps the note for as long as the store stays selected.
+    EXPECT_TRUE(stores->description().starts_with(view.prefix));
+    EXPECT_NE(stores->description().find("( C:\\WINDOWS )"), std::string::npos);
+}
+
+TEST_F(SystemStoresTest, NothingHappensUntilSomethingIsTickedAndTheUserAgrees) {
+    fs.addFile("C:\\Users\\user\\Recent\\a.lnk");
+    make();
+    stores->emptyActive();
+    EXPECT_EQ(messageTexts(), std::vector<std::string>{std::string(kNothingTicked)});
+    EXPECT_FALSE(status.blinking);
+
+    walker.Tag = app::Activity::FileSearch;
+    tick(store_recent);
+    stores->emptyActive();
+    EXPECT_EQ(ui.messages.back().text, kBusy);
+    walker.Tag = app::Activity::Idle;
+
+    // The question names the ticked stores and only them; No leaves everything.
+    tick(store_templates);
+    ui.answers = {Answer::No};
+    stores->emptyActive();
+    const std::string question = ui.messages.back().text;
+    EXPECT_EQ(ui.messages.back().kind, MessageKind::Confirmation);
+    EXPECT_NE(question.find(kSystemStoreCaptions[store_recent]), std::string::npos);
+    EXPECT_NE(question.find(kSystemStoreCaptions[store_templates]), std::string::npos);
+    EXPECT_EQ(question.find(kSystemStoreCaptions[store_recyclebin]), std::string::npos);
+    EXPECT_TRUE(fs.exists("C:\\Users\\user\\Recent\\a.lnk"));
+    EXPECT_TRUE(stores->list.items[store_recent].ticked);
+    EXPECT_EQ(shell.recycleBinEmptied, 0);
+}
+
+TEST_F(SystemStoresTest, EmptyingKeepsProtectedNamesAndClearsEveryTick) {
+    fs.addFile("C:\\Users\\user\\Recent\\a.lnk", "", platform::attr::kReadOnly);
+    fs.addFile("C:\\Users\\user\\Recent\\desktop.ini");
+    fs.addFile("C:\\Users\\user\\Recent\\sub\\b.lnk");
+    fs.addFile("C:\\WINDOWS\\$NtUninstallKB1$\\spuninst.exe");
+    fs.addFile("C:\\WINDOWS\\$NtUninstallKB2$\\desktop.ini");
+    fs.addDirectory("C:\\WINDOWS\\$hf_mig");
+    config.check_deleteemptyfolder = true;
+    make();
+    stores->select(store_updateuninstall);
+    stores->locateSelected();
+    for (int store : {store_recyclebin, store_recent, store_updateuninstall, store_drivercache}) tick(store);
+    ui.answers = {Answer::Yes};
+    stores->emptyActive();
+
+    EXPECT_EQ(shell.recycleBinEmptied, 1);
+    EXPECT_FALSE(fs.exists("C:\\Users\\user\\Recent\\a.lnk"));
+    EXPECT_TRUE(fs.exists("C:\\Users\\user\\Recent\\desktop.ini"));
+    EXPECT_FALSE(fs.exists("C:\\Users\\user\\Recent\\sub"));
+    EXPECT_TRUE(fs.exists("C:\\Users\\user\\Recent"));  // the store itself stays
+    EXPECT_FALSE(fs.exists("C:\\WINDOWS\\$NtUninstallKB1$"));
+    EXPECT_TRUE(fs.exists("C:\\WINDOWS\\$NtUninstallKB2$\\desktop.ini"));
+    EXPECT_TRUE(fs.exists("C:\\WINDOWS\\$hf_mig"));
+    // The missing driver folder is told, and the rest went on regardless.
+    EXPECT_EQ(ui.messages.back().text, kDriverCacheFailed);
+    EXPECT_TRUE(record.log.lines().empty());
+
+    EXPECT_EQ(walker.Tag, app::Activity::Idle);
+    EXPECT_EQ(status.blinkTag, 2);
+    EXPECT_FALSE(status.blinking);
+    for (const auto& item : stores->list.items) EXPECT_FALSE(item.ticked);
+    EXPECT_EQ(stores->list.selected, store_recyclebin);
+    EXPECT_EQ(view.label, kEmptyingDone);
+    // Every store was highlighted in turn.
+    for (int store = 0; store < kSystemStoreCount; ++store)
+        EXPECT_NE(std::find(view.shownSelections.begin(), view.shownSelections.end(), store),
+                  view.shownSelections.end());
+}
+
+TEST_F(SystemStoresTest, WithTheOptionOffEmptiedFoldersStayWithTheirAttributes) {
+    const uint32_t hidden = platform::attr::kDirectory | platform::attr::kHidden | platform::attr::kSystem;
+    fs.addDirectory("C:\\WINDOWS\\$NtUninstallKB1$", hidden);
+    fs.addFile("C:\\WINDOWS\\$NtUninstallKB1$\\sub\\x.dll");
+    config.check_deleteemptyfolder = false;
+    make();
+    stores->select(store_updateuninstall);
+    stores->locateSelected();
+    tick(store_updateuninstall);
+    ui.answers = {Answer::Yes};
+    stores->emptyActive();
+    EXPECT_FALSE(fs.exists("C:\\WINDOWS\\$NtUninstallKB1$\\sub\\x.dll"));
+    EXPECT_TRUE(fs.exists("C:\\WINDOWS\\$NtUninstallKB1$\\sub"));
+    EXPECT_EQ(fs.getAttributes("C:\\WINDOWS\\$NtUninstallKB1$"), hidden);
+}
+
+// A shell folder that resolves to nothing, to a drive, to a relative path or to the
+// system's own folder is never emptied.
+TEST_F(SystemStoresTest, AStoreInAGuardedPlaceIsNeverEmptied) {
+    fs.addFile("C:\\keep.txt");
+    fs.addFile("C:\\WINDOWS\\keep.dll");
+    fs.addFile("C:\\Users\\user\\keep.dat");
+    fs.addFile("C:\\Recent\\keep.lnk");
+    fs.setCurrentDirectory("C:\\");
+    for (const char* location : {"", "C:\\", "C:", "Recent", "C:\\WINDOWS", "C:\\Users\\user"}) {
+        SCOPED_TRACE(location);
+        sys.folders[SpecialFolder::Recent] = location;
+        make();
+        ui.messages.clear();
+        tick(store_recent);
+        ui.answers = {Answer::Yes};
+        stores->emptyActive();
+        EXPECT_TRUE(fs.exists("C:\\keep.txt"));
+        EXPECT_TRUE(fs.exists("C:\\WINDOWS\\keep.dll"));
+        EXPECT_TRUE(fs.exists("C:\\Users\\user\\keep.dat"));
+        EXPECT_TRUE(fs.exists("C:\\Recent\\keep.lnk"));
+        ASSERT_FALSE(ui.messages.empty());
+        EXPECT_EQ(ui.messages.back().kind, MessageKind::Error);
+        EXPECT_EQ(walker.Tag, app::Activity::Idle);
+    }
+}
+
+TEST_F(SystemStoresTest, ARecycleBinThatCannotBeEmptiedIsOfferedToTheUser) {
+    shell.recycleBinResult = platform::RecycleBinEmptying::Unavailable;
+    make();
+    tick(store_recyclebin);
+    ui.answers = {Answer::Yes, Answer::Yes};
+    stores->emptyActive();
+    EXPECT_EQ(ui.messages.back().text, kRecycleBinManualQuestion);
+    EXPECT_EQ(ui.messages.back().buttons, platform::Buttons::YesNo);
+    EXPECT_EQ(status.text, kRecycleBinManualStatus);
+    EXPECT_EQ(shell.recycleBinOpened, std::vector<bool>{false});
+
+    shell.recycleBinResult = platform::RecycleBinEmptying::LibraryNotLoaded;
+    tick(store_recyclebin);
+    ui.answers = {Answer::Yes};
+    stores->emptyActive();
+    EXPECT_EQ(ui.messages.back().text, kShellLibraryFailed);
+}
+
+TEST_F(SystemStoresTest, TheStoreMenuOpensTheLocatedFolder) {
+    fs.addDirectory("C:\\Users\\user\\Templates");
+    make();
+    stores->select(store_templates);
+    stores->openSelected(false);
+    stores->openSelected(true);
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0].file, "explorer.exe");
+    EXPECT_EQ(shell.executed[0].parameters, "C:\\Users\\user\\Templates");
+    EXPECT_EQ(shell.propertiesOpened, std::vector<std::string>{"C:\\Users\\user\\Templates"});
+    stores->select(store_recyclebin);
+    stores->openSelected(true);
+    EXPECT_EQ(shell.recycleBinOpened, std::vector<bool>{true});
+}
+
+}  // namespace
+}  // namespace kefelo::tools

@@ -1,0 +1,101 @@
+// The generated uninstall.bat run by the real command interpreter from another folder, in a
+// program folder whose name holds a blank and an accent, while the executable is held open:
+// it waits for the executable, deletes exactly the program's own files, keeps everything
+// else, removes itself, and gives up by itself when the executable stays held.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <thread>
+
+#include "base/text/codec.h"
+#include "core/maintenance/uninstall_procedure.h"
+
+using namespace kefelo;
+namespace fs = std::filesystem;
+
+namespace {
+
+class UninstallBatch : public ::testing::Test {
+protected:
+    void SetUp() override {
+        wchar_t temp[MAX_PATH];
+        GetTempPathW(MAX_PATH, temp);
+        root_ = fs::path(temp) / (L"kefelo uninstall " + std::to_wstring(GetCurrentProcessId()));
+        dir_ = root_ / L"Kefeló program";
+        fs::create_directories(dir_ / L"Zipped");
+        put(L"kefelo.exe");
+        for (const std::string& name : maintenance::uninstalledFileNames()) put(fs::path(name));
+        SetFileAttributesW((dir_ / L"autodel.bat").c_str(), FILE_ATTRIBUTE_READONLY);
+        for (const wchar_t* name : {L"idea.txt", L"sajat jegyzet.txt", L"Zipped\\mentes.zip"}) put(name);
+    }
+    void TearDown() override {
+        std::error_code ignored;
+        fs::remove_all(root_, ignored);
+    }
+    void put(const fs::path& name) { std::ofstream(dir_ / name) << "x"; }
+    void writeBatch(int retries) {
+        std::ofstream(dir_ / L"uninstall.bat", std::ios::binary)
+            << text::encodeLines(maintenance::uninstallBatchLines("kefelo.exe", true, retries));
+    }
+    // Runs the script with the interpreter started in another folder; the seconds it took,
+    // or -1 when it did not end within the limit.
+    double runScript(DWORD limitMs) {
+        std::wstring command = L"cmd.exe /c \"\"" + (dir_ / L"uninstall.bat").wstring() + L"\"\"";
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        const DWORD start = GetTickCount();
+        if (!CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, root_.c_str(),
+                            &si, &pi))
+            return -1;
+        const DWORD waited = WaitForSingleObject(pi.hProcess, limitMs);
+        if (waited != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        return waited == WAIT_OBJECT_0 ? (GetTickCount() - start) / 1000.0 : -1;
+    }
+    HANDLE holdExecutable() {
+        return CreateFileW((dir_ / L"kefelo.exe").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    }
+    void expectOnlyOthersLeft(bool executableLeft) {
+        for (const std::string& name : maintenance::uninstalledFileNames()) {
+            EXPECT_FALSE(fs::exists(dir_ / fs::path(name))) << name;
+        }
+        EXPECT_FALSE(fs::exists(dir_ / L"uninstall.bat"));
+        EXPECT_EQ(fs::exists(dir_ / L"kefelo.exe"), executableLeft);
+        EXPECT_TRUE(fs::exists(dir_ / L"idea.txt"));
+        EXPECT_TRUE(fs::exists(dir_ / L"sajat jegyzet.txt"));
+        EXPECT_TRUE(fs::exists(dir_ / L"Zipped" / L"mentes.zip"));
+    }
+
+    fs::path root_, dir_;
+};
+
+TEST_F(UninstallBatch, WaitsForTheHeldExecutableThenRemovesExactlyTheProgramsFiles) {
+    writeBatch(maintenance::kUninstallRetries);
+    HANDLE held = holdExecutable();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    std::thread release([held] {
+        Sleep(2500);
+        CloseHandle(held);
+    });
+    const double took = runScript(60000);
+    release.join();
+    EXPECT_GE(took, 2.0);
+    expectOnlyOthersLeft(false);
+}
+
+TEST_F(UninstallBatch, GivesUpByItselfWhenTheExecutableStaysHeld) {
+    writeBatch(2);
+    HANDLE held = holdExecutable();
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    const double took = runScript(30000);
+    CloseHandle(held);
+    EXPECT_GE(took, 0.0) << "the script did not end";
+    expectOnlyOthersLeft(true);
+}
+
+}  // namespace

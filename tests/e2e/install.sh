@@ -48,7 +48,7 @@ check "in Windows-1250 with CR LF" cp1250 "$PROG/olvassel.txt"
 drv click "${WIZARD[@]}" --class Button --text 'Futtatás a mostani helyről, telepítés nélkül'
 check "running from here shows the main window" wait_main_window
 check "nothing was copied anywhere" [ ! -e "$PF/Kefelo" ]
-wineserver -k 2>/dev/null
+stop_wine
 wait "$pid" 2>/dev/null
 
 PROG=$(fresh_program_dir kefelo-install "$EXE")

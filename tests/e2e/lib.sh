@@ -19,10 +19,17 @@ failed=0
 pass() { passed=$((passed + 1)); echo "PASS: $*"; }
 fail() { failed=$((failed + 1)); echo "FAIL: $*"; }
 
-# Ends this prefix's Wine processes (other prefixes are left alone) and reports.
+# Ends this prefix's Wine processes (other prefixes are left alone) and waits until its
+# server is gone: a wine command started while the old server is still dying fails.
+stop_wine() {
+    wineserver -k 2>/dev/null
+    wineserver -w 2>/dev/null
+}
+
+# Stops Wine and reports.
 finish() {
     if [ -n "${pid:-}" ] && kill -0 "$pid" 2>/dev/null; then kill "$pid" 2>/dev/null; fi
-    wineserver -k 2>/dev/null
+    stop_wine
     echo "$passed passed, $failed failed"
     [ "$failed" -eq 0 ]
     exit $?

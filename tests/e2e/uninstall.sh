@@ -27,12 +27,16 @@ for file in "${USERS[@]}"; do printf 'x' >"$PROG/$file"; done
 
 RUN='HKCU\Software\Microsoft\Windows\CurrentVersion\Run'
 VERB='HKCU\Software\Classes\Directory\shell\Kefelo'
-wine reg add "$RUN" /v 'Kefeló' /d "\"$WIN_EXE\" /a" /f >/dev/null 2>&1
-wine reg add "$VERB\\command" /ve /d "\"$WIN_EXE\" \"%1\"" /f >/dev/null 2>&1
 run_value_there() { wine reg query "$RUN" /v 'Kefeló' >/dev/null 2>&1; }
 verb_there() { wine reg query "$VERB" >/dev/null 2>&1; }
-must "the Run value and the verb are there to begin with" run_value_there
-must "the verb is there" verb_there
+# Written again until both read back: the first wine command of a script starts the
+# prefix's server, and a slow start must not fail the script before it begins.
+seed_registry() {
+    wine reg add "$RUN" /v 'Kefeló' /d "\"$WIN_EXE\" /a" /f >/dev/null 2>&1
+    wine reg add "$VERB\\command" /ve /d "\"$WIN_EXE\" \"%1\"" /f >/dev/null 2>&1
+    run_value_there && verb_there
+}
+must "the Run value and the verb are there to begin with" wait_for 60 seed_registry
 
 uninstall() { drv click "${MAIN[@]}" --class Button --text 'A Kefeló eltávolítása (uninstall)'; }
 start_program uninstall.wine.log

@@ -68,7 +68,7 @@ drv click "${WIZ[@]}" --id 3117
 check "the main window follows the wizard" wait_main_window
 check "the version file is gone after the wizard" test ! -e "$PROG/update.txt"
 check "the program ends when closed" close_program
-wineserver -k 2>/dev/null
+stop_wine
 
 # --- the server has nothing (404) ---
 update_run missing update_missing.wine.log
@@ -81,7 +81,7 @@ check "reconnecting fails the same way" drv wait "${WIZ[@]}" --id 3108 --text-is
 drv click "${WIZ[@]}" --id 3122
 check "the main window follows" wait_main_window
 check "the program ends when closed" close_program
-wineserver -k 2>/dev/null
+stop_wine
 
 # --- a cut-off archive, then one that is not the announced one ---
 for case in truncated baddigest; do
@@ -95,7 +95,7 @@ for case in truncated baddigest; do
     drv click "${WIZ[@]}" --id 3122
     check "$case: the main window follows" wait_main_window
     check "$case: the program ends when closed" close_program
-    wineserver -k 2>/dev/null
+    stop_wine
 done
 
 # --- a good archive, slowly: progress, unpacking, replacement, restart ---

@@ -159,6 +159,9 @@ void HelpPage::showTopic() {
     SetWindowTextW(view_, text.c_str());
     applyFont(view_);
     noteShown_ = host_ && host_->welcomeShown();
+    // The note that tells the way into the program is longer than the view is wide: on the
+    // welcome screen the view wraps, so a new user reads it without scrolling sideways.
+    if (!wrapChosen_ && viewer_.wordWrap != noteShown_) setWordWrap(noteShown_);
     if (noteShown_) {
         moveCaretToEnd(view_);
         CHARFORMAT2W style{};
@@ -223,6 +226,7 @@ void HelpPage::showMenu(POINT at) {
         .addSubmenu(help::kMenuPrint, print);
     switch (menu.track(hwnd(), at)) {
         case kWordWrap:
+            wrapChosen_ = true;
             setWordWrap(!viewer_.wordWrap);
             break;
         case kCopy:

@@ -52,6 +52,8 @@ private:
     std::unique_ptr<tools::WindowsTools> contact_;
     bool contactShown() const;
     bool noteShown_ = false;
+    // Set once the user picks word wrap from the menu; until then the welcome screen wraps.
+    bool wrapChosen_ = false;
     Subclass pageHook_;
     HoverTracker hover_;
 };

@@ -8,6 +8,7 @@
 
 #include "platform/win32/wide.h"
 #include "platform/win32/win32_zip_archives.h"
+#include "platform/win32/win32_zip_reader.h"
 
 using namespace kefelo;
 
@@ -130,6 +131,49 @@ TEST_F(Win32Zip, AnOldFileStaysUntilTheNewArchiveIsComplete) {
     const auto checks = archives.readBack(path(L"out.zip"));
     ASSERT_TRUE(checks);
     EXPECT_TRUE(checks->empty());
+}
+
+// The update unpacks through the reader: names as stored, whole contents, a damaged entry
+// refused, anything that is not an archive not opened, and no handle left behind.
+TEST_F(Win32Zip, ReaderReturnsWhatTheWriterStoredAndRefusesDamage) {
+    const std::string big = std::string(4000, 'x') + std::string(4000, 'y');
+    const std::string a = write(L"a.tmp", big);
+    const std::string b = write(L"ő.tmp", "árvíztűrő");
+    auto writer = archives.create(path(L"out.zip"));
+    writer->addFile(a, "a.tmp");
+    writer->addFile(b, "d/ő.tmp");
+    ASSERT_TRUE(writer->close({}, counted()).ok);
+
+    platform::win32::Win32ZipReader reader;
+    {
+        auto archive = reader.open(path(L"out.zip"));
+        ASSERT_TRUE(archive);
+        ASSERT_EQ(archive->entries().size(), 2u);
+        EXPECT_EQ(archive->entries()[0].name, "a.tmp");
+        EXPECT_EQ(archive->entries()[0].size, big.size());
+        EXPECT_EQ(archive->entries()[1].name, "d/ő.tmp");
+        EXPECT_FALSE(archive->entries()[1].directory);
+        EXPECT_EQ(archive->read(0), big);
+        EXPECT_EQ(archive->read(1), "árvíztűrő");
+        EXPECT_FALSE(archive->read(2));
+    }
+    // Closed with the object: the update deletes new.zip right after unpacking.
+    EXPECT_TRUE(DeleteFileW((dir / L"out.zip").c_str()));
+
+    writer = archives.create(path(L"out.zip"));
+    writer->addFile(a, "a.tmp");
+    ASSERT_TRUE(writer->close({}, counted()).ok);
+    std::string bytes = read(L"out.zip");
+    const size_t data = 30 + static_cast<unsigned char>(bytes[26]) + static_cast<unsigned char>(bytes[28]) +
+                        256 * static_cast<unsigned char>(bytes[29]);
+    bytes[data + 2] = static_cast<char>(bytes[data + 2] ^ 0x55);
+    write(L"out.zip", bytes);
+    auto spoiled = reader.open(path(L"out.zip"));
+    ASSERT_TRUE(spoiled);
+    EXPECT_FALSE(spoiled->read(0));
+
+    EXPECT_FALSE(reader.open(write(L"not.zip", "this is not an archive")));
+    EXPECT_FALSE(reader.open(path(L"missing.zip")));
 }
 
 }  // namespace

@@ -1,9 +1,8 @@
 #pragma once
-// HTTP(S) over WinInet, and the ZIP reader over libzip.
+// HTTP(S) over WinInet.
 #include <functional>
 
 #include "platform/internet.h"
-#include "platform/zip_reader.h"
 
 namespace kefelo::platform::win32 {
 
@@ -17,11 +16,6 @@ public:
 
 private:
     std::function<void()> pump_;
-};
-
-class Win32ZipReader : public ZipReader {
-public:
-    std::unique_ptr<ZipArchive> open(const std::string& path) override;
 };
 
 }  // namespace kefelo::platform::win32

@@ -1,6 +1,6 @@
 #include <zip.h>
 
-#include "platform/win32/win32_internet.h"
+#include "platform/win32/win32_zip_reader.h"
 
 namespace kefelo::platform::win32 {
 namespace {

@@ -9,6 +9,7 @@
 #include "core/app/main_shell.h"
 #include "core/maintenance/update_wizard.h"
 #include "platform/win32/win32_internet.h"
+#include "platform/win32/win32_zip_reader.h"
 #include "ui/common/dialog.h"
 
 namespace kefelo::ui {

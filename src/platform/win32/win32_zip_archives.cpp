@@ -89,6 +89,7 @@ public:
             kept = std::min(entries_, static_cast<size_t>(std::floor(lastFraction_ * static_cast<double>(entries_))));
             for (size_t i = kept; i < entries_; ++i) zip_delete(archive_, i);
             zip_register_cancel_callback_with_state(archive_, nullptr, nullptr, nullptr);
+            heldAt_ = lastFraction_;
             setComment(comment, kept);
             result.cancelled = true;
             if (kept > 0) {
@@ -137,9 +138,12 @@ private:
 
     static void onProgress(zip_t*, double fraction, void* state) {
         auto* self = static_cast<Win32ZipWriter*>(state);
-        self->lastFraction_ = fraction;
-        // Called on while an archive cut short is finished, so the window keeps painting.
-        if (self->progress_ && *self->progress_ && !(*self->progress_)(fraction)) self->cancelled_ = true;
+        // An archive cut short is written again with the entries it keeps: the progress stays
+        // where the user stopped it rather than starting over, and the window keeps painting.
+        const bool held = self->heldAt_ >= 0.0;
+        if (!held) self->lastFraction_ = fraction;
+        if (!self->progress_ || !*self->progress_) return;
+        if (!(*self->progress_)(held ? self->heldAt_ : fraction) && !held) self->cancelled_ = true;
     }
     static int onCancel(zip_t*, void* state) { return static_cast<Win32ZipWriter*>(state)->cancelled_ ? 1 : 0; }
 
@@ -173,6 +177,7 @@ private:
     size_t entries_ = 0;
     const std::function<bool(double)>* progress_ = nullptr;
     double lastFraction_ = 0.0;
+    double heldAt_ = -1.0;
     bool cancelled_ = false;
 };
 

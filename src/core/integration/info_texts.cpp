@@ -165,13 +165,17 @@ std::string optionsInfoText(OptionsInfo control) {
 
 bool isInfoExportKey(bool f3, bool ctrl, bool shift, bool alt) { return f3 && ctrl && !shift && !alt; }
 
-std::string infoExportFailedMessage(const std::string& programDirectory) {
+std::string infoExportFailedMessage(const std::string& programDirectory, InfoExportTrigger trigger) {
+    if (trigger == InfoExportTrigger::RightClick) {
+        return "Nem sikerült az \"info.txt\" állomány kimentése -illetve megnyitása- a következő helyre:\r\n" +
+               programDirectory;
+    }
     return "Nem sikerült elmenteni -illetve futtatni- az aktuális elem-magyarázatot, a következő helyre:\r\n" +
            programDirectory + std::string(kInfoFileName);
 }
 
 bool exportInfoText(platform::FileSystem& fs, platform::Shell& shell, platform::UiServices& ui,
-                    const std::string& programDirectory, const std::string& boxText) {
+                    const std::string& programDirectory, const std::string& boxText, InfoExportTrigger trigger) {
     if (boxText.empty()) return false;
     // The box's lines, each ended by CR LF as a saved list of lines is.
     std::vector<std::string> lines;
@@ -186,7 +190,7 @@ bool exportInfoText(platform::FileSystem& fs, platform::Shell& shell, platform::
         shell.executeFile("notepad.exe", "\"" + path + "\"", "", true)) {
         return true;
     }
-    ui.message(platform::MessageKind::Error, platform::Buttons::Ok, infoExportFailedMessage(programDirectory));
+    ui.message(platform::MessageKind::Error, platform::Buttons::Ok, infoExportFailedMessage(programDirectory, trigger));
     return false;
 }
 

@@ -61,10 +61,14 @@ extern const std::string_view kUninstallInfo;
 inline constexpr std::string_view kInfoFileName = "info.txt";
 // Ctrl+F3 with Ctrl alone: Shift or Alt held as well is another key.
 bool isInfoExportKey(bool f3, bool ctrl, bool shift, bool alt);
-std::string infoExportFailedMessage(const std::string& programDirectory);
+// The key and a right click on a tools button export alike but word a failure differently.
+enum class InfoExportTrigger { Key, RightClick };
+std::string infoExportFailedMessage(const std::string& programDirectory,
+                                    InfoExportTrigger trigger = InfoExportTrigger::Key);
 // Saves the box's lines (Windows-1250, CR LF) and starts Notepad on the file; a failure of
 // either is told. An empty box does nothing. True when Notepad was started.
 bool exportInfoText(platform::FileSystem& fs, platform::Shell& shell, platform::UiServices& ui,
-                    const std::string& programDirectory, const std::string& boxText);
+                    const std::string& programDirectory, const std::string& boxText,
+                    InfoExportTrigger trigger = InfoExportTrigger::Key);
 
 }  // namespace kefelo::integration

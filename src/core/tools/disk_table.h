@@ -16,6 +16,12 @@ namespace kefelo::tools {
 
 inline constexpr std::string_view kDiskTableCaption = "A számítógépéhez csatlakoztatott meghajtók elemzése";
 inline constexpr std::string_view kDiskTableBusyCaption = "Meghajtók felderítése folyamatban... Kérem várjon!";
+// Hints of the window's controls.
+inline constexpr std::string_view kAllDrivesHint = "A számítógéphez csatlakoztatott összes meghajtó méretadatainak megjelenítése";
+inline constexpr std::string_view kRefreshHint = "A lemezterület-adatok újboli kiszámítása";
+inline constexpr std::string_view kCloseHint = "Az lemezelemző ablak bezárása";
+inline constexpr std::string_view kGridHint =
+    "Dupla kattintás: Az aktuális meghajtó megnyitása. Jobb egérgomb: A tulajdonságpanel megtekintése";
 inline constexpr std::string_view kDiskPropertiesFailed = "Nem sikerült lekérnem a kijelölt elem tulajdonságpaneljét!";
 
 inline constexpr int kDiskColumnCount = 6;

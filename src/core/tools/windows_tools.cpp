@@ -9,6 +9,7 @@ using platform::Buttons;
 using platform::MessageKind;
 
 constexpr std::string_view kDiskInfoHint = "A számítógépekhez csatlakoztatott lemezek terület-elemző táblázata";
+constexpr std::string_view kArchiveDirectoryHint = "A Windows Intézőben megnyitja az utolsó tömörítvény helyét";
 constexpr std::string_view kInternetNeeded =
     "FIGYELEM! A weblap megtekintéséhez természetesen élő Internet-kapcsolat szükséges!";
 // A longer path is refused rather than handed to Notepad.
@@ -67,6 +68,8 @@ std::string WindowsTools::hint(ToolButton button) const {
             return std::string(kRegistryToolHomePage);
         case ToolButton::DiskInfo:
             return std::string(kDiskInfoHint);
+        case ToolButton::ArchiveDirectory:
+            return std::string(kArchiveDirectoryHint);
         default:
             return {};
     }

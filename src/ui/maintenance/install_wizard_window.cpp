@@ -68,7 +68,7 @@ INT_PTR CALLBACK InstallWizardWindow::dialogProc(HWND hwnd, UINT message, WPARAM
     auto* self = reinterpret_cast<InstallWizardWindow*>(GetWindowLongPtrW(hwnd, DWLP_USER));
     if (!self) return FALSE;
     try {
-        return self->handle(message, wParam, lParam);
+        return self->handle(message, wParam);
     } catch (...) {
         // A fault in a handler must not cross the dialog manager; the wizard stays open.
         return FALSE;
@@ -94,48 +94,25 @@ void InstallWizardWindow::initialise() {
     SetDlgItemTextW(hwnd_, IDC_INSTALL_MEMO, widen(memo).c_str());
     SendDlgItemMessageW(hwnd_, IDC_INSTALL_MEMO, EM_SETSEL, 0, 0);
 
-    tips_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_, nullptr, nullptr, nullptr);
-    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 480);
+    tips_.create(hwnd_, 480);
     namespace hints = maintenance::install_hints;
-    tipTexts_.reserve(16);
-    addTip(IDC_INSTALL_NEXT, hints::button_next);
-    addTip(IDC_INSTALL_QUIT, hints::button_quit);
-    addTip(IDC_INSTALL_QUIT2, hints::button_quit);
-    addTip(IDC_INSTALL_NOINSTALL, hints::button_noinstall);
-    addTip(IDC_INSTALL_NOINSTALL2, hints::button_noinstall);
-    addTip(IDC_INSTALL_VIEWHELP, hints::button_viewhelp);
-    addTip(IDC_INSTALL_VIEWHELP2, hints::button_viewhelp);
-    addTip(IDC_INSTALL_INSTALL, hints::button_install);
-    addTip(IDC_INSTALL_DEFAULT, hints::button_default);
-    addTip(IDC_INSTALL_RUNAFTER, hints::check_runafterinstall);
-    addTip(IDC_INSTALL_FINDNEW, hints::check_findnewversion);
-    addTip(IDC_INSTALL_DESKTOP, hints::check_desktopshortcut);
-    addTip(IDC_INSTALL_STARTMENU, hints::check_startmenushortcut);
-    // The target button's hint is the target itself; it follows every change.
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, IDC_INSTALL_TARGET));
-    tool.lpszText = LPSTR_TEXTCALLBACKW;
-    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    tips_.set(IDC_INSTALL_NEXT, std::string(hints::button_next));
+    tips_.set(IDC_INSTALL_QUIT, std::string(hints::button_quit));
+    tips_.set(IDC_INSTALL_QUIT2, std::string(hints::button_quit));
+    tips_.set(IDC_INSTALL_NOINSTALL, std::string(hints::button_noinstall));
+    tips_.set(IDC_INSTALL_NOINSTALL2, std::string(hints::button_noinstall));
+    tips_.set(IDC_INSTALL_VIEWHELP, std::string(hints::button_viewhelp));
+    tips_.set(IDC_INSTALL_VIEWHELP2, std::string(hints::button_viewhelp));
+    tips_.set(IDC_INSTALL_INSTALL, std::string(hints::button_install));
+    tips_.set(IDC_INSTALL_DEFAULT, std::string(hints::button_default));
+    tips_.set(IDC_INSTALL_RUNAFTER, std::string(hints::check_runafterinstall));
+    tips_.set(IDC_INSTALL_FINDNEW, std::string(hints::check_findnewversion));
+    tips_.set(IDC_INSTALL_DESKTOP, std::string(hints::check_desktopshortcut));
+    tips_.set(IDC_INSTALL_STARTMENU, std::string(hints::check_startmenushortcut));
 
     showState();
     showPage();
     SetForegroundWindow(hwnd_);
-}
-
-void InstallWizardWindow::addTip(int id, std::string_view text) {
-    tipTexts_.push_back(widen(std::string(text)));
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd_;
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd_, id));
-    tool.lpszText = tipTexts_.back().data();
-    SendMessageW(tips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 void InstallWizardWindow::showPage() {
@@ -148,7 +125,9 @@ void InstallWizardWindow::showPage() {
 
 void InstallWizardWindow::showState() {
     SetDlgItemTextW(hwnd_, IDC_INSTALL_TARGET, widen(model_.target).c_str());
-    targetTip_ = widen(model_.target.empty() ? std::string(maintenance::install_hints::button_default) : model_.target);
+    // The target button's hint is the target itself.
+    tips_.set(IDC_INSTALL_TARGET,
+              model_.target.empty() ? std::string(maintenance::install_hints::button_default) : model_.target);
     setCheck(hwnd_, IDC_INSTALL_RUNAFTER, model_.check_runafterinstall);
     setCheck(hwnd_, IDC_INSTALL_FINDNEW, model_.check_findnewversion);
     EnableWindow(GetDlgItem(hwnd_, IDC_INSTALL_FINDNEW), model_.check_findnewversionEnabled);
@@ -203,7 +182,7 @@ void InstallWizardWindow::command(int id) {
     if (model_.closed) EndDialog(hwnd_, 0);
 }
 
-INT_PTR InstallWizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) {
+INT_PTR InstallWizardWindow::handle(UINT message, WPARAM wParam) {
     switch (message) {
         case WM_COMMAND:
             if (HIWORD(wParam) == BN_CLICKED) {
@@ -211,15 +190,6 @@ INT_PTR InstallWizardWindow::handle(UINT message, WPARAM wParam, LPARAM lParam) 
                 return TRUE;
             }
             return FALSE;
-        case WM_NOTIFY: {
-            auto* header = reinterpret_cast<NMHDR*>(lParam);
-            if (header->code == TTN_GETDISPINFOW &&
-                reinterpret_cast<HWND>(header->idFrom) == GetDlgItem(hwnd_, IDC_INSTALL_TARGET)) {
-                reinterpret_cast<NMTTDISPINFOW*>(lParam)->lpszText = targetTip_.data();
-                return TRUE;
-            }
-            return FALSE;
-        }
         default:
             return FALSE;
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/maintenance/install_wizard.h"
+#include "ui/controls/tooltips.h"
 
 namespace kefelo::ui {
 
@@ -29,9 +30,8 @@ private:
     void handOverToInstalledCopy() override;
 
     static INT_PTR CALLBACK dialogProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    INT_PTR handle(UINT message, WPARAM wParam, LPARAM lParam);
+    INT_PTR handle(UINT message, WPARAM wParam);
     void initialise();
-    void addTip(int id, std::string_view text);
     void showPage();
     // The model's boxes and target onto the controls, and the ticks back.
     void showState();
@@ -42,12 +42,9 @@ private:
     std::function<void(HWND)> setMessageOwner_;
     std::function<void()> stopAnsweringCopies_;
     HWND hwnd_ = nullptr;
-    HWND tips_ = nullptr;
+    Tooltips tips_;
     HFONT bold_ = nullptr;
     HICON icon_ = nullptr;
-    // The tool tips keep pointers into these.
-    std::vector<std::wstring> tipTexts_;
-    std::wstring targetTip_;
 };
 
 }  // namespace kefelo::ui

@@ -74,11 +74,7 @@ bool TfrmUpdate::create(HINSTANCE instance, HWND owner) {
 }
 
 void TfrmUpdate::addHints() {
-    tooltip_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, nullptr, nullptr);
-    if (!tooltip_) return;
-    SendMessageW(tooltip_, TTM_SETMAXTIPWIDTH, 0, 400);
+    if (!tooltip_.create(hwnd(), 400)) return;
     const std::pair<int, const char*> hints[] = {
         {IDC_UPDATE_SEARCHUPDATE, m::kHintSearchUpdate},
         {IDC_UPDATE_DOWNLOAD, m::kHintDownload},
@@ -90,16 +86,7 @@ void TfrmUpdate::addHints() {
         {IDC_UPDATE_BACK, m::kHintBack},
         {IDC_UPDATE_GAUGE, m::kHintGauge},
     };
-    for (const auto& [id, hint] : hints) {
-        std::wstring text = widen(hint);
-        TOOLINFOW tool{};
-        tool.cbSize = sizeof tool;
-        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-        tool.hwnd = hwnd();
-        tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd(), id));
-        tool.lpszText = text.data();
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    }
+    for (const auto& [id, hint] : hints) tooltip_.set(id, hint);
 }
 
 void TfrmUpdate::changed() {

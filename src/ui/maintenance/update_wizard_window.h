@@ -11,6 +11,7 @@
 #include "platform/win32/win32_internet.h"
 #include "platform/win32/win32_zip_reader.h"
 #include "ui/common/dialog.h"
+#include "ui/controls/tooltips.h"
 
 namespace kefelo::ui {
 
@@ -63,7 +64,7 @@ private:
     UpdateWizardHooks hooks_;
     std::unique_ptr<maintenance::UpdateWizard> wizard_;
     HWND owner_ = nullptr;
-    HWND tooltip_ = nullptr;
+    Tooltips tooltip_;
     bool running_ = false;
     int shownPage_ = -1;
 };

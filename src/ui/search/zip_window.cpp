@@ -13,6 +13,7 @@
 #include "platform/win32/wide.h"
 #include "ui/common/window.h"
 #include "ui/common/work_area.h"
+#include "ui/controls/tooltips.h"
 #include "ui/search/found_files_popup.h"
 #include "ui/search/zip_window_ids.h"
 
@@ -70,34 +71,14 @@ LRESULT CALLBACK ZipWindow::nameFieldProc(HWND window, UINT message, WPARAM wPar
 }
 
 void ZipWindow::makeHints() {
-    tips_ =
-        CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX, CW_USEDEFAULT,
-                        CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr, nullptr, nullptr);
-    if (!tips_) return;
-    SendMessageW(tips_, TTM_SETMAXTIPWIDTH, 0, 600);
-    setHint(IDC_EDIT_COMPRESSNAME, search::kZipNameHint);
-    setHint(IDC_BUTTON_CANCEL, search::kZipCancelHint);
-    setHint(IDC_BUTTON_ACTIVEFILEDEL, search::kZipDeleteSourcesHint);
-    setHint(IDC_BUTTON_ABORT, search::kZipAbortHint);
-    setHint(IDC_BUTTON1, search::kZipAbortHint);
-    setHint(IDC_LABELFREE, search::kZipBalanceHint);
-    setHint(IDC_LABELFREE2, search::kZipBalanceHint);
-}
-
-void ZipWindow::setHint(int id, const std::string& text) {
-    if (!tips_) return;
-    auto shown = shownHints_.find(id);
-    if (shown != shownHints_.end() && shown->second == text) return;
-    std::wstring wide = widen(text);
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = hwnd();
-    tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(hwnd(), id));
-    tool.lpszText = wide.data();
-    SendMessageW(tips_, shown == shownHints_.end() ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0,
-                 reinterpret_cast<LPARAM>(&tool));
-    shownHints_[id] = text;
+    if (!tips_.create(hwnd(), 600)) return;
+    tips_.set(IDC_EDIT_COMPRESSNAME, search::kZipNameHint);
+    tips_.set(IDC_BUTTON_CANCEL, search::kZipCancelHint);
+    tips_.set(IDC_BUTTON_ACTIVEFILEDEL, search::kZipDeleteSourcesHint);
+    tips_.set(IDC_BUTTON_ABORT, search::kZipAbortHint);
+    tips_.set(IDC_BUTTON1, search::kZipAbortHint);
+    tips_.set(IDC_LABELFREE, search::kZipBalanceHint);
+    tips_.set(IDC_LABELFREE2, search::kZipBalanceHint);
 }
 
 void ZipWindow::undeletedMenu(POINT client) {
@@ -137,9 +118,9 @@ void ZipWindow::update() {
     setText(IDC_LABELNAMED, m.labelnamed);
     setText(IDC_LABELFREE, m.labelfree);
     setText(IDC_LABELFREE2, m.labelfree2);
-    setHint(IDC_BUTTON_ZIPOPEN, m.button_zipopenHint);
-    setHint(IDC_BUTTON_ZIPDIR, m.button_zipdirHint);
-    setHint(IDC_LISTUNDELETED, m.listHint);
+    tips_.set(IDC_BUTTON_ZIPOPEN, m.button_zipopenHint);
+    tips_.set(IDC_BUTTON_ZIPDIR, m.button_zipdirHint);
+    tips_.set(IDC_LISTUNDELETED, m.listHint);
     SendDlgItemMessageW(hwnd(), IDC_GAUGE, PBM_SETPOS, m.Gauge, 0);
     SendDlgItemMessageW(hwnd(), IDC_GAUGED, PBM_SETPOS, m.GaugeD, 0);
     HWND list = GetDlgItem(hwnd(), IDC_LISTUNDELETED);

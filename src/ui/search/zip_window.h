@@ -10,6 +10,7 @@
 #include "core/app/main_shell.h"
 #include "core/search/zip_window_model.h"
 #include "ui/common/dialog.h"
+#include "ui/controls/tooltips.h"
 
 namespace kefelo::ui {
 
@@ -37,7 +38,6 @@ private:
     void chooseName();
     void onCommand(int id, int code);
     void makeHints();
-    void setHint(int id, const std::string& text);
     void undeletedMenu(POINT client);
     static LRESULT CALLBACK nameFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                           DWORD_PTR self);
@@ -47,8 +47,7 @@ private:
     HWND owner_ = nullptr;
     bool modal_ = false;
     std::vector<std::string> shownList_;
-    HWND tips_ = nullptr;
-    std::map<int, std::string> shownHints_;
+    Tooltips tips_;
 };
 
 }  // namespace kefelo::ui

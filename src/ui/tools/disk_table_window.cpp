@@ -45,6 +45,12 @@ bool DiskTableWindow::create(HINSTANCE instance, HWND owner) {
         column.iSubItem = i;
         ListView_InsertColumn(grid_, i, &column);
     }
+    if (tips_.create(hwnd(), 480)) {
+        tips_.set(IDC_DISKINFO_ALLDRIVES, std::string(tools::kAllDrivesHint));
+        tips_.set(IDC_DISKINFO_REFRESH, std::string(tools::kRefreshHint));
+        tips_.set(IDC_DISKINFO_OK, std::string(tools::kCloseHint));
+        tips_.set(IDC_DISKINFO_LIST, std::string(tools::kGridHint));
+    }
     table_.changed = [this] { showTable(); };
     return true;
 }

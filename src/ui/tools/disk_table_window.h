@@ -11,6 +11,7 @@
 #include "core/app/main_shell.h"
 #include "core/tools/disk_table.h"
 #include "ui/common/dialog.h"
+#include "ui/controls/tooltips.h"
 
 namespace kefelo::ui {
 
@@ -40,6 +41,7 @@ private:
     void drawFillBar(HDC dc, int row, const RECT& cell, bool selected);
 
     tools::Tform_diskinfo table_;
+    Tooltips tips_;
     std::function<bool()> viewAlerts_;
     HWND owner_ = nullptr;
     HWND grid_ = nullptr, allDrives_ = nullptr, refresh_ = nullptr;

@@ -139,7 +139,7 @@ bool ToolsPage::create(const MainPageContext& context) {
                 return std::nullopt;
             const session::SessionContext& c = session_->context();
             integration::exportInfoText(c.platform.fs, c.shell, c.platform.ui, c.programDirectory,
-                                        frame_.description());
+                                        frame_.description(), integration::InfoExportTrigger::RightClick);
             return TRUE;
         };
     };
@@ -352,7 +352,7 @@ std::optional<INT_PTR> ToolsPage::storesMessage(UINT message, WPARAM wParam, LPA
                 return std::nullopt;
             integration::exportInfoText(session_->context().platform.fs, session_->context().shell,
                                         session_->context().platform.ui, session_->context().programDirectory,
-                                        frame_.description());
+                                        frame_.description(), integration::InfoExportTrigger::RightClick);
             return TRUE;
         default:
             return std::nullopt;

@@ -82,9 +82,14 @@ TEST_F(ExportFixture, AFailedSaveOrStartIsTold) {
     fs.setWritable("C:\\Program Files\\Kefeló", true);
     shell.accept = false;
     EXPECT_FALSE(integration::exportInfoText(fs, shell, ui, dir, "x"));
-    ASSERT_EQ(ui.messages.size(), 2u);
+    // A right click on a tools button words it its own way.
+    EXPECT_FALSE(integration::exportInfoText(fs, shell, ui, dir, "x", integration::InfoExportTrigger::RightClick));
+    ASSERT_EQ(ui.messages.size(), 3u);
     EXPECT_EQ(ui.messages[0].text, failed);
     EXPECT_EQ(ui.messages[1].text, failed);
+    EXPECT_EQ(ui.messages[2].text,
+              "Nem sikerült az \"info.txt\" állomány kimentése -illetve megnyitása- a következő helyre:\r\n"
+              "C:\\Program Files\\Kefeló\\");
 }
 
 TEST(InfoTexts, ExportKeyIsCtrlAloneWithF3) {

@@ -15,7 +15,7 @@ bool Tooltips::create(HWND owner, int maxWidth) {
     return true;
 }
 
-void Tooltips::set(int id, const std::string& text) {
+void Tooltips::set(int id, std::string_view text) {
     if (!tips_) return;
     auto shown = shown_.find(id);
     if (shown != shown_.end() && shown->second == text) return;
@@ -27,7 +27,7 @@ void Tooltips::set(int id, const std::string& text) {
     tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(owner_, id));
     tool.lpszText = wide.data();
     SendMessageW(tips_, shown == shown_.end() ? TTM_ADDTOOLW : TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    shown_[id] = text;
+    shown_[id] = std::string(text);
 }
 
 }  // namespace kefelo::ui

@@ -5,6 +5,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 
 namespace kefelo::ui {
 
@@ -14,7 +15,7 @@ public:
     // `set` then does nothing.
     bool create(HWND owner, int maxWidth);
     // Adds the hint of the control with id `id`, or changes it; an unchanged hint is left alone.
-    void set(int id, const std::string& text);
+    void set(int id, std::string_view text);
 
 private:
     HWND owner_ = nullptr;

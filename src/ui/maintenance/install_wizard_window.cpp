@@ -96,19 +96,19 @@ void InstallWizardWindow::initialise() {
 
     tips_.create(hwnd_, 480);
     namespace hints = maintenance::install_hints;
-    tips_.set(IDC_INSTALL_NEXT, std::string(hints::button_next));
-    tips_.set(IDC_INSTALL_QUIT, std::string(hints::button_quit));
-    tips_.set(IDC_INSTALL_QUIT2, std::string(hints::button_quit));
-    tips_.set(IDC_INSTALL_NOINSTALL, std::string(hints::button_noinstall));
-    tips_.set(IDC_INSTALL_NOINSTALL2, std::string(hints::button_noinstall));
-    tips_.set(IDC_INSTALL_VIEWHELP, std::string(hints::button_viewhelp));
-    tips_.set(IDC_INSTALL_VIEWHELP2, std::string(hints::button_viewhelp));
-    tips_.set(IDC_INSTALL_INSTALL, std::string(hints::button_install));
-    tips_.set(IDC_INSTALL_DEFAULT, std::string(hints::button_default));
-    tips_.set(IDC_INSTALL_RUNAFTER, std::string(hints::check_runafterinstall));
-    tips_.set(IDC_INSTALL_FINDNEW, std::string(hints::check_findnewversion));
-    tips_.set(IDC_INSTALL_DESKTOP, std::string(hints::check_desktopshortcut));
-    tips_.set(IDC_INSTALL_STARTMENU, std::string(hints::check_startmenushortcut));
+    tips_.set(IDC_INSTALL_NEXT, hints::button_next);
+    tips_.set(IDC_INSTALL_QUIT, hints::button_quit);
+    tips_.set(IDC_INSTALL_QUIT2, hints::button_quit);
+    tips_.set(IDC_INSTALL_NOINSTALL, hints::button_noinstall);
+    tips_.set(IDC_INSTALL_NOINSTALL2, hints::button_noinstall);
+    tips_.set(IDC_INSTALL_VIEWHELP, hints::button_viewhelp);
+    tips_.set(IDC_INSTALL_VIEWHELP2, hints::button_viewhelp);
+    tips_.set(IDC_INSTALL_INSTALL, hints::button_install);
+    tips_.set(IDC_INSTALL_DEFAULT, hints::button_default);
+    tips_.set(IDC_INSTALL_RUNAFTER, hints::check_runafterinstall);
+    tips_.set(IDC_INSTALL_FINDNEW, hints::check_findnewversion);
+    tips_.set(IDC_INSTALL_DESKTOP, hints::check_desktopshortcut);
+    tips_.set(IDC_INSTALL_STARTMENU, hints::check_startmenushortcut);
 
     showState();
     showPage();

@@ -46,10 +46,10 @@ bool DiskTableWindow::create(HINSTANCE instance, HWND owner) {
         ListView_InsertColumn(grid_, i, &column);
     }
     if (tips_.create(hwnd(), 480)) {
-        tips_.set(IDC_DISKINFO_ALLDRIVES, std::string(tools::kAllDrivesHint));
-        tips_.set(IDC_DISKINFO_REFRESH, std::string(tools::kRefreshHint));
-        tips_.set(IDC_DISKINFO_OK, std::string(tools::kCloseHint));
-        tips_.set(IDC_DISKINFO_LIST, std::string(tools::kGridHint));
+        tips_.set(IDC_DISKINFO_ALLDRIVES, tools::kAllDrivesHint);
+        tips_.set(IDC_DISKINFO_REFRESH, tools::kRefreshHint);
+        tips_.set(IDC_DISKINFO_OK, tools::kCloseHint);
+        tips_.set(IDC_DISKINFO_LIST, tools::kGridHint);
     }
     table_.changed = [this] { showTable(); };
     return true;

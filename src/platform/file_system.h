@@ -36,6 +36,16 @@ public:
 
 enum class DriveType { Unknown = 0, NoRootDir = 1, Removable = 2, Fixed = 3, Remote = 4, CdRom = 5, RamDisk = 6 };
 
+// What a folder is, whatever name reached it: a second drive letter, a share or a link
+// above it all lead to the same identity.
+struct FolderIdentity {
+    // The path the system resolves the open folder to, without the "\\?\" prefix
+    // ("C:\Windows", "\\server\share\x").
+    std::string finalPath;
+    uint32_t volumeSerial = 0;
+    uint64_t fileId = 0;
+};
+
 struct DiskSpace {
     uint64_t freeToCaller = 0;
     uint64_t total = 0;
@@ -62,6 +72,9 @@ public:
     virtual bool createDirectory(const std::string& path) = 0;
     virtual bool moveFile(const std::string& from, const std::string& to) = 0;
     virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    // Opens the file or folder (following links) and asks the system what it is; nullopt
+    // when it cannot be opened.
+    virtual std::optional<FolderIdentity> identify(const std::string& path) = 0;
     // The 8.3 form; the input unchanged when it cannot be had.
     virtual std::string shortPath(const std::string& path) = 0;
 

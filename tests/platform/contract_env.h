@@ -42,6 +42,8 @@ public:
     // Makes sure the volume has an 8.3 alias for this long name (a real volume makes its
     // own; the fake is given one).
     virtual void provideShortName(const std::string& path) = 0;
+    // A folder link (symbolic link or junction) at `path` leading to an existing folder.
+    virtual void makeFolderLink(const std::string& path, const std::string& target) = 0;
 };
 
 std::unique_ptr<ContractEnv> makeContractEnv();

@@ -65,6 +65,8 @@ public:
         fs_.setShortName(path, aliasOf(path.substr(path.find_last_of('\\') + 1)));
     }
 
+    void makeFolderLink(const std::string& path, const std::string& target) override { fs_.addLink(path, target); }
+
 private:
     static constexpr const char* kRoot = "C:\\Kefeló próba";
     FakeFileSystem fs_;

@@ -93,6 +93,37 @@ public:
     }
     void unlock(const std::string& path) override { locks_.erase(path); }
     void provideShortName(const std::string&) override {}
+    // Wine 8 answers CreateSymbolicLinkW with success and makes nothing, but follows the
+    // links of the Linux side: there the link is made by ln, which Wine starts like any
+    // program.
+    void makeFolderLink(const std::string& path, const std::string& target) override {
+        using UnixName = char*(CDECL*)(LPCWSTR);
+        const auto unixName = reinterpret_cast<UnixName>(
+            reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+        if (!unixName) {
+            check(CreateSymbolicLinkW(widen(path).c_str(), widen(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY),
+                  "linking " + path);
+            return;
+        }
+        char* from = unixName(widen(target).c_str());
+        char* to = unixName(widen(path).c_str());
+        check(from && to, "finding the Linux names for " + path);
+        std::wstring command = L"Z:\\bin\\ln -s \"" + widen(from) + L"\" \"" + widen(to) + L"\"";
+        HeapFree(GetProcessHeap(), 0, from);
+        HeapFree(GetProcessHeap(), 0, to);
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
+        PROCESS_INFORMATION pi{};
+        check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si,
+                             &pi),
+              "starting ln");
+        WaitForSingleObject(pi.hProcess, 10000);
+        CloseHandle(pi.hThread);
+        CloseHandle(pi.hProcess);
+        // The Linux process ends on its own schedule; the link is there when Wine sees it.
+        for (int i = 0; i < 100 && GetFileAttributesW(widen(path).c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
+        check(GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES, "linking " + path);
+    }
 
 private:
     HANDLE create(const std::string& path, DWORD access) {

@@ -426,6 +426,29 @@ TEST_F(FileSystemContract, OtherSpellingsReachTheSameFolder) {
     EXPECT_TRUE(fs.directoryExists(root.substr(0, 2) + "/"));
 }
 
+// The location guard compares identities, so a link above a folder must not hide it.
+TEST_F(FileSystemContract, IdentityIsTheSameThroughALinkAndDiffersBetweenFolders) {
+    ASSERT_TRUE(fs.createDirectory(at("Valódi")));
+    ASSERT_TRUE(fs.createDirectory(at("Valódi\\Belső")));
+    env->makeFolderLink(at("Hivatkozás"), at("Valódi"));
+
+    const auto direct = fs.identify(at("Valódi\\Belső"));
+    const auto linked = fs.identify(at("Hivatkozás\\Belső"));
+    const auto outer = fs.identify(at("Valódi"));
+    ASSERT_TRUE(direct && linked && outer);
+    EXPECT_EQ(linked->volumeSerial, direct->volumeSerial);
+    EXPECT_EQ(linked->fileId, direct->fileId);
+    EXPECT_NE(outer->fileId, direct->fileId);
+    EXPECT_TRUE(text::equalsNoCase(direct->finalPath, at("Valódi\\Belső"))) << direct->finalPath;
+    EXPECT_TRUE(text::equalsNoCase(linked->finalPath, direct->finalPath)) << linked->finalPath;
+    // The link itself is reported as one, not as the folder it leads to.
+    const auto attributes = fs.getAttributes(at("Hivatkozás"));
+    ASSERT_TRUE(attributes);
+    EXPECT_TRUE(*attributes & platform::attr::kReparsePoint);
+
+    EXPECT_FALSE(fs.identify(at("Nincs ilyen")));
+}
+
 TEST_F(FileSystemContract, TheTestDriveIsAFixedDiskWithSpace) {
     std::string driveRoot = root.substr(0, 3);
     char letter = static_cast<char>(std::toupper(static_cast<unsigned char>(driveRoot[0])));

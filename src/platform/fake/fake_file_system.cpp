@@ -42,6 +42,9 @@ struct Node {
     bool listable = true;
     bool writable = true;
     std::string shortName;
+    uint64_t id = 0;
+    std::string linkTarget;  // a junction: where it leads
+    bool identifiable = true;
     Node* parent = nullptr;
     // Listing order; a list so that deleting from a big folder stays cheap.
     std::list<std::unique_ptr<Node>> children;
@@ -170,6 +173,8 @@ struct FakeFileSystem::Impl {
         DriveType type = DriveType::Fixed;
         DiskSpace space{50'000'000'000ull, 100'000'000'000ull, 50'000'000'000ull};
         std::string label;
+        uint32_t serial = 0;
+        std::string aliasOf;  // a second name for a folder elsewhere; no root of its own
     };
     std::map<char, Drive> drives;
     // Network shares by "server\share" in lower case.
@@ -177,6 +182,14 @@ struct FakeFileSystem::Impl {
     std::string currentDir = "C:\\";
     uint32_t lastError = 0;
     int listCalls = 0;
+    uint64_t nextId = 1;
+    uint32_t nextSerial = 0x1A2B0001;
+
+    std::unique_ptr<Node> fresh() {
+        auto node = std::make_unique<Node>();
+        node->id = nextId++;
+        return node;
+    }
 
     bool fail(uint32_t code) {
         lastError = code;
@@ -259,10 +272,12 @@ struct FakeFileSystem::Impl {
 
     Drive& ensureDrive(char drive) {
         Drive& d = drives[drive];
+        if (!d.aliasOf.empty()) throw std::invalid_argument("fake file system: build through the real path, not a drive alias");
         if (!d.root) {
-            d.root = std::make_unique<Node>();
+            d.root = fresh();
             d.root->name = std::string(1, drive) + ":";
             d.root->dir = true;
+            d.serial = nextSerial++;
         }
         return d;
     }
@@ -270,47 +285,93 @@ struct FakeFileSystem::Impl {
     Drive& ensureRoot(const ParsedPath& p) {
         if (p.share.empty()) return ensureDrive(p.drive);
         Drive& d = shares[text::lower(p.share)];
+        if (!d.aliasOf.empty()) throw std::invalid_argument("fake file system: build through the real path, not a share alias");
         if (!d.root) {
-            d.root = std::make_unique<Node>();
+            d.root = fresh();
             d.root->name = "\\\\" + p.share;
             d.root->dir = true;
             d.type = DriveType::Remote;
+            d.serial = nextSerial++;
         }
         return d;
     }
 
-    // Walks a parsed path without touching the error code; missingAt tells how far it got.
-    Node* lookup(const ParsedPath& p, size_t* missingAt = nullptr) const {
-        Node* node = root(p);
-        if (!node) {
-            if (missingAt) *missingAt = 0;
-            return nullptr;
-        }
-        for (size_t i = 0; i < p.parts.size(); ++i) {
-            Node* next = node->dir ? node->child(text::lower(p.parts[i])) : nullptr;
-            if (!next) {
-                if (missingAt) *missingAt = node->dir ? i + 1 : 0;
-                return nullptr;
+    // `target` with the components of `rest` from `from` on appended.
+    ParsedPath rebased(const std::string& target, const ParsedPath& rest, size_t from) const {
+        ParsedPath out = parse(target);
+        for (size_t i = from; i < rest.parts.size(); ++i) out.parts.push_back(rest.parts[i]);
+        out.trailingSeparator = rest.trailingSeparator;
+        return out;
+    }
+
+    // Walks a parsed path without touching the error code. Drive and share aliases are
+    // followed, and so are links on the way; the last component's link only with
+    // `followLast` (or a trailing separator), as Windows reports a link itself unless it
+    // is opened. `onlyLastMissing` tells whether just the last component was not found.
+    Node* lookup(const ParsedPath& start, bool* onlyLastMissing = nullptr, bool followLast = false) const {
+        ParsedPath p = start;
+        if (onlyLastMissing) *onlyLastMissing = false;
+        // A bound on hops, so that links that lead to each other end as "not found".
+        for (int hops = 0; hops < 32; ++hops) {
+            const Drive* d = driveOf(p);
+            if (!d) return nullptr;
+            if (!d->aliasOf.empty()) {
+                p = rebased(d->aliasOf, p, 0);
+                continue;
             }
-            node = next;
+            Node* node = d->root.get();
+            bool moved = false;
+            for (size_t i = 0; i < p.parts.size(); ++i) {
+                Node* next = node->dir ? node->child(text::lower(p.parts[i])) : nullptr;
+                if (!next) {
+                    if (onlyLastMissing) *onlyLastMissing = node->dir && i + 1 == p.parts.size();
+                    return nullptr;
+                }
+                const bool last = i + 1 == p.parts.size();
+                if (!next->linkTarget.empty() && (!last || followLast || p.trailingSeparator)) {
+                    p = rebased(next->linkTarget, p, i + 1);
+                    moved = true;
+                    break;
+                }
+                node = next;
+            }
+            if (moved) continue;
+            // "file.txt\" names no folder.
+            if (p.trailingSeparator && !node->dir) return nullptr;
+            return node;
         }
-        // "file.txt\" names no folder.
-        if (p.trailingSeparator && !node->dir) {
-            if (missingAt) *missingAt = 0;
-            return nullptr;
-        }
-        return node;
+        return nullptr;
     }
 
     // Resolves a parsed path; on failure sets the error Windows gives: 2 when only the
     // last component is missing, 3 when a folder on the way is.
-    Node* resolve(const ParsedPath& p) {
-        size_t missingAt = 0;
-        Node* node = lookup(p, &missingAt);
-        if (!node) fail(missingAt == p.parts.size() && missingAt > 0 ? kFileNotFound : kPathNotFound);
+    Node* resolve(const ParsedPath& p, bool followLast = false) {
+        bool onlyLastMissing = false;
+        Node* node = lookup(p, &onlyLastMissing, followLast);
+        if (!node) fail(onlyLastMissing ? kFileNotFound : kPathNotFound);
         return node;
     }
     Node* resolve(const std::string& path) { return resolve(parse(path)); }
+
+    // The path of a node from its own root down, in the names it was given.
+    static std::string pathOf(const Node* node) {
+        std::vector<const Node*> chain;
+        for (const Node* n = node; n; n = n->parent) chain.push_back(n);
+        std::string out = chain.back()->name;
+        if (chain.size() == 1) return out.size() == 2 ? out + "\\" : out;
+        for (size_t i = chain.size() - 1; i-- > 0;) out += "\\" + chain[i]->name;
+        return out;
+    }
+    const Drive* driveOwning(const Node* node) const {
+        while (node->parent) node = node->parent;
+        for (const auto& [letter, drive] : drives) {
+            if (drive.root.get() == node) return &drive;
+        }
+        for (const auto& [name, share] : shares) {
+            if (share.root.get() == node) return &share;
+        }
+        return nullptr;
+    }
 
     // The folder that would hold the path's last component.
     Node* resolveParent(const ParsedPath& p) {
@@ -330,12 +391,14 @@ struct FakeFileSystem::Impl {
         for (size_t i = 0; i < p.parts.size(); ++i) {
             Node* next = node->child(text::lower(p.parts[i]));
             if (!next) {
-                auto fresh = std::make_unique<Node>();
-                fresh->name = p.parts[i];
-                fresh->dir = dir || i + 1 < p.parts.size();
-                next = node->attach(std::move(fresh));
+                auto created = fresh();
+                created->name = p.parts[i];
+                created->dir = dir || i + 1 < p.parts.size();
+                next = node->attach(std::move(created));
             } else if (!next->dir && i + 1 < p.parts.size()) {
                 throw std::invalid_argument("fake file system: a file is in the way of " + path);
+            } else if (!next->linkTarget.empty()) {
+                throw std::invalid_argument("fake file system: build through the real path, not a link: " + path);
             }
             node = next;
         }
@@ -356,7 +419,7 @@ struct FakeFileSystem::Impl {
             mask = pattern.substr(cut + 1);
         }
         ParsedPath p = parse(folder);
-        Node* dir = resolve(p);
+        Node* dir = resolve(p, true);
         if (!dir || !dir->dir) return fail(kPathNotFound), nullptr;
         if (!dir->listable) return fail(kAccessDenied), nullptr;
 
@@ -428,6 +491,30 @@ void FakeFileSystem::addDrive(char letter, DriveType type, DiskSpace space, cons
     d.type = type;
     d.space = space;
     d.label = label;
+}
+
+void FakeFileSystem::addLink(const std::string& path, const std::string& target) {
+    Node* node = impl_->build(path, true);
+    if (!node->children.empty()) throw std::invalid_argument("fake file system: a link cannot hold entries: " + path);
+    node->linkTarget = target;
+    node->attributes = attr::kReparsePoint;
+}
+
+void FakeFileSystem::addDriveAlias(char letter, const std::string& target) {
+    Impl::Drive& d = impl_->drives[static_cast<char>(std::toupper(static_cast<unsigned char>(letter)))];
+    if (d.root) throw std::invalid_argument("fake file system: the drive exists already");
+    d.aliasOf = target;
+}
+
+void FakeFileSystem::addShareAlias(const std::string& serverShare, const std::string& target) {
+    Impl::Drive& d = impl_->shares[text::lower(serverShare)];
+    if (d.root) throw std::invalid_argument("fake file system: the share exists already");
+    d.aliasOf = target;
+    d.type = DriveType::Remote;
+}
+
+void FakeFileSystem::setIdentifiable(const std::string& path, bool identifiable) {
+    impl_->existing(path)->identifiable = identifiable;
 }
 
 bool FakeFileSystem::exists(const std::string& path) const { return impl_->lookup(impl_->parse(path)) != nullptr; }
@@ -523,7 +610,7 @@ bool FakeFileSystem::createDirectory(const std::string& path) {
     if (!parent) return false;
     if (parent->child(text::lower(p.parts.back()))) return impl_->fail(kAlreadyExists);
     if (!parent->writable) return impl_->fail(kAccessDenied);
-    auto node = std::make_unique<Node>();
+    auto node = impl_->fresh();
     node->name = p.parts.back();
     node->dir = true;
     parent->attach(std::move(node));
@@ -578,7 +665,7 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     if (!targetParent->writable) return impl_->fail(kAccessDenied);
     Node* copy = existing;
     if (!copy) {
-        auto node = std::make_unique<Node>();
+        auto node = impl_->fresh();
         node->name = target.parts.back();
         copy = targetParent->attach(std::move(node));
     }
@@ -588,6 +675,30 @@ bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bo
     copy->attributes = source->attributes;
     copy->lastWriteUtc = source->lastWriteUtc;
     return true;
+}
+
+std::optional<FolderIdentity> FakeFileSystem::identify(const std::string& path) {
+    const ParsedPath p = impl_->parse(path);
+    Node* node = impl_->resolve(p, true);
+    if (!node) return std::nullopt;
+    if (!node->identifiable) return impl_->fail(kAccessDenied), std::nullopt;
+    const Impl::Drive* drive = impl_->driveOwning(node);
+    FolderIdentity identity;
+    identity.finalPath = Impl::pathOf(node);
+    identity.volumeSerial = drive ? drive->serial : 0;
+    identity.fileId = node->id;
+    // Opened over a share that leads to a local folder, Windows names the share.
+    if (const Impl::Drive* reached = impl_->driveOf(p); reached && !p.share.empty() && !reached->aliasOf.empty()) {
+        if (const Node* target = impl_->lookup(impl_->parse(reached->aliasOf), nullptr, true)) {
+            const std::string base = Impl::pathOf(target);
+            const std::string prefix = base.back() == '\\' ? base.substr(0, base.size() - 1) : base;
+            if (text::lower(identity.finalPath).rfind(text::lower(prefix), 0) == 0) {
+                identity.finalPath = "\\\\" + p.share + identity.finalPath.substr(prefix.size());
+                if (identity.finalPath.back() == '\\' && identity.finalPath.size() > 2) identity.finalPath.pop_back();
+            }
+        }
+    }
+    return identity;
 }
 
 std::string FakeFileSystem::shortPath(const std::string& path) {
@@ -635,7 +746,7 @@ bool FakeFileSystem::writeFileAtomic(const std::string& path, const std::string&
         // A rename over a file that someone holds open is refused as access denied.
         if (node->dir || node->readOnly() || node->locked) return impl_->fail(kAccessDenied);
     } else {
-        auto fresh = std::make_unique<Node>();
+        auto fresh = impl_->fresh();
         fresh->name = p.parts.back();
         node = parent->attach(std::move(fresh));
     }

@@ -36,6 +36,17 @@ public:
     // Creating, writing or deleting anything directly inside this folder fails with error 5.
     void setWritable(const std::string& folder, bool writable);
     void addDrive(char letter, DriveType type, DiskSpace space, const std::string& label);
+    // A junction at `path` (a folder entry with the reparse-point attribute) that leads to
+    // `target`; the target need not exist.
+    void addLink(const std::string& path, const std::string& target);
+    // A second drive letter for an existing folder, as `subst` or a second Wine drive makes.
+    void addDriveAlias(char letter, const std::string& target);
+    // A share ("server\share") that leads to an existing folder, as an administrative share
+    // does; identify() reports the share's spelling with the folder's own ids, as Windows
+    // reports a folder opened over the network.
+    void addShareAlias(const std::string& serverShare, const std::string& target);
+    // identify() fails on this entry (access denied), as on a folder that cannot be opened.
+    void setIdentifiable(const std::string& path, bool identifiable);
 
     // --- inspecting ---
     bool exists(const std::string& path) const;
@@ -59,6 +70,7 @@ public:
     bool createDirectory(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    std::optional<FolderIdentity> identify(const std::string& path) override;
     std::string shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomic(const std::string& path, const std::string& bytes) override;

@@ -190,6 +190,46 @@ bool Win32FileSystem::copyFile(const std::string& from, const std::string& to, b
     return false;
 }
 
+std::optional<FolderIdentity> Win32FileSystem::identify(const std::string& path) {
+    QuietDriveErrors quiet;
+    // No access rights are asked for: only the identity is read, so a folder the user may
+    // not list still answers, and nobody else's use of it is disturbed.
+    Handle handle(CreateFileW(toWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    if (!handle) {
+        lastError_ = GetLastError();
+        return std::nullopt;
+    }
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!GetFileInformationByHandle(handle.get(), &info)) {
+        lastError_ = GetLastError();
+        return std::nullopt;
+    }
+    std::wstring final(MAX_PATH, L'\0');
+    DWORD got = GetFinalPathNameByHandleW(handle.get(), final.data(), static_cast<DWORD>(final.size()),
+                                          FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    if (got >= final.size()) {
+        final.resize(got + 1);
+        got = GetFinalPathNameByHandleW(handle.get(), final.data(), static_cast<DWORD>(final.size()),
+                                        FILE_NAME_NORMALIZED | VOLUME_NAME_DOS);
+    }
+    if (got == 0 || got >= final.size()) {
+        lastError_ = got ? ERROR_INSUFFICIENT_BUFFER : GetLastError();
+        return std::nullopt;
+    }
+    final.resize(got);
+    if (final.rfind(L"\\\\?\\UNC\\", 0) == 0) {
+        final = L"\\\\" + final.substr(8);
+    } else if (final.rfind(L"\\\\?\\", 0) == 0) {
+        final = final.substr(4);
+    }
+    FolderIdentity identity;
+    identity.finalPath = narrow(final);
+    identity.volumeSerial = info.dwVolumeSerialNumber;
+    identity.fileId = (static_cast<uint64_t>(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
+    return identity;
+}
+
 std::string Win32FileSystem::shortPath(const std::string& path) {
     std::wstring w = widen(path);
     DWORD need = GetShortPathNameW(w.c_str(), nullptr, 0);

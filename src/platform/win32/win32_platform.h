@@ -25,6 +25,7 @@ public:
     bool createDirectory(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    std::optional<FolderIdentity> identify(const std::string& path) override;
     std::string shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomic(const std::string& path, const std::string& bytes) override;

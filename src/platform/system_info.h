@@ -7,7 +7,9 @@ namespace kefelo::platform {
 
 // Shell special folders by their CSIDL numbers.
 enum class SpecialFolder {
-    Desktop = 0x0000, Programs = 0x0002, Recent = 0x0008, StartMenu = 0x000B, BitBucket = 0x000A,
+    Desktop = 0x0000, Programs = 0x0002, Personal = 0x0005, Favorites = 0x0006, Recent = 0x0008,
+    StartMenu = 0x000B, BitBucket = 0x000A, MyMusic = 0x000D, MyVideo = 0x000E, MyPictures = 0x0027,
+    DesktopDirectory = 0x0010,
     Templates = 0x0015, AppData = 0x001A, InternetCache = 0x0020, Cookies = 0x0021, History = 0x0022,
     LocalAppData = 0x001C, Profile = 0x0028, ProgramFiles = 0x0026, ProgramFilesX86 = 0x002A,
     System = 0x0025, SystemX86 = 0x0029,

@@ -124,6 +124,17 @@ std::string utf8ToCp1250(std::string_view utf8) {
     return out;
 }
 
+bool fitsCp1250(std::string_view utf8) {
+    const auto& rev = reverseTable();
+    size_t pos = 0;
+    while (pos < utf8.size()) {
+        const char32_t cp = nextCodePoint(utf8, pos);
+        // U+FFFD is no Windows-1250 character either, so malformed bytes need no test of their own.
+        if (cp >= 0x80 && !rev.contains(cp)) return false;
+    }
+    return true;
+}
+
 std::string cp1250ToUtf8(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size() + bytes.size() / 8);

@@ -10,6 +10,9 @@ namespace kefelo::text {
 // UTF-8 to Windows-1250; characters the code page cannot hold become '?'.
 std::string utf8ToCp1250(std::string_view utf8);
 std::string cp1250ToUtf8(std::string_view bytes);
+// True when utf8ToCp1250 keeps every character: no '?' stands in for anything, so the text
+// reads back from the program's files as it was written. Malformed UTF-8 never fits.
+bool fitsCp1250(std::string_view utf8);
 
 // Lines joined with CR LF after each one, encoded as Windows-1250.
 std::string encodeLines(const std::vector<std::string>& lines);

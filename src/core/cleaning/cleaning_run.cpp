@@ -142,6 +142,7 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
                                   ctx_.view,        ctx_.config, ctx_.commandLine};
     ContainerEmptying emptying(env, record_, EmptyingMode::CleaningRun);
     const ProtectedLocations protectedLocations(ctx_.platform.fs, ctx_.platform.sys, ctx_.programDirectory);
+    const LocationScope scope{ctx_.config.check_noadd && ctx_.config.check_nodrive, false};
     // By index and with a copy of the path: the grid may change while messages run.
     for (size_t i = 0; i < ctx_.config.list_temps.rows.size(); ++i) {
         const config::ContainerRow& row = ctx_.config.list_temps.rows[i];
@@ -151,18 +152,21 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
         if (activity() != app::Activity::Cleaning) break;
         // The list may have been edited by hand: a drive or a system folder is never
         // emptied, whatever its line says. The row stays for the user to see and remove.
-        if (const LocationVerdict verdict = protectedLocations.check(path); verdict != LocationVerdict::Allowed) {
-            record_.writer.containerSkipped(path, verdict == LocationVerdict::NotFullPath);
+        const LocationJudgement judged = protectedLocations.judge(path, scope);
+        if (!judged.allowed()) {
+            record_.writer.containerSkipped(path, judged.verdict);
             record_.writer.blank();
             continue;
         }
-        record_.currentContainerRoot = path;
+        // Exactly the folder that was judged is emptied, never another reading of the text.
+        const std::string& location = judged.location;
+        record_.currentContainerRoot = location;
         record_.writer.containerHeading(path);
         ctx_.view.setLastPathText(path);
-        emptying.emptyContainer(path.back() == '\\' ? path : path + "\\", "*.*", true);
+        emptying.emptyContainer(location.back() == '\\' ? location : location + "\\", "*.*", true);
         // A halted run has written its summary: nothing more goes into the log.
         if (activity() != app::Activity::Cleaning) break;
-        record_.writer.containerResult(path, folderIsEmpty(ctx_.platform.fs, path));
+        record_.writer.containerResult(path, folderIsEmpty(ctx_.platform.fs, location));
         record_.writer.blank();
     }
     if (activity() == app::Activity::Cleaning && someActive) {
@@ -177,8 +181,9 @@ void CleaningRun::taskPhase(search::MessagePump& pump) {
     if (activity() == app::Activity::Cleaning) pump.pumpWhenDue();
     const auto& rows = ctx_.config.list_projects.rows;
     int first = -1;
-    for (size_t i = 0; i < rows.size(); ++i) {
-        if (rows[i].mark == Mark::Active && locationExists(ctx_.platform.fs, rows[i].location)) {
+    for (size_t i = 0; i < rows.size() && activity() == app::Activity::Cleaning; ++i) {
+        if (rows[i].mark == Mark::Active && locationExists(ctx_.platform.fs, rows[i].location) &&
+            taskWalkable(rows[i].location)) {
             first = static_cast<int>(i);
             break;
         }
@@ -196,11 +201,25 @@ void CleaningRun::taskPhase(search::MessagePump& pump) {
     if (!logShown_) TakaritVege(false);
 }
 
+// A location that is no full path would be walked in whatever folder is current, and one
+// with a link on the way could lead anywhere: such a task gets its red line and is passed
+// over. The judged form is what the walk then uses.
+bool CleaningRun::taskWalkable(const std::string& location) {
+    const LocationJudgement judged = judgeTaskLocation(ctx_.platform.fs, location);
+    if (judged.allowed()) {
+        taskScanDir_ = judged.location;
+        return true;
+    }
+    record_.writer.taskSkipped(location, judged.verdict);
+    record_.writer.blank();
+    return false;
+}
+
 void CleaningRun::startTask(int row) {
     const config::TaskRow& task = ctx_.config.list_projects.rows[static_cast<size_t>(row)];
     taskDeletedPaths_.clear();
     ctx_.Search.FileMask = config::FileMask(task.masks);
-    ctx_.Search.ScanDir = task.location;
+    ctx_.Search.ScanDir = taskScanDir_;
     setActivity(app::Activity::Cleaning);
     try {
         ctx_.Search.Execute();
@@ -236,7 +255,7 @@ void CleaningRun::SearchFoldersChanged(search::TSearchFolders& sender) {
         currentTaskRow_ = static_cast<int>(next);
         ctx_.view.setCurrentTaskRow(currentTaskRow_);
         // A task whose folder went away during the previous one is passed over.
-        if (!locationExists(fs, rows[next].location)) continue;
+        if (!locationExists(fs, rows[next].location) || !taskWalkable(rows[next].location)) continue;
         record_.writer.blank();
         record_.writer.taskHeading(rows[next].location, rows[next].masks);
         ctx_.Search.Stop();

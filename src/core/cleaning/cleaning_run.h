@@ -86,6 +86,7 @@ private:
     void beginReport();
     void containerPhase(search::MessagePump& pump);
     void taskPhase(search::MessagePump& pump);
+    bool taskWalkable(const std::string& location);
     void startTask(int row);
     int64_t processMatches(search::TSearchFolders& sender);
     void notifyHidden(bool halted, bool& quitAfterwards);
@@ -100,6 +101,7 @@ private:
     int currentTaskRow_ = 0;
     std::string trayCleanCaption_ = kTrayCleanStart;
     std::vector<std::string> taskDeletedPaths_;
+    std::string taskScanDir_;  // the judged location of the task about to be walked
 };
 
 }  // namespace kefelo::cleaning

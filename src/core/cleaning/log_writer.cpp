@@ -70,10 +70,38 @@ void LogWriter::containerResult(const std::string& path, bool done) {
                       : path + " ürítése nincs kész! (pl.: mert védett vagy törölhetetlen állomány(oka)t tartalmaz)");
 }
 
-void LogWriter::containerSkipped(const std::string& path, bool notFullPath) {
+void LogWriter::containerSkipped(const std::string& path, LocationVerdict verdict) {
+    const char* reason = " könyvtár védett helyre mutat";
+    switch (verdict) {
+        case LocationVerdict::NotFullPath: reason = " nem teljes elérési út"; break;
+        case LocationVerdict::Link: reason = " könyvtár útvonalában csatolási pont vagy hivatkozás van"; break;
+        case LocationVerdict::Unidentified: reason = " könyvtárat a rendszer nem tudta azonosítani"; break;
+        case LocationVerdict::NamesOtherFolder:
+            reason = " sor más könyvtárra mutat, mint amelyet a program ellenőrzött";
+            break;
+        case LocationVerdict::DriveLocked: reason = " teljes meghajtó, amelynek ürítése nincs engedélyezve"; break;
+        case LocationVerdict::DriveHoldsGuarded:
+            reason = " meghajtón rendszer-, program- vagy felhasználói könyvtár van";
+            break;
+        case LocationVerdict::Allowed:
+        case LocationVerdict::Protected: break;
+    }
     log_.setAttributes(kBold, LogColour::Red);
-    log_.addLine("A(z) " + path + (notFullPath ? " nem teljes elérési út" : " könyvtár védett helyre mutat") +
-                 ", ezért kimaradt az ürítésből!");
+    log_.addLine("A(z) " + path + reason + ", ezért kimaradt az ürítésből!");
+}
+
+void LogWriter::taskSkipped(const std::string& location, LocationVerdict verdict) {
+    const char* reason = "a hely nem teljes elérési út";
+    switch (verdict) {
+        case LocationVerdict::Link: reason = "a hely útvonalában csatolási pont vagy hivatkozás van"; break;
+        case LocationVerdict::Unidentified: reason = "a helyet a rendszer nem tudta azonosítani"; break;
+        case LocationVerdict::NamesOtherFolder:
+            reason = "a sor más könyvtárra mutat, mint amelyet a program ellenőrzött";
+            break;
+        default: break;
+    }
+    log_.setAttributes(kBold, LogColour::Red);
+    log_.addLine("A(z) " + location + " helyű feladat kimaradt, mert " + reason + "!");
 }
 
 void LogWriter::containerPhaseEnd(int64_t containerTotal) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "core/cleaning/cleaning_log.h"
+#include "core/cleaning/protected_locations.h"
 
 namespace kefelo::cleaning {
 
@@ -35,9 +36,10 @@ public:
     void folderRemoved(const std::string& fullPath);              // black; style as before
     std::string folderRemovedText(const std::string& fullPath) const;
     void containerResult(const std::string& path, bool done);
-    // bold red, in place of the heading: a container the run leaves alone because its
-    // location is protected, or is no full path
-    void containerSkipped(const std::string& path, bool notFullPath);
+    // bold red, in place of the heading: a container the run leaves alone, with the reason
+    void containerSkipped(const std::string& path, LocationVerdict verdict);
+    // bold red, in place of the heading: a task whose location cannot be walked safely
+    void taskSkipped(const std::string& location, LocationVerdict verdict);
     void containerPhaseEnd(int64_t containerTotal);               // + " "
     void taskPhaseStart();                                        // + " "
     void taskHeading(const std::string& location, const std::string& masks);

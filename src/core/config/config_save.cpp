@@ -64,13 +64,16 @@ Settings settingsFromModel(const ConfigModel& m) {
     s.deleteEmptyFolders = m.check_deleteemptyfolder;
     s.beep = m.check_beep;
     s.fullSearch = m.check_fullsearch;
+    // A folder the record cannot hold in Windows-1250 would come back with "?" in it, a
+    // wildcard to the system: its slot keeps what it held instead.
     const auto& items = m.edit_searchpath.items;
     for (size_t i = 0; i < s.history.size(); ++i) {
-        if (i < items.size() && !items[i].empty() && items[i] != kBrowseItem) s.history[i] = items[i];
+        if (i < items.size() && !items[i].empty() && items[i] != kBrowseItem && text::fitsCp1250(items[i]))
+            s.history[i] = items[i];
     }
     s.ownTypes = fitOwnTypesLine(m.ownTypes);
     s.activePage = m.activePage;
-    s.zipDirectory = m.zipDirectory;
+    if (text::fitsCp1250(m.zipDirectory)) s.zipDirectory = m.zipDirectory;
     s.lastUpdateSearch = m.lastUpdateSearch;
     s.updateSearch = m.check_updatesearch;
     s.updateSearchDays = static_cast<int32_t>(intervalFromText(m.edit_updatesearch, std::numeric_limits<int32_t>::min(),

@@ -99,4 +99,17 @@ std::vector<std::string> formatListFile(const ContainerGrid& containers, const T
     return lines;
 }
 
+std::string unstorableTextMessage(std::string_view text) {
+    std::string message(kUnstorableTextIntro);
+    message += text;
+    message += kUnstorableTextClosing;
+    return message;
+}
+
+bool refuseUnstorable(platform::UiServices& ui, std::string_view text) {
+    if (text::fitsCp1250(text)) return false;
+    ui.message(platform::MessageKind::Error, platform::Buttons::Ok, unstorableTextMessage(text));
+    return true;
+}
+
 }  // namespace kefelo::config

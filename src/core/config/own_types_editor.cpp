@@ -5,6 +5,7 @@
 
 #include "base/text/codec.h"
 #include "base/text/format.h"
+#include "core/config/list_file.h"
 
 namespace kefelo::config {
 
@@ -159,10 +160,18 @@ void Tfrmmytype::open() {
 }
 
 void Tfrmmytype::add() {
+    std::string initial;
     for (;;) {
-        platform::InputBoxRequest request{kAddCaption, kAddPrompt, "", bounds.left, bounds.top};
+        platform::InputBoxRequest request{kAddCaption, kAddPrompt, initial, bounds.left, bounds.top};
+        initial.clear();
         auto entry = ui_.inputBox(request);
         if (!entry || entry->empty()) return;
+        // Refused before the questions, which would be asked in vain; the box opens again on
+        // the text, so one letter can be corrected.
+        if (refuseUnstorable(ui_, *entry)) {
+            initial = std::move(*entry);
+            continue;
+        }
         if (looksExecutable(*entry) &&
             ui_.message(MessageKind::Warning, Buttons::YesNo, kExecutableWarning) != Answer::Yes)
             return;
@@ -183,6 +192,7 @@ void Tfrmmytype::change() {
     auto entry = ui_.inputBox({kChangeCaption, kChangePrompt, old, std::nullopt, std::nullopt});
     // Cancel keeps the old text, which changes nothing.
     if (!entry || entry->empty()) return;
+    if (refuseUnstorable(ui_, *entry)) return;
     if (indexOfNoCase(*entry) >= 0 && *entry != old) {
         ui_.message(MessageKind::Information, Buttons::Ok, kAlreadyListed);
         return;

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "base/text/codec.h"
+#include "core/config/list_file.h"
 
 namespace kefelo::config {
 
@@ -70,6 +71,7 @@ void ProtectedNames::selectFile(const std::string& programDirectory, bool viewAl
 void ProtectedNames::select(const std::optional<std::string>& chosenPath, bool viewAlerts) {
     if (!chosenPath) return;
     std::string name = bareName(*chosenPath);
+    if (refuseUnstorable(ui_, name)) return;
     if (!name.empty() && !contains(name)) {
         append(std::move(name));
     } else if (viewAlerts && !name.empty()) {
@@ -86,6 +88,12 @@ void ProtectedNames::enter(std::optional<ScreenPoint> mouse) {
     for (;;) {
         auto entry = ui_.inputBox(request);
         if (!entry || entry->empty()) return;
+        // The box opens again on the refused text, so one letter can be corrected.
+        if (refuseUnstorable(ui_, *entry)) {
+            request.initial = std::move(*entry);
+            continue;
+        }
+        request.initial.clear();
         if (!contains(*entry)) {
             append(std::move(*entry));
             return;
@@ -111,6 +119,7 @@ void ProtectedNames::addFromClipboard(bool viewAlerts) {
     const auto& item = menuitem_fileprotectaddfromclipboard;
     // A disabled item cannot be chosen; its caption is not a name.
     if (!item.enabled) return;
+    if (refuseUnstorable(ui_, item.caption)) return;
     if (!item.caption.empty() && !contains(item.caption)) {
         append(item.caption);
     } else if (viewAlerts && !item.caption.empty()) {
@@ -128,6 +137,7 @@ void ProtectedNames::modify() {
     auto entry = ui_.inputBox({"Védett állomány névének módosítása", kNamePrompt, old, std::nullopt, std::nullopt});
     // Cancel keeps the old name, which changes nothing.
     if (!entry || entry->empty()) return;
+    if (refuseUnstorable(ui_, *entry)) return;
     if (!contains(*entry)) {
         list_protectfiles.items[index] = std::move(*entry);
     } else if (*entry != old) {

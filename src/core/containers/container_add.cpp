@@ -3,6 +3,7 @@
 #include "core/app/locations.h"
 #include "core/app/program_texts.h"
 #include "core/cleaning/protected_locations.h"
+#include "core/config/list_file.h"
 #include "core/containers/container_names.h"
 #include "base/text/codec.h"
 #include "base/time/datetime.h"
@@ -36,6 +37,36 @@ bool looksTemporary(platform::FileSystem& fs, const std::string& path) {
     return text::lower(lastPathComponent(fs.shortPath(path))) == "tempor~1";
 }
 
+// Why the guard refuses a folder, in the add chain's words.
+std::string refusalText(cleaning::LocationVerdict verdict, const std::string& path) {
+    using cleaning::LocationVerdict;
+    switch (verdict) {
+        case LocationVerdict::Link:
+            return "A következő könyvtár útvonalában csatolási pont vagy hivatkozás van, így bárhová vezethet; nem "
+                   "veheti fel az Ürítendő tárolók közé:\r\n" + path;
+        case LocationVerdict::Unidentified:
+            return "A következő könyvtárat a rendszer nem tudta azonosítani, így nem veheti fel az Ürítendő tárolók "
+                   "közé:\r\n" + path;
+        case LocationVerdict::NamesOtherFolder:
+            return "A következő szöveg más könyvtárra mutat, mint amelyet a program ellenőrizni tud, így nem veheti "
+                   "fel az Ürítendő tárolók közé:\r\n" + path;
+        case LocationVerdict::DriveLocked:
+            return "Nem adhat meg teljes meghajtót ürítendőként!";
+        case LocationVerdict::DriveHoldsGuarded:
+            return "A(z) " + path + " meghajtón rendszer-, program- vagy felhasználói könyvtár (vagy maga ez a program) "
+                   "van, így teljes meghajtóként nem veheti fel az Ürítendő tárolók közé!\r\n\r\n"
+                   "Teljes meghajtót csak különálló átmeneti vagy RAM-meghajtóként lehet üríteni.";
+        case LocationVerdict::NotFullPath:
+            return "A következő könyvtár nincs teljes elérési úttal megadva, így nem veheti fel az Ürítendő tárolók "
+                   "közé:\r\n" + path;
+        case LocationVerdict::Allowed:
+        case LocationVerdict::Protected:
+            break;
+    }
+    return "A következő könyvtár védett helyre mutat (rendszer-, program- vagy felhasználói könyvtár, illetve ilyet "
+           "tartalmaz), így nem veheti fel az Ürítendő tárolók közé:\r\n" + path;
+}
+
 std::string lastWriteDate(platform::Platform& platform, const std::string& path) {
     std::optional<platform::DirEntry> entry = platform.fs.find(path);
     if (!entry) return "0";
@@ -48,6 +79,8 @@ AddOutcome addContainer(config::ContainerGrid& grid, std::string path, const Add
                         platform::Platform& platform) {
     platform::UiServices& ui = platform.ui;
     if (path.empty()) return {};
+    // The list file could only keep such a name as "?", which names another folder.
+    if (config::refuseUnstorable(ui, path)) return {};
     if (!folderExists(platform.fs, path)) {
         if (options.viewAlerts) {
             ui.message(MessageKind::Error, Buttons::Ok,
@@ -75,9 +108,20 @@ AddOutcome addContainer(config::ContainerGrid& grid, std::string path, const Add
         return {};
     }
 
+    // The run asks the same question of the same text, so a row taken here is one a run
+    // will empty.
+    const cleaning::ProtectedLocations guarded(platform.fs, platform.sys,
+                                               app::programDirectoryOf(platform.sys.executablePath()));
     if (drive) {
         if (!options.allowDrives) {
             inform(ui, "Nem adhat meg teljes meghajtót ürítendőként!");
+            return {};
+        }
+        // A whole drive is stored as "D:", the one form a run empties.
+        if (location->size() == 3 && (*location)[1] == ':') path = location->substr(0, 2);
+        const cleaning::LocationVerdict verdict = guarded.check(path, {true, false});
+        if (verdict != cleaning::LocationVerdict::Allowed) {
+            inform(ui, refusalText(verdict, path));
             return {};
         }
         if (!confirmDrive(ui, path)) return {};
@@ -97,13 +141,13 @@ AddOutcome addContainer(config::ContainerGrid& grid, std::string path, const Add
     }
 
     // A run would leave such a folder alone anyway; better to say so now than to add a
-    // row that never empties. (A whole drive has had its own two questions.)
-    const cleaning::ProtectedLocations guarded(platform.fs, platform.sys,
-                                               app::programDirectoryOf(platform.sys.executablePath()));
-    if (!drive && !guarded.allows(*location)) {
-        inform(ui, "A következő könyvtár védett helyre mutat (rendszer-, program- vagy felhasználói könyvtár, illetve "
-                   "ilyet tartalmaz), így nem veheti fel az Ürítendő tárolók közé:\r\n" + path);
-        return {};
+    // row that never empties. (A whole drive has been judged above.)
+    if (!drive) {
+        const cleaning::LocationVerdict verdict = guarded.check(path);
+        if (verdict != cleaning::LocationVerdict::Allowed) {
+            inform(ui, refusalText(verdict, path));
+            return {};
+        }
     }
 
     if (!drive && options.viewAlerts && !looksTemporary(platform.fs, *location) &&

@@ -5,6 +5,7 @@
 
 #include "core/app/locations.h"
 #include "core/cleaning/list_refresh.h"
+#include "core/config/list_file.h"
 #include "core/containers/container_names.h"
 #include "base/text/codec.h"
 
@@ -18,6 +19,8 @@ using platform::MessageKind;
 
 constexpr size_t kMaxExplorerPath = 1000;
 const char* const kNotFound = "A megadott hely nem található!";
+// A relative location would be walked in whatever folder is current when the run starts.
+const char* const kFullPathNeeded = "A feladat helyét teljes elérési úttal kell megadni (például C:\\Temp)!";
 
 size_t characterCount(std::string_view utf8) {
     size_t count = 0;
@@ -124,6 +127,14 @@ bool TaskEditors::store(TaskEditorKind kind) {
         ui_.message(MessageKind::Information, Buttons::Ok, "Legalább egy állománytípust ki kell választani!");
         focusCategoryList = true;
         return false;
+    }
+    // An empty panel is simply not found, as it always was.
+    if (!location.empty()) {
+        if (config::refuseUnstorable(ui_, location)) return false;
+        if (!app::NormalPath(location)) {
+            ui_.message(MessageKind::Error, Buttons::Ok, kFullPathNeeded);
+            return false;
+        }
     }
     if (!folderExists(fs_, location)) {
         ui_.message(MessageKind::Error, Buttons::Ok,

@@ -6,6 +6,7 @@
 
 #include "base/text/codec.h"
 #include "base/text/format.h"
+#include "core/config/list_file.h"
 #include "core/search/message_pump.h"
 #include "core/search/move_log.h"
 #include "core/search/search_page_model.h"
@@ -283,6 +284,7 @@ void SearchPageModel::showCurrentProperties() {
 void SearchPageModel::menuitem_searchfilenametoprotectClick() {
     if (operating_ || !found.validRow(found.currentRow)) return;
     const std::string name = found.row(static_cast<size_t>(found.currentRow)).name;
+    if (config::refuseUnstorable(ctx_.platform.ui, name)) return;
     std::vector<std::string>& names = ctx_.config.list_protectfiles.items;
     const bool ask = ctx_.config.check_viewalerts || (!names.empty() && names.back() == "opa11.bak");
     if (ask &&

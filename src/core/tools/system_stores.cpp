@@ -238,7 +238,8 @@ void SystemStores::openUninstallDirectory(const std::string& name, bool properti
 
 bool SystemStores::allowed(const std::string& path) {
     const cleaning::ProtectedLocations guarded(ctx_.platform.fs, ctx_.platform.sys, ctx_.programDirectory);
-    if (guarded.allows(path)) return true;
+    // The stores inside the Windows directory are this program's own fixed choice.
+    if (guarded.allows(path, {false, true})) return true;
     ctx_.platform.ui.message(MessageKind::Error, Buttons::Ok, std::string(kStoreRefused) + path);
     return false;
 }

@@ -27,6 +27,21 @@ TEST(Codec, UnmappableCharactersBecomeQuestionMarks) {
     EXPECT_EQ(text::utf8ToCp1250("a\xE4\xB8\xAD" "b"), "a?b");  // a CJK character
 }
 
+TEST(Codec, FitsCp1250OnlyWhenNothingWouldBecomeAQuestionMark) {
+    for (const char* fits : {"", "C:\\Temp\\*.T?P", "Árvíztűrő tükörfúrógép", "Crémé", "Łódź", "€ – „”"}) {
+        EXPECT_TRUE(text::fitsCp1250(fits)) << fits;
+        EXPECT_EQ(text::cp1250ToUtf8(text::utf8ToCp1250(fits)), fits) << fits;
+    }
+    for (const char* refused : {"C:\\Crème\\Temp", "D:\\Проект", "kép😀.jpg", "a\xE4\xB8\xAD", "\xEF\xBF\xBD"}) {
+        EXPECT_FALSE(text::fitsCp1250(refused)) << refused;
+        EXPECT_NE(text::cp1250ToUtf8(text::utf8ToCp1250(refused)), refused) << refused;
+    }
+    // A cut sequence, a stray continuation byte, an overlong "/" and a lone surrogate.
+    for (const char* malformed : {"a\xC3", "\x80x", "\xC0\xAF", "\xED\xA0\x80"}) {
+        EXPECT_FALSE(text::fitsCp1250(malformed)) << malformed;
+    }
+}
+
 TEST(Codec, LinesAcceptCrLfCrAndLf) {
     auto lines = text::decodeLines("one\r\ntwo\rthree\nfour");
     ASSERT_EQ(lines.size(), 4u);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/config/list_file.h"
 #include "platform/fake/fake_ui.h"
 
 using namespace kefelo;
@@ -146,6 +147,38 @@ TEST_F(OwnTypesEditorTest, AddRefusesADuplicateWithoutRegardToCase) {
     EXPECT_EQ(ui.messages[1].buttons, Buttons::Ok);
     EXPECT_EQ(ui.messages[1].text, kAlreadyListed);
     EXPECT_EQ(editor.list_mytypes.items, V{"*.abc"});
+}
+
+// The own types are stored in Windows-1250, where a "?" standing in for a letter would be a
+// wildcard and widen the mask.
+TEST_F(OwnTypesEditorTest, MasksTheSettingsCannotHoldAreRefusedBeforeAnyQuestion) {
+    openWith("*.x");
+    ui.inputs = {"*.crème.exe", "*.😀", "*.kép"};
+    editor.add();
+    ASSERT_EQ(ui.messages.size(), 2u);  // no executable warning, no similarity question
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_EQ(ui.messages[i].kind, MessageKind::Error) << i;
+        EXPECT_EQ(ui.messages[i].buttons, Buttons::Ok) << i;
+    }
+    EXPECT_EQ(ui.messages[0].text, config::unstorableTextMessage("*.crème.exe"));
+    EXPECT_EQ(ui.messages[1].text, config::unstorableTextMessage("*.😀"));
+    // The box comes back with the refused text to correct it.
+    ASSERT_EQ(ui.inputRequests.size(), 3u);
+    EXPECT_EQ(ui.inputRequests[0].initial, "");
+    EXPECT_EQ(ui.inputRequests[1].initial, "*.crème.exe");
+    EXPECT_EQ(ui.inputRequests[2].initial, "*.😀");
+    EXPECT_EQ(editor.list_mytypes.items, (V{"*.x", "*.kép"}));
+
+    editor.list_mytypes.selected = 1;
+    ui.inputs = {"*.Проект"};
+    editor.change();
+    ASSERT_EQ(ui.messages.size(), 3u);
+    EXPECT_EQ(ui.messages[2].text, config::unstorableTextMessage("*.Проект"));
+    ui.inputs = {"*.űő"};
+    editor.change();
+    EXPECT_EQ(ui.messages.size(), 3u);
+    editor.store();
+    EXPECT_EQ(table.ownTypes(), "*.x|*.űő");
 }
 
 TEST_F(OwnTypesEditorTest, ChangeReplacesTheSelectedMaskUnlessAnotherHoldsIt) {

@@ -240,3 +240,50 @@ TEST_F(ProtectedNamesTest, ResetAsksOnlyWhenThereIsSomethingToLose) {
     EXPECT_EQ(names.list_protectfiles.items, (V{"data.bak", "opa11.bak", "readme.txt"}));
     EXPECT_EQ(names.list_protectfiles.selected, 0);
 }
+
+// "vedettek.lst" is Windows-1250: a name it cannot hold would come back with "?" in it.
+TEST_F(ProtectedNamesTest, EveryEntryRefusesANameTheListFileCannotHold) {
+    const V defaults = names.list_protectfiles.items;
+    const std::string grave = "Crème.bak";  // è is no Windows-1250 letter, é is
+    const std::string cyrillic = "Проект.txt";
+    const std::string emoji = "kép😀.jpg";
+    auto refusal = [](const std::string& name) {
+        return "A következő szöveg olyan karaktert tartalmaz, amelyet a program listafájljai nem tudnak tárolni:\r\n" +
+               name + "\r\n\r\nKérem, válasszon vagy adjon meg másikat!";
+    };
+
+    names.select("C:\\Dokumentumok\\" + grave, true);
+    ui.openFiles = {"D:\\" + cyrillic};
+    names.selectFile("C:\\Kefeló\\", false);
+    fs.addFile("C:\\Temp\\" + emoji, "x");
+    clipboard.contents = "C:\\Temp\\" + emoji;
+    names.refreshClipboardItem(platform);
+    names.addFromClipboard(false);
+    ASSERT_EQ(ui.messages.size(), 3u);
+    expectMessage(0, MessageKind::Error, Buttons::Ok, refusal(grave));
+    expectMessage(1, MessageKind::Error, Buttons::Ok, refusal(cyrillic));
+    expectMessage(2, MessageKind::Error, Buttons::Ok, refusal(emoji));
+    EXPECT_EQ(names.list_protectfiles.items, defaults);
+
+    // Typed: the box comes back with the refused text to correct it.
+    ui.inputs = {grave, "Crémé.bak"};
+    names.enter(std::nullopt);
+    ASSERT_EQ(ui.inputRequests.size(), 2u);
+    EXPECT_EQ(ui.inputRequests[0].initial, "");
+    EXPECT_EQ(ui.inputRequests[1].initial, grave);
+    expectMessage(3, MessageKind::Error, Buttons::Ok, refusal(grave));
+    EXPECT_EQ(names.list_protectfiles.items.back(), "Crémé.bak");
+
+    // Changed: the old name stays.
+    names.list_protectfiles.selected = 3;
+    ui.inputs = {cyrillic};
+    names.modify();
+    expectMessage(4, MessageKind::Error, Buttons::Ok, refusal(cyrillic));
+    EXPECT_EQ(names.list_protectfiles.items[3], "Crémé.bak");
+
+    // Hungarian accents fit.
+    ui.inputs = {"Őszi_űrlap.tmp"};
+    names.enter(std::nullopt);
+    EXPECT_EQ(names.list_protectfiles.items.back(), "Őszi_űrlap.tmp");
+    EXPECT_EQ(ui.messages.size(), 5u);
+}

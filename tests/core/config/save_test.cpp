@@ -101,6 +101,27 @@ TEST_F(ConfigSave, HistorySlotsWithoutAnItemKeepTheirOldText) {
     EXPECT_EQ(saved->history, (std::array<std::string, 5>{"X:\\Új", "C:\\B", "C:\\C", "C:\\D", "C:\\E"}));
 }
 
+// The record is Windows-1250: a "?" standing in for a letter would turn a folder into a
+// wildcard pattern at the next start.
+TEST_F(ConfigSave, FoldersTheRecordCannotHoldKeepTheTextStoredBefore) {
+    config::Settings old;
+    old.history = {"C:\\A", "C:\\B", "C:\\C", "", ""};
+    old.zipDirectory = "C:\\Tömörített";
+    fs.addFile(at("beallitasok.cfg"), config::encodeSettingsRecord(old));
+    auto model = load();
+    model.edit_searchpath.items = {"D:\\Проект", "C:\\Crème", "C:\\Crémé"};
+    model.zipDirectory = "D:\\Архив";
+    save(model);
+    auto saved = config::decodeSettingsRecord(file("beallitasok.cfg"));
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->history, (std::array<std::string, 5>{"C:\\A", "C:\\B", "C:\\Crémé", "", ""}));
+    EXPECT_EQ(saved->zipDirectory, "C:\\Tömörített");
+
+    model.zipDirectory = "D:\\Új tömörítés";
+    save(model);
+    EXPECT_EQ(config::decodeSettingsRecord(file("beallitasok.cfg"))->zipDirectory, "D:\\Új tömörítés");
+}
+
 TEST_F(ConfigSave, IntervalTextsAreStoredAsNumbersWithinTheirWidth) {
     auto model = load();
     model.edit_daysofautorun = "70000";

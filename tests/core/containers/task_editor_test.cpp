@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/config/list_file.h"
 #include "platform/fake/fake_platform.h"
 
 using namespace kefelo;
@@ -123,6 +124,67 @@ TEST_F(TaskEditorTest, RefusalsComeInOrderAndKeepTheEditorOpen) {
     EXPECT_EQ(editors.shown, TaskGroup::NewEditor);
     EXPECT_EQ(tasks.rows.size(), 1u);
     EXPECT_TRUE(tasks.rows[0].location.empty());
+}
+
+// A relative location would be walked in whatever folder is current at the run.
+TEST_F(TaskEditorTest, ALocationMustBeAFullPath) {
+    const std::string fullPathNeeded = "A feladat helyét teljes elérési úttal kell megadni (például C:\\Temp)!";
+    fs.addDirectory("C:\\Temp\\Temp");
+    for (const char* location : {".", "Temp", "C:Temp", "\\Temp", "..\\Temp\\"}) {
+        ui.messages.clear();
+        EXPECT_FALSE(addTask(location, {"*.TMP"})) << location;
+        ASSERT_EQ(ui.messages.size(), 1u) << location;
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Error) << location;
+        EXPECT_EQ(ui.messages[0].text, fullPathNeeded) << location;
+        EXPECT_EQ(editors.shown, TaskGroup::NewEditor) << location;
+        editors.button_projectnewcancelClick();
+    }
+    EXPECT_TRUE(tasks.rows[0].location.empty());
+
+    // A hand-edited line "|.>*.TMP": storing it again asks for a full path and keeps the row.
+    tasks.rows[0] = {Mark::Active, ".", "*.TMP"};
+    ui.messages.clear();
+    ASSERT_TRUE(editors.button_projectmodifyClick());
+    EXPECT_FALSE(editors.button_projectmodifyRunClick());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, fullPathNeeded);
+    editors.edit_projectmodifypath = "C:\\Temp\\Temp\\";
+    EXPECT_TRUE(editors.button_projectmodifyRunClick());
+    EXPECT_EQ(tasks.rows[0].location, "C:\\Temp\\Temp");
+    EXPECT_EQ(tasks.rows[0].mark, Mark::Active);
+}
+
+// "konyvtarak.lst" is Windows-1250: "?" standing in for a letter would name another folder.
+TEST_F(TaskEditorTest, ALocationTheListFileCannotHoldIsRefused) {
+    for (const char* location : {"C:\\Crème\\Temp", "D:\\Проект", "C:\\Képek😀"}) {
+        fs.addDirectory(location);
+        ui.messages.clear();
+        EXPECT_FALSE(addTask(location, {"*.TMP"})) << location;
+        ASSERT_EQ(ui.messages.size(), 1u) << location;
+        EXPECT_EQ(ui.messages[0].kind, MessageKind::Error) << location;
+        EXPECT_EQ(ui.messages[0].buttons, platform::Buttons::Ok) << location;
+        EXPECT_EQ(ui.messages[0].text, config::unstorableTextMessage(location)) << location;
+        editors.button_projectnewcancelClick();
+    }
+    EXPECT_TRUE(tasks.rows[0].location.empty());
+
+    // Hungarian accents and a drive root are stored as given.
+    ui.messages.clear();
+    fs.addDirectory("C:\\Árvíztűrő\\Tükörfúrógép (ő, ű, é)");
+    ASSERT_TRUE(addTask("C:\\Árvíztűrő\\Tükörfúrógép (ő, ű, é)\\", {"*.TMP"}));
+    ASSERT_TRUE(addTask("C:\\", {"*.BAK"}));
+    ASSERT_EQ(tasks.rows.size(), 2u);
+    EXPECT_EQ(tasks.rows[0].location, "C:\\Árvíztűrő\\Tükörfúrógép (ő, ű, é)");
+    EXPECT_EQ(tasks.rows[1].location, "C:\\");
+    EXPECT_TRUE(ui.messages.empty());
+
+    // Changing a task to such a location leaves the row as it was.
+    editors.currentRow = 0;
+    ASSERT_TRUE(editors.button_projectmodifyClick());
+    editors.edit_projectmodifypath = "D:\\Проект";
+    EXPECT_FALSE(editors.button_projectmodifyRunClick());
+    EXPECT_EQ(ui.messages.back().text, config::unstorableTextMessage("D:\\Проект"));
+    EXPECT_EQ(tasks.rows[0].location, "C:\\Árvíztűrő\\Tükörfúrógép (ő, ű, é)");
 }
 
 TEST_F(TaskEditorTest, ModifyEditorReopensWithExactlyTheStoredTypesTicked) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "base/text/codec.h"
+#include "core/config/list_file.h"
 #include "core/search/move_log.h"
 #include "core/search/search_fixture.h"
 
@@ -189,6 +190,22 @@ TEST_F(FoundFilesOperations, ProtectingANameTakesEveryRowOfItAndAddsItOnce) {
     EXPECT_EQ(page->label_findsabout, "2 db\r\n4 bájt");
     EXPECT_EQ(page->label_findselect, "0 db\r\n0 bájt");
     EXPECT_EQ(pruned, 2);
+}
+
+TEST_F(FoundFilesOperations, ANameTheProtectedListCannotHoldIsRefusedBeforeTheQuestion) {
+    fs.addFile("C:\\Temp\\Проект.tmp", "1");
+    search("C:\\Temp");
+    const Paths before = foundPaths();
+    const Paths names = config.list_protectfiles.items;
+    config.check_viewalerts = true;
+    page->found.currentRow = rowOf("C:\\Temp\\Проект.tmp");
+    ASSERT_GE(page->found.currentRow, 0);
+    page->menuitem_searchfilenametoprotectClick();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Error);
+    EXPECT_EQ(ui.messages[0].text, config::unstorableTextMessage("Проект.tmp"));
+    EXPECT_EQ(config.list_protectfiles.items, names);
+    EXPECT_EQ(foundPaths(), before);
 }
 
 TEST_F(FoundFilesOperations, NotepadAndRunLeaveAttributesAloneAndPassThePathQuoted) {

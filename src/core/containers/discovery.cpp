@@ -158,11 +158,22 @@ std::string ContainerDiscovery::lastWriteDate(const std::string& path) {
     return timeutil::formatDate(timeutil::dateOnly(timeutil::fromFileTime(local)), p.sys.shortDateFormat());
 }
 
-void ContainerDiscovery::appendRow(const std::string& path) {
+bool ContainerDiscovery::appendRow(const std::string& found) {
+    // The list file holds Windows-1250 only: a name it cannot hold would come back as "?",
+    // another folder. The 8.3 form names the same folder in plain letters where there is one.
+    std::string path = found;
+    if (!text::fitsCp1250(path)) {
+        path = ctx_.platform.fs.shortPath(found);
+        if (!text::fitsCp1250(path)) {
+            tesztBe("A lista nem tudja tarolni, kimarad: " + found);
+            return false;
+        }
+    }
     auto& rows = ctx_.config.list_temps.rows;
     if (!rows.front().path.empty()) rows.emplace_back();
     rows.back() = {config::Mark::Inactive, lastWriteDate(path), path};
     ctx_.view.setCurrentContainerRow(static_cast<int>(rows.size()) - 1);
+    return true;
 }
 
 bool ContainerDiscovery::addStandardContainer(const std::string& path) {
@@ -175,8 +186,7 @@ bool ContainerDiscovery::addStandardContainer(const std::string& path) {
         attributes && (*attributes & kGuarding) != 0 && fs.setAttributes(path, *attributes & ~kGuarding);
     bool added = false;
     if (fs.directoryExists(path) && !listed(path)) {
-        appendRow(path);
-        added = true;
+        added = appendRow(path);
     }
     if (cleared) fs.setAttributes(path, *attributes);
     return added;

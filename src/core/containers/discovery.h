@@ -87,7 +87,7 @@ private:
     void setCaption(const std::string& caption);
     void tesztBe(const std::string& text);
     bool listed(const std::string& path) const;
-    void appendRow(const std::string& path);
+    bool appendRow(const std::string& found);
     std::string lastWriteDate(const std::string& path);
     void addUserTemp();
     void searchProfiles(const std::string& windowsDir);

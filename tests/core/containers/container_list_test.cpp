@@ -2,6 +2,9 @@
 // menu shared by the container and task grids.
 #include <gtest/gtest.h>
 
+#include "core/cleaning/protected_locations.h"
+#include "core/config/list_file.h"
+
 #include "core/containers/container_add.h"
 #include "core/containers/container_remove.h"
 #include "platform/fake/fake_platform.h"
@@ -247,6 +250,40 @@ TEST_F(ContainerAdd, EverySpellingMeetsTheRuleOfTheFolderItNames) {
     ui.answers = {Answer::No};
     EXPECT_TRUE(add("c:/users/user/temp/").added);
     EXPECT_EQ(texts(), std::vector<std::string>{abortQuestion("c:/users/user/temp/")});
+}
+
+// The chain asks the run's own question: a row it takes is one a run will empty.
+TEST_F(ContainerAdd, OtherNamesLinksGuardedDrivesAndUnstorableNamesAreRefusedBeforeAnyQuestion) {
+    fs.addDirectory("C:\\Kefelo");
+    fs.addDirectory("C:\\Users\\user");
+    fs.addDirectory("C:\\Crème\\Temp");
+    fs.addLink("E:\\lnk", "C:\\WINDOWS");
+    fs.addDriveAlias('Y', "C:\\");
+    fs.addDriveAlias('F', "C:\\Users");
+    const std::vector<std::pair<std::string, std::string>> cases = {
+        {"Y:\\Kefelo", "A következő könyvtár védett helyre mutat (rendszer-, program- vagy felhasználói könyvtár, "
+                       "illetve ilyet tartalmaz), így nem veheti fel az Ürítendő tárolók közé:\r\nY:\\Kefelo"},
+        {"E:\\lnk\\Temp", "A következő könyvtár útvonalában csatolási pont vagy hivatkozás van, így bárhová vezethet; "
+                          "nem veheti fel az Ürítendő tárolók közé:\r\nE:\\lnk\\Temp"},
+        {"F:\\", "A(z) F: meghajtón rendszer-, program- vagy felhasználói könyvtár (vagy maga ez a program) van, így "
+                 "teljes meghajtóként nem veheti fel az Ürítendő tárolók közé!\r\n\r\nTeljes meghajtót csak "
+                 "különálló átmeneti vagy RAM-meghajtóként lehet üríteni."},
+        {"C:\\Crème\\Temp", config::unstorableTextMessage("C:\\Crème\\Temp")},
+    };
+    for (const auto& [path, refusal] : cases) {
+        ui.messages.clear();
+        EXPECT_FALSE(add(path, {.allowDrives = true}).added) << path;
+        EXPECT_EQ(texts(), std::vector<std::string>{refusal}) << path;
+    }
+    EXPECT_EQ(paths(), std::vector<std::string>{""});
+
+    // A separate drive passes, stored in the one form a run empties.
+    ui.messages.clear();
+    ui.answers = {Answer::Yes, Answer::Yes, Answer::No};
+    EXPECT_TRUE(add("d:\\", {.allowDrives = true}).added);
+    EXPECT_EQ(paths(), std::vector<std::string>{"D:"});
+    const cleaning::ProtectedLocations guard(fs, sys, "C:\\Kefelo\\");
+    EXPECT_TRUE(guard.allows(paths().back(), {true, false}));
 }
 
 TEST_F(ContainerAdd, ChosenFolderAndClipboardItem) {

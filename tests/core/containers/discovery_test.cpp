@@ -4,6 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
+#include "base/text/codec.h"
+
 #include <string>
 #include <vector>
 
@@ -192,6 +196,20 @@ TEST_F(DiscoveryTest, ProfileListingAddsEachProfilesStandardFolders) {
                            "Talalt konyvtarak a Documents and Settings-ben:\r\nC:\\Documents and Settings\\Jozsi\r\n"
                            "C:\\Documents and Settings\\Anna",
                        }));
+}
+
+// The list file holds Windows-1250: a profile named outside it is listed by its 8.3 form,
+// or left out when it has none, never stored as "?".
+TEST_F(DiscoveryTest, AProfileNameTheListCannotHoldGoesInByItsShortFormOrNotAtAll) {
+    fs.addDirectory("C:\\Documents and Settings\\Иван\\Cookies");
+    fs.setShortName("C:\\Documents and Settings\\Иван", "D0A7~1");
+    fs.addDirectory("C:\\Documents and Settings\\Olga\u0307\\Cookies");
+    ui.answers = {Answer::Yes};
+    discovery.button_initialClick();
+    const std::vector<std::string> listed = paths();
+    EXPECT_NE(std::find(listed.begin(), listed.end(), "C:\\DOCUME~1\\D0A7~1\\Cookies"), listed.end());
+    for (const std::string& path : listed) EXPECT_TRUE(text::fitsCp1250(path)) << path;
+    EXPECT_EQ(listed.size(), 6u);
 }
 
 TEST_F(DiscoveryTest, OtherProfilesRootGivesNoProfileFoldersAndTheGridComesBack) {

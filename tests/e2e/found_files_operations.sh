@@ -73,8 +73,9 @@ else
 fi
 
 batch=$(iconv -f cp1250 -t utf-8 "$PROG/autodel.bat" | tr -d '\r')
-expect "the batch keeps its entry, gains one and ends with its closing block" \
-    "$(printf '%s\n' "$batch" | grep -ci '^del ') $(printf '%s\n' "$batch" | tail -n 1)" "2 @ECHO ON"
+expect "the batch keeps its entry, gains one, and ends with its closing block and the code page put back" \
+    "$(printf '%s\n' "$batch" | grep -ci '^del ') $(printf '%s\n' "$batch" | tail -n 2 | tr '\n' '|')" \
+    "2 @ECHO ON|@if defined kefelo_cp chcp %kefelo_cp% >nul 2>&1|"
 kill "$holder" 2>/dev/null
 wait_for 10 sh -c "! kill -0 $holder 2>/dev/null"
 out="$(cd "$ARTIFACTS" && pwd)/found_files_autodel.out"

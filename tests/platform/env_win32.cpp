@@ -4,6 +4,7 @@
 
 #include <map>
 #include <stdexcept>
+#include <vector>
 
 #include "platform/contract_env.h"
 #include "platform/win32/handle.h"
@@ -32,7 +33,9 @@ void removeTree(const std::wstring& dir) {
             if (name == L"." || name == L"..") continue;
             std::wstring path = dir + L"\\" + name;
             SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            if (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+                RemoveDirectoryW(path.c_str());  // a link: never what it leads to
+            } else if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
                 removeTree(path);
             } else {
                 DeleteFileW(path.c_str());
@@ -57,6 +60,16 @@ public:
     }
     ~Win32Env() override {
         locks_.clear();
+        // Wine removes no Linux link to a folder that holds anything.
+        for (const std::string& link : folderLinks_) {
+            const std::string name = linuxName(link);
+            if (name.empty()) {
+                RemoveDirectoryW(widen(link).c_str());
+            } else {
+                runLinux(L"Z:\\bin\\rm -f \"" + widen(name) + L"\"");
+                waitUntil(link, false);
+            }
+        }
         removeTree(widen(root_));
         RegDeleteTreeW(HKEY_CURRENT_USER, widen(key_).c_str());
     }
@@ -97,41 +110,58 @@ public:
     // links of the Linux side: there the link is made by ln, which Wine starts like any
     // program.
     void makeFolderLink(const std::string& path, const std::string& target) override {
+        const std::string from = linuxName(target);
+        const std::string to = linuxName(path);
+        if (from.empty() || to.empty()) {
+            check(CreateSymbolicLinkW(widen(path).c_str(), widen(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY),
+                  "linking " + path);
+        } else {
+            runLinux(L"Z:\\bin\\ln -s \"" + widen(from) + L"\" \"" + widen(to) + L"\"");
+            waitUntil(path, true);
+        }
+        folderLinks_.push_back(path);
+        check(GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES, "linking " + path);
+    }
+
+private:
+    // The Linux name of a path under Wine; empty on Windows.
+    static std::string linuxName(const std::string& path) {
         using UnixName = char*(CDECL*)(LPCWSTR);
         const auto unixName = reinterpret_cast<UnixName>(
             reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
-        if (!unixName) {
-            check(CreateSymbolicLinkW(widen(path).c_str(), widen(target).c_str(), SYMBOLIC_LINK_FLAG_DIRECTORY),
-                  "linking " + path);
-            return;
-        }
-        char* from = unixName(widen(target).c_str());
-        char* to = unixName(widen(path).c_str());
-        check(from && to, "finding the Linux names for " + path);
-        std::wstring command = L"Z:\\bin\\ln -s \"" + widen(from) + L"\" \"" + widen(to) + L"\"";
-        HeapFree(GetProcessHeap(), 0, from);
-        HeapFree(GetProcessHeap(), 0, to);
+        if (!unixName) return {};
+        char* name = unixName(widen(path).c_str());
+        if (!name) return {};
+        std::string out = name;
+        HeapFree(GetProcessHeap(), 0, name);
+        return out;
+    }
+    static void runLinux(std::wstring command) {
         STARTUPINFOW si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
         check(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr, &si,
                              &pi),
-              "starting ln");
+              "starting a Linux command");
         WaitForSingleObject(pi.hProcess, 10000);
         CloseHandle(pi.hThread);
         CloseHandle(pi.hProcess);
-        // The Linux process ends on its own schedule; the link is there when Wine sees it.
-        for (int i = 0; i < 100 && GetFileAttributesW(widen(path).c_str()) == INVALID_FILE_ATTRIBUTES; ++i) Sleep(50);
-        check(GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES, "linking " + path);
+    }
+    // The Linux process ends on its own schedule; the change is there when Wine sees it.
+    static void waitUntil(const std::string& path, bool present) {
+        for (int i = 0; i < 100; ++i) {
+            if ((GetFileAttributesW(widen(path).c_str()) != INVALID_FILE_ATTRIBUTES) == present) return;
+            Sleep(50);
+        }
     }
 
-private:
     HANDLE create(const std::string& path, DWORD access) {
         HANDLE h = CreateFileW(widen(path).c_str(), access, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
         check(h != INVALID_HANDLE_VALUE, "creating " + path);
         return h;
     }
 
+    std::vector<std::string> folderLinks_;
     platform::win32::Win32FileSystem fs_;
     platform::win32::Win32Registry registry_;
     platform::win32::Win32SystemInfo system_;

@@ -1,16 +1,20 @@
 // The generated uninstall.bat run by the real command interpreter from another folder, in a
 // program folder whose name holds a blank and an accent, while the executable is held open:
 // it waits for the executable, deletes exactly the program's own files, keeps everything
-// else, removes itself, and gives up by itself when the executable stays held.
+// else, removes itself, and gives up by itself when the executable stays held. With
+// delayed expansion on, a "!" in the executable's name is still plain text, and the
+// console gets its code page back.
 #include <gtest/gtest.h>
 #include <windows.h>
 
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
 #include <thread>
 
 #include "base/text/codec.h"
+#include "cmd_runner.h"
 #include "core/maintenance/uninstall_procedure.h"
 
 using namespace kefelo;
@@ -36,9 +40,9 @@ protected:
         fs::remove_all(root_, ignored);
     }
     void put(const fs::path& name) { std::ofstream(dir_ / name) << "x"; }
-    void writeBatch(int retries) {
+    void writeBatch(int retries, std::string_view executable = "kefelo.exe") {
         std::ofstream(dir_ / L"uninstall.bat", std::ios::binary)
-            << text::encodeLines(maintenance::uninstallBatchLines("kefelo.exe", true, retries));
+            << text::encodeLines(maintenance::uninstallBatchLines(executable, true, retries));
     }
     // Runs the script with the interpreter started in another folder; the seconds it took,
     // or -1 when it did not end within the limit.
@@ -96,6 +100,20 @@ TEST_F(UninstallBatch, GivesUpByItselfWhenTheExecutableStaysHeld) {
     CloseHandle(held);
     EXPECT_GE(took, 0.0) << "the script did not end";
     expectOnlyOthersLeft(true);
+}
+
+TEST_F(UninstallBatch, AnExclamationMarkInTheNameIsPlainTextAndTheCodePageComesBack) {
+    // With delayed expansion the line would name "kefelo.exe", which must stay.
+    put(L"kefelo!x!.exe");
+    writeBatch(2, "kefelo!x!.exe");
+    const unsigned found = cmdtest::foundCodePage(root_);
+
+    const std::string printed =
+        cmdtest::runCmd(root_, L"cmd.exe /v:on /c \"\"" + (dir_ / L"uninstall.bat").wstring() + L"\" & chcp\"");
+
+    EXPECT_FALSE(fs::exists(dir_ / L"kefelo!x!.exe")) << printed;
+    expectOnlyOthersLeft(true);
+    EXPECT_EQ(cmdtest::lastCodePage(printed), found) << printed;
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "core/cleaning/batch_text.h"
+#include "base/text/batch_code_page.h"
 
 #include "base/text/codec.h"
 
@@ -11,15 +12,13 @@ constexpr size_t kMaxQuotedPath = 4000;
 bool isDriveLetter(char c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z'); }
 
 // One name between separators, as it has to be for the quoted path to mean that name.
-// The file is written in Windows-1250 but cmd decodes a batch in the console's OEM code
-// page (852 on a Hungarian system), so an accented letter would reach "del" as another
-// letter: only ASCII means the same in both.
-bool nameIsExact(std::string_view name) {
+// Above ASCII only when the batch is read in the code page it is written in.
+bool nameIsExact(std::string_view name, BatchCharset charset) {
     if (name.empty() || name == "." || name == "..") return false;
     if (name.back() == '.' || name.back() == ' ') return false;
     for (char c : name) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x80) return false;
+        if (byte < 0x20 || (byte >= 0x80 && charset == BatchCharset::Ascii)) return false;
         if (std::string_view("\"*?<>|:/").find(c) != std::string_view::npos) return false;
     }
     return true;
@@ -27,7 +26,7 @@ bool nameIsExact(std::string_view name) {
 
 }  // namespace
 
-std::optional<std::string> batchQuoted(std::string_view path) {
+std::optional<std::string> batchQuoted(std::string_view path, BatchCharset charset) {
     std::string_view names;
     size_t minimumNames = 1;
     if (path.size() >= 3 && isDriveLetter(path[0]) && path[1] == ':' && path[2] == '\\') {
@@ -41,7 +40,7 @@ std::optional<std::string> batchQuoted(std::string_view path) {
     size_t count = 0;
     for (size_t start = 0;; ++count) {
         const size_t end = names.find('\\', start);
-        if (!nameIsExact(names.substr(start, end - start))) return std::nullopt;
+        if (!nameIsExact(names.substr(start, end - start), charset)) return std::nullopt;
         if (end == std::string_view::npos) break;
         start = end + 1;
     }
@@ -66,6 +65,7 @@ const std::vector<std::string>& batchClosingBlock() {
 }
 
 void BatchText::start(bool ntFamily) {
+    ntFamily_ = ntFamily;
     lines_ = {
         "@ECHO OFF",
         "cls",
@@ -85,7 +85,7 @@ void BatchText::start(bool ntFamily) {
 }
 
 bool BatchText::addDelete(std::string_view path) {
-    std::optional<std::string> quoted = batchQuoted(path);
+    std::optional<std::string> quoted = batchQuoted(path, charset());
     if (!quoted) return false;
     lines_.push_back("del " + *quoted);
     return true;
@@ -96,8 +96,10 @@ bool BatchText::finish(const std::string& programDir, char windowsDrive) {
     bool started = !lines_.empty();
     // Put back the autoexec.bat that registering saved, before anything else runs.
     std::vector<std::string> restore = {"@ECHO OFF"};
-    const std::optional<std::string> saved = batchQuoted(programDir + "autoexec.bat");
-    const std::optional<std::string> startup = batchQuoted(std::string(1, windowsDrive) + ":\\autoexec.bat");
+    // Before the first line that may hold an accented name.
+    if (ntFamily_) restore.insert(restore.end(), text::batchCodePageSwitch().begin(), text::batchCodePageSwitch().end());
+    const std::optional<std::string> saved = batchQuoted(programDir + "autoexec.bat", charset());
+    const std::optional<std::string> startup = batchQuoted(std::string(1, windowsDrive) + ":\\autoexec.bat", charset());
     if (saved && startup) {
         restore.push_back("copy " + *saved + " " + *startup + " /y");
         restore.push_back("del " + *saved);
@@ -106,6 +108,7 @@ bool BatchText::finish(const std::string& programDir, char windowsDrive) {
     bool hasEntries = started && lines_.back().find("del") != std::string::npos;
     const std::vector<std::string>& closing = batchClosingBlock();
     lines_.insert(lines_.end(), closing.begin(), closing.end());
+    if (ntFamily_) lines_.push_back(text::batchCodePageRestore());
     return hasEntries;
 }
 

@@ -1,4 +1,5 @@
 #include "core/cleaning/found_files_autodel.h"
+#include "base/text/batch_code_page.h"
 
 #include <algorithm>
 
@@ -19,9 +20,11 @@ bool startsNoCase(const std::string& line, std::string_view prefix) {
 }  // namespace
 
 std::optional<std::vector<std::string>> extendedBatchLines(std::vector<std::string> existing,
-                                                           const std::vector<std::string>& additions) {
+                                                           const std::vector<std::string>& additions, bool ntFamily) {
     // An editor may leave blank lines after the end.
     while (!existing.empty() && existing.back().empty()) existing.pop_back();
+    const bool restores = !existing.empty() && existing.back() == text::batchCodePageRestore();
+    if (restores) existing.pop_back();
     const std::vector<std::string>& closing = batchClosingBlock();
     if (existing.size() <= closing.size() ||
         !std::equal(closing.begin(), closing.end(), existing.end() - closing.size()))
@@ -30,6 +33,15 @@ std::optional<std::vector<std::string>> extendedBatchLines(std::vector<std::stri
     for (const std::string& line : additions)
         if (!holdsLine(existing, line) && !holdsLine(added, line)) added.push_back(line);
     existing.insert(existing.end() - static_cast<std::ptrdiff_t>(closing.size()), added.begin(), added.end());
+    if (!ntFamily && !restores) return existing;
+
+    const std::vector<std::string>& codePageSwitch = text::batchCodePageSwitch();
+    if (std::search(existing.begin(), existing.end(), codePageSwitch.begin(), codePageSwitch.end()) == existing.end()) {
+        // After the batch's own "@ECHO OFF", before any line that names a file.
+        const auto at = existing.begin() + (text::equalsNoCase(existing.front(), "@ECHO OFF") ? 1 : 0);
+        existing.insert(at, codePageSwitch.begin(), codePageSwitch.end());
+    }
+    existing.push_back(text::batchCodePageRestore());
     return existing;
 }
 
@@ -46,9 +58,10 @@ std::vector<std::string> batchEntries(const std::vector<std::string>& lines) {
 }
 
 std::optional<std::string> FoundFilesAutodel::deleteLine(const std::string& path) {
-    const std::optional<std::string> form = batchPathOf(fs_, path);
+    const BatchCharset charset = autodel_.ntFamily() ? BatchCharset::Windows1250 : BatchCharset::Ascii;
+    const std::optional<std::string> form = batchPathOf(fs_, path, charset);
     if (!form) return std::nullopt;
-    const std::optional<std::string> quoted = batchQuoted(*form);
+    const std::optional<std::string> quoted = batchQuoted(*form, charset);
     if (!quoted) return std::nullopt;
     return "del " + *quoted;
 }
@@ -75,7 +88,7 @@ bool FoundFilesAutodel::extendBatch(const std::vector<std::string>& lines) {
     const std::optional<std::string> bytes = fs_.readFile(path);
     if (!bytes) return false;
     const std::vector<std::string> existing = text::decodeLines(*bytes);
-    const std::optional<std::vector<std::string>> extended = extendedBatchLines(existing, lines);
+    const std::optional<std::vector<std::string>> extended = extendedBatchLines(existing, lines, autodel_.ntFamily());
     if (!extended) {
         std::vector<std::string> entries = batchEntries(existing);
         entries.insert(entries.end(), lines.begin(), lines.end());

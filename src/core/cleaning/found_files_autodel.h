@@ -13,9 +13,12 @@ namespace kefelo::cleaning {
 
 // The existing batch's lines with the new ones put before its closing block, those it
 // holds already (letter case ignored) left out. nullopt when the text does not end with
-// the closing block (cut short or edited by hand): there is no safe place to put them.
+// the closing block, or with it and the code-page restore line (cut short or edited by
+// hand): there is no safe place to put them. With `ntFamily` a batch of an older version,
+// read in whatever code page the console had, gets the code-page switch after its first
+// line and the restore line last, as the new lines may hold accented names.
 std::optional<std::vector<std::string>> extendedBatchLines(std::vector<std::string> existing,
-                                                           const std::vector<std::string>& additions);
+                                                           const std::vector<std::string>& additions, bool ntFamily);
 
 // The lines of a batch that delete a listed file: its "del" lines, without the one that
 // takes away the saved copy of autoexec.bat.

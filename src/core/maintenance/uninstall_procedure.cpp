@@ -1,4 +1,5 @@
 #include "core/maintenance/uninstall_procedure.h"
+#include "base/text/batch_code_page.h"
 
 #include "base/text/codec.h"
 #include "core/app/busy_guard.h"
@@ -6,6 +7,7 @@
 #include "core/integration/run_key.h"
 #include "core/integration/shortcuts.h"
 #include "core/integration/windows_info.h"
+#include "core/maintenance/update_rules.h"
 
 namespace kefelo::maintenance {
 namespace {
@@ -76,7 +78,10 @@ const std::vector<std::string>& uninstalledFileNames() {
 std::vector<std::string> uninstallBatchLines(std::string_view executableName, bool ntCommandLine, int retries) {
     const std::string q = ntCommandLine ? " /q" : "";
     const std::string exe = quotedName(executableName);
-    std::vector<std::string> lines = {"@Echo OFF", "cd /d \"%~dp0\"", "set kefelo_tries=", ":del"};
+    std::vector<std::string> lines = {"@Echo OFF"};
+    // The 9x interpreter has neither setlocal nor a code page to switch to.
+    if (ntCommandLine) lines.insert(lines.end(), text::batchCodePageSwitch().begin(), text::batchCodePageSwitch().end());
+    lines.insert(lines.end(), {"cd /d \"%~dp0\"", "set kefelo_tries=", ":del"});
     lines.push_back("del " + exe + q);
     for (const std::string& name : uninstalledFileNames()) {
         // The cleaning run leaves its batch read-only.
@@ -92,6 +97,8 @@ std::vector<std::string> uninstallBatchLines(std::string_view executableName, bo
     lines.push_back("goto del");
     lines.push_back(":done");
     lines.push_back("set kefelo_tries=");
+    // The code page goes back before the end: nothing after the script's own deletion runs.
+    if (ntCommandLine) lines.push_back(text::batchCodePageRestore());
     // Last: the interpreter stops reading a script that is gone.
     lines.push_back("del " + quotedName(kUninstallBatchName) + q);
     return lines;

@@ -35,7 +35,8 @@ const std::vector<std::string>& uninstalledFileNames();
 
 // The script's lines. It works in its own folder, so the executable is named by its bare
 // file name (`executableName`, preferably the 8.3 form); `ntCommandLine` false leaves out
-// the " /q" that the Windows 9x interpreter does not know.
+// the " /q" and the code-page switch (text::batchCodePageSwitch), which the Windows 9x
+// interpreter does not know.
 std::vector<std::string> uninstallBatchLines(std::string_view executableName, bool ntCommandLine,
                                              int retries = kUninstallRetries);
 

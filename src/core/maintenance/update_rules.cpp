@@ -1,4 +1,5 @@
 #include "core/maintenance/update_rules.h"
+#include "base/text/batch_code_page.h"
 
 #include <cstdint>
 
@@ -93,8 +94,9 @@ std::vector<size_t> entriesToUnpack(const std::vector<platform::ZipEntryInfo>& e
 }
 
 std::optional<std::vector<std::string>> updateBatchLines(const std::string& executableName) {
-    // The script is read in the program files' code page; a name it cannot hold, or one
-    // that would be batch syntax even inside quotes, gets no script.
+    // The script is read in the program files' code page once its first lines switched to
+    // it; a name that code page cannot hold, or one that would be batch syntax even inside
+    // quotes, gets no script.
     if (executableName.empty() || text::cp1250ToUtf8(text::utf8ToCp1250(executableName)) != executableName)
         return std::nullopt;
     std::string name;
@@ -106,8 +108,9 @@ std::optional<std::vector<std::string>> updateBatchLines(const std::string& exec
         if (c == '%') name += '%';
     }
     const std::string q = "\"" + name + "\"";
-    return std::vector<std::string>{
-        "@Echo OFF",
+    std::vector<std::string> lines = {"@Echo OFF"};
+    lines.insert(lines.end(), text::batchCodePageSwitch().begin(), text::batchCodePageSwitch().end());
+    const std::vector<std::string> body = {
         "cd /d \"%~dp0\"",
         "set tries=0",
         ":del",
@@ -123,7 +126,10 @@ std::optional<std::vector<std::string>> updateBatchLines(const std::string& exec
         "start \"\" " + q + " /update",
         ":end",
         "@Echo ON",
+        text::batchCodePageRestore(),
     };
+    lines.insert(lines.end(), body.begin(), body.end());
+    return lines;
 }
 
 std::string lastUpdateCaption(timeutil::TDateTime lastAttempt, std::string_view shortDateFormat) {

@@ -9,9 +9,18 @@
 #include "autodel_fixture.h"
 
 using namespace kefelo;
+using cleaning::BatchCharset;
 using cleaning::BatchText;
 
 namespace {
+
+// Keeps the console's code page and switches to the file's own, in ASCII.
+const char* const kSwitch =
+    "@setlocal EnableExtensions DisableDelayedExpansion\r\n"
+    "@set kefelo_cp=\r\n"
+    "@for /f \"tokens=2 delims=:.\" %%c in ('chcp') do @set kefelo_cp=%%c\r\n"
+    "@chcp 1250 >nul 2>&1\r\n";
+const char* const kRestore = "@if defined kefelo_cp chcp %kefelo_cp% >nul 2>&1\r\n";
 
 const char* const kNtHeader =
     "@ECHO OFF\r\n"
@@ -37,17 +46,17 @@ const char* const kClosing =
 
 class Batch : public cleaningtest::AutodelTest {};
 
-TEST_F(Batch, NtFileByteForByte) {
+TEST_F(Batch, NtFileByteForByteSwitchingToItsOwnCodePage) {
     fs.addFile("C:\\TEMP\\zár.tmp");
-    runWith({"C:\\TEMP\\ZAR~1.TMP", "C:\\Munka\\b.tmp"});
-    std::string expected = std::string(
-                               "@ECHO OFF\r\n"
-                               "copy \"C:\\Kefelo\\autoexec.bat\" \"C:\\autoexec.bat\" /y\r\n"
-                               "del \"C:\\Kefelo\\autoexec.bat\"\r\n") +
+    runWith({"C:\\TEMP\\ZAR~1.TMP", "C:\\Munka\\b.tmp", "C:\\Munka\\tűz ár.tmp"});
+    std::string expected = std::string("@ECHO OFF\r\n") + kSwitch +
+                           "copy \"C:\\Kefelo\\autoexec.bat\" \"C:\\autoexec.bat\" /y\r\n"
+                           "del \"C:\\Kefelo\\autoexec.bat\"\r\n" +
                            kNtHeader +
                            "del \"C:\\TEMP\\ZAR~1.TMP\"\r\n"
-                           "del \"C:\\Munka\\b.tmp\"\r\n" +
-                           kClosing;
+                           "del \"C:\\Munka\\b.tmp\"\r\n"
+                           "del \"C:\\Munka\\t\xFBz \xE1r.tmp\"\r\n" +
+                           kClosing + kRestore;
     EXPECT_EQ(file(at("autodel.bat")), expected);
     EXPECT_TRUE(readOnly(at("autodel.bat")));
     EXPECT_TRUE(ui.messages.empty());
@@ -61,7 +70,8 @@ TEST_F(Batch, NineXFileOnAnotherWindowsDriveAndAShortProgramDirectory) {
     fs.setShortName("C:\\Program Files", "PROGRA~1");
     fs.setShortName("C:\\Program Files\\Kefeló", "KEFEL~1");
     useProgramDirectory("C:\\Program Files\\Kefeló\\");
-    runWith({"C:\\A.TMP"});
+    // command.com cannot switch to the file's code page: no accented name, no switch.
+    runWith({"C:\\A.TMP", "C:\\ár.tmp"});
     std::string expected =
         "@ECHO OFF\r\n"
         "copy \"C:\\PROGRA~1\\KEFEL~1\\autoexec.bat\" \"D:\\autoexec.bat\" /y\r\n"
@@ -90,7 +100,7 @@ TEST_F(Batch, NoEntriesNoFileNoNote) {
     EXPECT_EQ(log.text(), "előtte\r\n");
     EXPECT_TRUE(ui.messages.empty());
     // The text is finished in memory all the same.
-    EXPECT_EQ(batch.lines().size(), 3u + 12u + 6u);
+    EXPECT_EQ(batch.lines().size(), 7u + 12u + 6u + 1u);
 }
 
 TEST_F(Batch, NoteOnlyWithAlertsAndInRegularWindowText) {
@@ -112,8 +122,8 @@ TEST_F(Batch, WriteFailureWarnsAndKeepsTheText) {
                            "A törölhetetlen állományokat ezen állomány hinyában nem lehetséges törölni."});
     EXPECT_EQ(ui.messages[0].kind, platform::MessageKind::Warning);
     EXPECT_TRUE(log.empty());
-    EXPECT_EQ(batch.lines().back(), "@ECHO ON");
-    EXPECT_EQ(batch.lines()[3 + 12], "del \"C:\\A\"");
+    EXPECT_EQ(batch.lines()[batch.lines().size() - 2], "@ECHO ON");
+    EXPECT_EQ(batch.lines()[7 + 12], "del \"C:\\A\"");
 }
 
 TEST_F(Batch, AnOlderReadOnlyBatchIsReplaced) {
@@ -132,11 +142,11 @@ TEST(BatchLines, EntriesAreToldByTheLastLineBeforeTheClosingBlock) {
     b.start(true);
     b.addDelete("C:\\X");
     EXPECT_TRUE(b.finish("C:\\K\\", 'E'));
-    EXPECT_EQ(b.lines()[1], "copy \"C:\\K\\autoexec.bat\" \"E:\\autoexec.bat\" /y");
+    EXPECT_EQ(b.lines()[5], "copy \"C:\\K\\autoexec.bat\" \"E:\\autoexec.bat\" /y");
     // An extended text (found-files deletion) whose last line is a delete holds entries.
     b.setLines({"@ECHO OFF", "del C:\\Y"});
     EXPECT_TRUE(b.finish("C:\\K\\", 'C'));
-    EXPECT_EQ(b.lines().size(), 3u + 2u + 6u);
+    EXPECT_EQ(b.lines().size(), 7u + 2u + 6u + 1u);
 }
 
 TEST(BatchLines, RestoreLinesQuoteTheProgramDirectoryOrAreLeftOut) {
@@ -144,16 +154,26 @@ TEST(BatchLines, RestoreLinesQuoteTheProgramDirectoryOrAreLeftOut) {
     b.start(true);
     EXPECT_TRUE(b.addDelete("C:\\X"));
     EXPECT_TRUE(b.finish("C:\\50% & (co)\\", 'C'));
-    EXPECT_EQ(b.lines()[1], "copy \"C:\\50%% & (co)\\autoexec.bat\" \"C:\\autoexec.bat\" /y");
-    EXPECT_EQ(b.lines()[2], "del \"C:\\50%% & (co)\\autoexec.bat\"");
+    EXPECT_EQ(b.lines()[5], "copy \"C:\\50%% & (co)\\autoexec.bat\" \"C:\\autoexec.bat\" /y");
+    EXPECT_EQ(b.lines()[6], "del \"C:\\50%% & (co)\\autoexec.bat\"");
 
-    // A "?" in place of the folder's name would copy any autoexec.bat it matches.
+    // After the switch an accented folder is named as it is.
     b.start(true);
     EXPECT_TRUE(b.addDelete("C:\\X"));
-    EXPECT_TRUE(b.finish("C:\\中\\", 'C'));
-    EXPECT_EQ(b.lines()[0], "@ECHO OFF");
-    EXPECT_EQ(b.lines()[1], "@ECHO OFF");
-    EXPECT_EQ(b.lines()[2], "cls");
+    EXPECT_TRUE(b.finish("C:\\Kefeló\\", 'C'));
+    EXPECT_EQ(b.lines()[6], "del \"C:\\Kefeló\\autoexec.bat\"");
+
+    // A "?" in place of the folder's name would copy any autoexec.bat it matches.
+    for (const bool ntFamily : {true, false}) {
+        const std::string programDir = ntFamily ? "C:\\中\\" : "C:\\Kefeló\\";
+        b.start(ntFamily);
+        EXPECT_TRUE(b.addDelete("C:\\X"));
+        EXPECT_TRUE(b.finish(programDir, 'C'));
+        const size_t switchLines = ntFamily ? 4 : 0;
+        EXPECT_EQ(b.lines()[0], "@ECHO OFF") << programDir;
+        EXPECT_EQ(b.lines()[1 + switchLines], "@ECHO OFF") << programDir;
+        EXPECT_EQ(b.lines()[2 + switchLines], "cls") << programDir;
+    }
 }
 
 TEST(BatchPaths, QuotedWithEveryPercentDoubled) {
@@ -172,10 +192,21 @@ TEST(BatchPaths, QuotedWithEveryPercentDoubled) {
     }
 }
 
+TEST(BatchPaths, AccentedOnlyInABatchReadInItsOwnCodePage) {
+    const std::string path = "C:\\Tár 100%\\ő ű!.tmp";
+    EXPECT_EQ(cleaning::batchQuoted(path, BatchCharset::Windows1250),
+              std::optional<std::string>("\"C:\\Tár 100%%\\ő ű!.tmp\""));
+    // Without the switch cmd reads these letters in the OEM code page, as other letters.
+    EXPECT_EQ(cleaning::batchQuoted(path), std::nullopt);
+    BatchText nineX;
+    nineX.start(false);
+    EXPECT_FALSE(nineX.addDelete(path));
+    EXPECT_EQ(nineX.lines().size(), 12u);
+}
+
 TEST(BatchPaths, RefusedWhenTheLineWouldNameSomethingElse) {
     const std::string refused[] = {
         "C:\\T\\中.tmp",            // outside the code page: written as "?", a wildcard
-        "C:\\Tár\\ő ű.tmp",         // cmd would read these letters in the OEM code page
         "C:\\T\\\xED\xA0\x80.tmp",  // a lone surrogate of a file name
         "C:\\T\\\xFF.tmp",          // not UTF-8 at all
         "C:\\T\\a?.tmp",
@@ -199,6 +230,7 @@ TEST(BatchPaths, RefusedWhenTheLineWouldNameSomethingElse) {
     };
     for (const std::string& path : refused) {
         EXPECT_EQ(cleaning::batchQuoted(path), std::nullopt) << path;
+        EXPECT_EQ(cleaning::batchQuoted(path, BatchCharset::Windows1250), std::nullopt) << path;
         BatchText b;
         EXPECT_FALSE(b.addDelete(path));
         EXPECT_TRUE(b.lines().empty());

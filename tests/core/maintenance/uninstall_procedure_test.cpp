@@ -1,10 +1,14 @@
 #include "core/maintenance/uninstall_procedure.h"
+#include "base/text/batch_code_page.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
 
 #include "base/text/codec.h"
 #include "core/integration/explorer_verb.h"
 #include "core/integration/run_key.h"
+#include "core/maintenance/update_rules.h"
 #include "platform/fake/fake_platform.h"
 #include "platform/fake/fake_shell_links.h"
 
@@ -113,8 +117,8 @@ TEST_F(Uninstall, FailedScriptIsReportedButTheProgramStillEnds) {
 TEST(UninstallBatch, WorksInItsOwnFolderQuotesNamesRetriesBoundedAndDeletesItselfLast) {
     const auto lines = maintenance::uninstallBatchLines("KEF%1~1.EXE", true);
     EXPECT_EQ(lines[0], "@Echo OFF");
-    EXPECT_EQ(lines[1], "cd /d \"%~dp0\"");
-    EXPECT_EQ(lines[4], "del \"KEF%%1~1.EXE\" /q");
+    EXPECT_EQ(lines[5], "cd /d \"%~dp0\"");
+    EXPECT_EQ(lines[8], "del \"KEF%%1~1.EXE\" /q");
     EXPECT_NE(std::find(lines.begin(), lines.end(), "attrib -r \"autodel.bat\""), lines.end());
     EXPECT_NE(std::find(lines.begin(), lines.end(), "if not exist \"KEF%%1~1.EXE\" goto done"), lines.end());
     EXPECT_EQ(lines.back(), "del \"uninstall.bat\" /q");
@@ -130,6 +134,23 @@ TEST(UninstallBatch, WorksInItsOwnFolderQuotesNamesRetriesBoundedAndDeletesItsel
 
     const auto old = maintenance::uninstallBatchLines("kefelo.exe", false);
     for (const std::string& line : old) EXPECT_EQ(line.find("/q"), std::string::npos) << line;
+}
+
+// The switch comes right after the first line; the restore cannot be last, as nothing
+// after the script's own deletion is read, so it comes just before that.
+TEST(UninstallBatch, SwitchesTheCodePageOnNtOnlyAndRestoresItBeforeDeletingItself) {
+    const auto lines = maintenance::uninstallBatchLines("kefeló.exe", true);
+    const std::vector<std::string>& switching = text::batchCodePageSwitch();
+    ASSERT_GT(lines.size(), switching.size() + 3);
+    EXPECT_TRUE(std::equal(switching.begin(), switching.end(), lines.begin() + 1));
+    EXPECT_EQ(lines[lines.size() - 2], text::batchCodePageRestore());
+    EXPECT_EQ(lines.back(), "del \"uninstall.bat\" /q");
+    EXPECT_EQ(std::count(lines.begin(), lines.end(), text::batchCodePageRestore()), 1);
+
+    // command.com knows neither setlocal nor for /f.
+    const auto nineX = maintenance::uninstallBatchLines("kefelo.exe", false);
+    EXPECT_EQ(std::search(nineX.begin(), nineX.end(), switching.begin(), switching.end()), nineX.end());
+    EXPECT_EQ(std::find(nineX.begin(), nineX.end(), text::batchCodePageRestore()), nineX.end());
 }
 
 }  // namespace

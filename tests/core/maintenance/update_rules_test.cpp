@@ -1,4 +1,5 @@
 #include "core/maintenance/update_rules.h"
+#include "base/text/batch_code_page.h"
 
 #include <gtest/gtest.h>
 
@@ -87,7 +88,7 @@ TEST(Batch, ChangesToItsFolderQuotesTheNameAndGivesUp) {
     ASSERT_TRUE(lines);
     const std::vector<std::string>& l = *lines;
     EXPECT_EQ(l.front(), "@Echo OFF");
-    EXPECT_EQ(l[1], "cd /d \"%~dp0\"");
+    EXPECT_EQ(l[5], "cd /d \"%~dp0\"");
     const auto has = [&](const std::string& line) { return std::find(l.begin(), l.end(), line) != l.end(); };
     EXPECT_TRUE(has("del \"kefelo 100%%.exe\" /q"));
     EXPECT_TRUE(has("if not Exist \"kefelo 100%%.exe\" goto ren"));
@@ -103,6 +104,25 @@ TEST(Batch, ChangesToItsFolderQuotesTheNameAndGivesUp) {
     EXPECT_FALSE(updateBatchLines("kefelo\xe2\x98\x83.exe"));  // a snowman it has not
     EXPECT_FALSE(updateBatchLines("a\"b.exe"));
     EXPECT_FALSE(updateBatchLines(""));
+}
+
+// cmd decodes a line in the console's code page when it reaches it: everything up to the
+// switch is ASCII, the name after it is in Windows-1250, and the code page the console had
+// comes back at the very end.
+TEST(Batch, SwitchesToItsOwnCodePageBeforeTheNameAndBackAtTheEnd) {
+    const auto lines = updateBatchLines("kefelő!.exe");
+    ASSERT_TRUE(lines);
+    const std::vector<std::string>& switching = text::batchCodePageSwitch();
+    ASSERT_GT(lines->size(), switching.size() + 2);
+    EXPECT_TRUE(std::equal(switching.begin(), switching.end(), lines->begin() + 1));
+    EXPECT_EQ(lines->back(), text::batchCodePageRestore());
+
+    const std::string bytes = text::encodeLines(*lines);
+    const size_t switched = bytes.find("@chcp 1250 >nul 2>&1\r\n");
+    ASSERT_NE(switched, std::string::npos);
+    EXPECT_TRUE(std::all_of(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(switched),
+                            [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
+    EXPECT_NE(bytes.find("ren new.exe \"kefel\xF5!.exe\"\r\n", switched), std::string::npos);
 }
 
 TEST(Server, EnvironmentOverridesTheOwnSite) {

@@ -23,7 +23,8 @@ namespace kefelo::cleaning {
 struct EmptyingEnvironment {
     platform::FileSystem& fs;
     search::MessagePump& pump;
-    // Its tag is the activity code: everything stops once it is no longer the cleaning.
+    // Its tag is the activity code: everything stops once it is no longer the emptier's own
+    // (the cleaning run's, or the system stores').
     search::TSearchFolders& Search;
     app::MainFrame& frame;
     CleaningPageView& view;
@@ -50,7 +51,10 @@ public:
 private:
     struct Frame;
 
-    bool active() const { return env_.Search.Tag == app::Activity::Cleaning; }
+    bool active() const {
+        return env_.Search.Tag ==
+               (mode_ == EmptyingMode::CleaningRun ? app::Activity::Cleaning : app::Activity::SystemStores);
+    }
     bool logging() const { return mode_ == EmptyingMode::CleaningRun && env_.Search.Tag != app::Activity::Idle; }
     void showOnSplash(const std::string& path);
     void recordUndeletable(const std::string& fullPath, int64_t size);

@@ -66,7 +66,7 @@ void Session::walkerProcess(const std::string& dir, int64_t countFiles) {
         case app::Activity::ContainerSearch:
             discovery_.SearchFoldersProcess(dir);
             break;
-        case app::Activity::Idle:
+        default:  // idle, or an operation that is no walk
             break;
     }
 }
@@ -83,7 +83,7 @@ void Session::walkerChanged() {
         case app::Activity::ContainerSearch:
             discovery_.SearchFoldersChanged();
             break;
-        case app::Activity::Idle:
+        default:  // idle, or an operation that is no walk
             break;
     }
 }

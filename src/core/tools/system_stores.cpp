@@ -297,7 +297,7 @@ void SystemStores::emptyUninstallDirectories() {
     ctx_.record.currentContainerRoot = windowsDirectory_;
     bool failed = false;
     for (const std::string& directory : uninstallDirectories_) {
-        if (ctx_.Search.Tag != app::Activity::Cleaning) break;
+        if (ctx_.Search.Tag != app::Activity::SystemStores) break;
         const std::string name = directory.substr(directory.rfind('\\') + 1);
         if (!isUninstallDirectoryName(name) || !allowed(directory)) continue;
         const std::optional<uint32_t> attributes = fs.getAttributes(directory);
@@ -331,11 +331,11 @@ void SystemStores::emptyActive() {
     ctx_.status.startBlinking(kBlinkStores);
     ctx_.status.setStatusCentred(true);
     if (view_) view_->setResultLabel(std::string(kInProgress), true);
-    ctx_.Search.Tag = app::Activity::Cleaning;
+    ctx_.Search.Tag = app::Activity::SystemStores;
 
     for (int store = 0; store < kSystemStoreCount; ++store) {
         // The queue runs while emptying: the user may have stopped it meanwhile.
-        if (ctx_.Search.Tag != app::Activity::Cleaning) break;
+        if (ctx_.Search.Tag != app::Activity::SystemStores) break;
         select(store);
         if (!list.items[static_cast<size_t>(store)].ticked) continue;
         switch (store) {

@@ -27,6 +27,7 @@ TEST_F(ContainerEmptyingTest, SystemStoresAreEmptiedWithoutLogOrCollection) {
     cleaning::ContainerEmptying stores{
         {fs, pump, Search, host, host, config, commandLine}, record, cleaning::EmptyingMode::SystemStores};
     host.page = 0;  // the cleaning page on screen changes nothing
+    Search.Tag = app::Activity::SystemStores;
     fs.addFileOfSize("C:\\Store\\a.lnk", 10);
     fs.addFileOfSize("C:\\Store\\locked.lnk", 1, attr::kReadOnly);
     fs.setLocked("C:\\Store\\locked.lnk", true);

@@ -183,6 +183,9 @@ void MainShell::Kilps1Click() {
     // The pump below may deliver another quit (the tray menu, a balloon's time-out).
     if (quitRunning_) return;
     quitRunning_ = true;
+    // A run halted here writes its log and batch first; the dates saved below then follow
+    // the rule of a halted run, and no loop still on the stack deletes anything more.
+    if (ctx_.activity != Activity::Idle && ctx_.haltOperation) ctx_.haltOperation();
     views_.splash.hideSplash();
     quitting = true;
     // The welcome screen has nothing worth saving: the configuration was never loaded.
@@ -191,6 +194,8 @@ void MainShell::Kilps1Click() {
     views_.tray.hideTrayIcon();
     views_.window.terminate();
 }
+
+void MainShell::endSession() { Kilps1Click(); }
 
 void MainShell::holdActionsItem(bool held) {
     actionsTag = held ? 1 : 0;

@@ -48,6 +48,9 @@ struct ShellContext {
     std::function<void()> stopWalk;
     // Page 0 of the cleaning page's `pcKefelas` (the lists) comes up.
     std::function<void()> showCleaningLists;
+    // Stops whatever operation runs as its own stop button would (its log and batch are
+    // written), and leaves the activity code idle, so every loop still on the stack ends.
+    std::function<void()> haltOperation;
 };
 
 // Texts of the blinking status: by the kind of work, and the splash's in an automatic run.
@@ -91,6 +94,9 @@ public:
     void balloonTimedOut();
     void FormClose();
     void Kilps1Click();
+    // Windows is ending the session: the program quits as "Kilépés" would, now, since the
+    // process does not outlive this message.
+    void endSession();
     // The uninstaller's hold on `menuitem_actions`: marked and disabled while it asks.
     void holdActionsItem(bool held);
     // The uninstaller's end: the walk stops and the program ends without saving again.

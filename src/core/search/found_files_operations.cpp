@@ -2,6 +2,8 @@
 // active files, and the current row's items of the context menu.
 #include "core/search/found_files_operations.h"
 
+#include "core/app/busy_guard.h"
+
 #include <algorithm>
 
 #include "base/text/codec.h"
@@ -91,11 +93,15 @@ void SearchPageModel::endOperation() {
 }
 
 void SearchPageModel::button_findsselectdeleteClick() {
-    if (!activeFilesActionable()) return;
+    if (!activeFilesActionable() || app::FutValami(activity(), ctx_.platform.ui)) return;
     platform::Platform& p = ctx_.platform;
     if (ctx_.config.check_viewalerts &&
         p.ui.message(MessageKind::Confirmation, Buttons::YesNo, kDeleteQuestion) != Answer::Yes)
         return;
+    // From here to the last question nothing may start beside it or replace the list:
+    // a hand-over is answered busy, and a quit stops the loop.
+    const app::BusyScope busy(ctx_.Search.Tag, app::Activity::FoundFilesDelete);
+    if (!busy.owns()) return;
 
     int64_t freed = 0;
     label_findselectBold = true;
@@ -111,7 +117,7 @@ void SearchPageModel::button_findsselectdeleteClick() {
     for (size_t i = 0; i < removed.size(); ++i) {
         pump.step();
         // What the queue ran emptied or replaced the list: its row numbers are gone.
-        if (found.generation() != generation) break;
+        if (found.generation() != generation || !busy.owns()) break;
         if (found.row(i).mark != Mark::Active) continue;
         const std::string path = found.fullPath(i);
         const std::optional<uint32_t> attributes = p.fs.getAttributes(path);
@@ -162,10 +168,12 @@ void SearchPageModel::queueUndeletables(const std::vector<std::string>& lines) {
 }
 
 void SearchPageModel::button_findsselectmoveClick() {
-    if (!activeFilesActionable()) return;
+    if (!activeFilesActionable() || app::FutValami(activity(), ctx_.platform.ui)) return;
     platform::Platform& p = ctx_.platform;
     const std::optional<std::string> chosen = p.ui.chooseFolder(kMovePickerTitle, location.text);
     if (!chosen || chosen->empty()) return;
+    const app::BusyScope busy(ctx_.Search.Tag, app::Activity::FoundFilesMove);
+    if (!busy.owns()) return;
     std::string target = *chosen;
     if (target.back() != '\\') target += '\\';
 
@@ -178,7 +186,7 @@ void SearchPageModel::button_findsselectmoveClick() {
     OperationPump pump(p.clock, p.ui, PumpIntervalMs, [this] { changed(); });
     for (size_t i = 0; i < removed.size(); ++i) {
         pump.step();
-        if (found.generation() != generation) break;
+        if (found.generation() != generation || !busy.owns()) break;
         const FoundFile& row = found.row(i);
         if (row.mark != Mark::Active) continue;
         const std::string path = found.fullPath(i);

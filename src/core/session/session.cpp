@@ -17,7 +17,7 @@ Session::Session(const SessionContext& context, app::ShellViews views)
       walker_(context.platform),
       shell_(views, app::ShellContext{context.platform, context.commandLine, context.programDirectory,
                                       context.fileVersion, config_, masks_, walker_.Tag, [this] { walker_.Stop(); },
-                                      [this] { showCleaningLists(); }}),
+                                      [this] { showCleaningLists(); }, [this] { haltOperation(); }}),
       cleaningView_(shell_, context.fileVersion),
       record_([this] { return cleaning::nowTexts(ctx_.platform.clock, ctx_.platform.sys); }),
       autodel_(cleaning::AutodelEnv{context.platform.fs, context.platform.sys, context.platform.ui, context.shell,
@@ -86,6 +86,19 @@ void Session::walkerChanged() {
         default:  // idle, or an operation that is no walk
             break;
     }
+}
+
+void Session::haltOperation() {
+    if (run_.running()) {
+        run_.button_reporthaltClick();
+    } else if (walker_.Tag == app::Activity::FileSearch) {
+        search_.button_searchhaltClick();
+    } else if (discovery_.running() && discovery_.caption() == containers::kHaltCaption) {
+        discovery_.button_initialClick();
+    }
+    // Any other operation notices the code is no longer its own at its next step.
+    walker_.Stop();
+    walker_.Tag = app::Activity::Idle;
 }
 
 bool Session::loadConfiguration(int screenWidth, int screenHeight) {

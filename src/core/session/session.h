@@ -66,6 +66,8 @@ public:
     void searchHandedOver(const std::string& path);
 
     app::Activity activity() const { return walker_.Tag; }
+    // Quit and the end of the Windows session stop the running operation first.
+    void haltOperation();
     bool ntFamily() const { return ntFamily_; }
     const SessionContext& context() const { return ctx_; }
 

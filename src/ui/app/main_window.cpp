@@ -313,6 +313,12 @@ LRESULT MainWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CLOSE:
             session_.shell().FormClose();
             return 0;
+        case WM_QUERYENDSESSION:
+            return TRUE;
+        case WM_ENDSESSION:
+            // The process ends when this returns: what runs stops and the settings are saved now.
+            if (wParam) session_.shell().endSession();
+            return 0;
         default:
             break;
     }

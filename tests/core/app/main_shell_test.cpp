@@ -92,7 +92,7 @@ protected:
         commandLine = CommandLine(std::move(params));
         shell = std::make_unique<app::MainShell>(
             view.views(), app::ShellContext{platform, commandLine, kDir, "3.2.1.0", model, masks, activity,
-                                            [this] { ++stops; }, [this] { view.cleaningPage = 0; }});
+                                            [this] { ++stops; }, [this] { view.cleaningPage = 0; }, {}});
         shell->setSecondaryWindows({&analysis, &ownTypes}, &zip);
         return *shell;
     }

@@ -92,6 +92,72 @@ TEST_F(SessionTest, AStoppedSearchKeepsTheNextRunQuiet) {
     EXPECT_EQ(window.beeps, 1);
 }
 
+// Quit arrives in the pump of a running operation: the operation stops as its own stop
+// button would stop it, and nothing more is deleted after the quit.
+TEST_F(SessionTest, QuitDuringACleaningRunHaltsItBeforeTheNextTaskAndSavesTheHaltedDates) {
+    for (const char* file : {"C:\\A\\a1.tmp", "C:\\A\\a2.tmp", "C:\\A\\a3.tmp", "C:\\B\\b1.tmp", "C:\\B\\b2.tmp"})
+        fs.addFileOfSize(file, 5);
+    auto& tasks = session.config().list_projects.rows;
+    tasks.front() = {config::Mark::Active, "C:\\A", "*.tmp"};
+    tasks.push_back({config::Mark::Active, "C:\\B", "*.tmp"});
+    session.run().PumpIntervalMs = 0;
+    bool quit = false;
+    ui.onPump = [&] {
+        if (!quit && !fs.exists("C:\\A\\a1.tmp")) {
+            quit = true;
+            session.shell().Kilps1Click();
+        }
+    };
+    session.run().button_begincleanClick();
+
+    ASSERT_TRUE(quit);
+    EXPECT_TRUE(fs.exists("C:\\A\\a3.tmp"));
+    EXPECT_TRUE(fs.exists("C:\\B\\b1.tmp"));
+    EXPECT_TRUE(fs.exists("C:\\B\\b2.tmp"));
+    EXPECT_EQ(session.activity(), app::Activity::Idle);
+    EXPECT_FALSE(session.run().running());
+    // The halted run wrote its log before the settings went to disk, without a cleaning date.
+    EXPECT_NE(page.log.find("megszakítva"), std::string::npos);
+    EXPECT_TRUE(fs.exists("C:\\Kefelo\\utolso.log"));
+    EXPECT_TRUE(fs.exists("C:\\Kefelo\\beallitasok.cfg"));
+    EXPECT_EQ(session.config().lastCleaning, 0.0);
+}
+
+// A second copy hands a folder over while the found files are deleted: it is answered busy,
+// and the list the deletion works on stays its own to the end.
+TEST_F(SessionTest, AHandOverDuringAFoundFilesDeleteIsRefusedAndEveryFileGoes) {
+    for (int i = 1; i <= 6; ++i) fs.addFileOfSize("C:\\Work\\f" + std::to_string(i) + ".tmp", 3);
+    fs.addFileOfSize("C:\\Other\\x.tmp", 3);
+    const std::optional<std::string> path = session.receiveHandover("C:\\Work|");
+    ASSERT_TRUE(path);
+    session.searchHandedOver(*path);
+    search::SearchPageModel& search = session.search();
+    ASSERT_EQ(search.found.size(), 6u);
+    search.PumpIntervalMs = 0;
+    search.markingCommand(config::MarkingCommand::SelectAll);
+    ASSERT_TRUE(search.activeFilesActionable());
+
+    bool handedOver = false;
+    std::optional<std::string> answer = "not asked";
+    ui.onPump = [&] {
+        if (!handedOver && !fs.exists("C:\\Work\\f2.tmp")) {
+            handedOver = true;
+            answer = session.receiveHandover("C:\\Other|");
+            session.searchHandedOver("C:\\Other");
+            search.button_searchbeginClick();
+        }
+    };
+    ui.answers = {platform::Answer::Yes};
+    search.button_findsselectdeleteClick();
+
+    ASSERT_TRUE(handedOver);
+    EXPECT_FALSE(answer);
+    EXPECT_EQ(fs.namesIn("C:\\Work"), std::vector<std::string>{});
+    EXPECT_TRUE(fs.exists("C:\\Other\\x.tmp"));
+    EXPECT_EQ(search.found.size(), 0u);
+    EXPECT_EQ(session.activity(), app::Activity::Idle);
+}
+
 }  // namespace
 
 TEST_F(SessionTest, LoadedGridsAreSortedByFolderAndByLocation) {

@@ -5,6 +5,7 @@
 
 #include "base/text/codec.h"
 #include "base/text/format.h"
+#include "core/app/busy_guard.h"
 #include "core/app/file_age.h"
 #include "core/app/program_texts.h"
 
@@ -225,6 +226,15 @@ bool UpdateWizard::Check() {
 int UpdateWizard::DownloadFile(const std::string& url, const std::string& localPath, bool showProgress) {
     int result = kDownloadOk;
     std::string data;
+    std::optional<app::BusyScope> busy;
+    if (ctx_.activity) {
+        busy.emplace(*ctx_.activity, app::Activity::Update);
+        if (!busy->owns()) {
+            if (!autoRun) app::FutValami(*ctx_.activity, ctx_.platform.ui);
+            if (autoRun) host_.hideSplash();
+            return kDownloadUrlFailed;
+        }
+    }
     {
         host_.changed();
         ctx_.platform.ui.pumpMessages();
@@ -244,6 +254,12 @@ int UpdateWizard::DownloadFile(const std::string& url, const std::string& localP
                 }
                 data.append(buffer, static_cast<size_t>(got));
                 ctx_.platform.ui.pumpMessages();
+                // A quit in the pump stops the download as its cancel button would.
+                if (busy && !busy->owns()) {
+                    if (downloadState == kDownloading) downloadState = kDownloadCancelled;
+                    result = kDownloadUrlFailed;
+                    break;
+                }
                 if (!showProgress) {
                     // The version file is short: read to its end, never past the limit.
                     if (got == 0 || data.size() >= kVersionFileLimit) break;

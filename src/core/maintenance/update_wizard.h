@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "base/time/datetime.h"
+#include "core/app/activity.h"
 #include "core/maintenance/update_rules.h"
 #include "platform/internet.h"
 #include "platform/platform.h"
@@ -54,6 +55,9 @@ struct UpdateContext {
     std::string programDirectory;  // with trailing "\"
     std::string executablePath;
     std::string serverBase;  // without trailing "/"
+    // The program's activity code: a download holds it, so that nothing else starts while
+    // it pumps (none before the main window exists).
+    app::Activity* activity = nullptr;
 };
 
 class UpdateWizard {

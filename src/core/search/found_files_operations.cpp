@@ -2,12 +2,11 @@
 // active files, and the current row's items of the context menu.
 #include "core/search/found_files_operations.h"
 
-#include "core/app/busy_guard.h"
-
 #include <algorithm>
 
 #include "base/text/codec.h"
 #include "base/text/format.h"
+#include "core/app/busy_guard.h"
 #include "core/config/list_file.h"
 #include "core/search/message_pump.h"
 #include "core/search/move_log.h"

@@ -21,6 +21,7 @@ bool SecondaryWindows::create(HINSTANCE instance, HWND owner, session::Session& 
     hooks.endBeep = [&session] { session.shell().endBeep(false); };
     hooks.lastAttemptChanged = [&config](timeutil::TDateTime at) { config.lastUpdateSearch = at; };
     hooks.quitForRestart = [&session] { session.shell().Kilps1Click(); };
+    hooks.activity = &session.walker().Tag;
     hooks.emailToAuthor = [&context] {
         context.shell.executeFile(tools::authorMailUrl(context.fileVersion), "", "", true);
     };

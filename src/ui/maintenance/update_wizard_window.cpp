@@ -56,7 +56,8 @@ TfrmUpdate::TfrmUpdate(platform::Platform& platform, platform::Shell& shell, con
                        const std::string& executablePath, UpdateWizardHooks hooks)
     : internet_([&platform] { platform.ui.pumpMessages(); }), hooks_(std::move(hooks)) {
     wizard_ = std::make_unique<m::UpdateWizard>(
-        m::UpdateContext{platform, shell, internet_, zip_, programDirectory, executablePath, updateServerAddress()},
+        m::UpdateContext{platform, shell, internet_, zip_, programDirectory, executablePath, updateServerAddress(),
+                         hooks_.activity},
         static_cast<m::UpdateHost&>(*this));
 }
 

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "core/app/activity.h"
 #include "core/app/main_shell.h"
 #include "core/maintenance/update_wizard.h"
 #include "platform/win32/win32_internet.h"
@@ -22,6 +23,8 @@ struct UpdateWizardHooks {
     std::function<void(timeutil::TDateTime)> lastAttemptChanged;
     std::function<void()> quitForRestart;
     std::function<void()> emailToAuthor;
+    // The program's activity code, which a download holds while it runs.
+    app::Activity* activity = nullptr;
 };
 
 class TfrmUpdate : public Dialog, public app::SecondaryWindow, private maintenance::UpdateHost {

@@ -70,6 +70,10 @@ void CleaningRun::button_begincleanClick() {
         return;
     }
     deleteLeftovers();
+    // The run's work is the lists as they stand now: whatever a message changes in them
+    // while the run pumps (a row added, removed or ticked) waits for the next run.
+    containerRows_ = ctx_.config.list_temps.rows;
+    taskRows_ = ctx_.config.list_projects.rows;
     beginReport();
     search::MessagePump pump(ctx_.platform.clock, ctx_.platform.ui, PumpIntervalMs);
     containerPhase(pump);
@@ -135,7 +139,8 @@ void CleaningRun::beginReport() {
 }
 
 void CleaningRun::containerPhase(search::MessagePump& pump) {
-    const bool someActive = anyActive(ctx_.config.list_temps);
+    const bool someActive = std::any_of(containerRows_.begin(), containerRows_.end(),
+                                        [](const config::ContainerRow& row) { return row.mark == Mark::Active; });
     if (someActive) record_.writer.runStart();
 
     const EmptyingEnvironment env{ctx_.platform.fs, pump,        ctx_.Search,     ctx_.frame,
@@ -143,9 +148,7 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
     ContainerEmptying emptying(env, record_, EmptyingMode::CleaningRun);
     const ProtectedLocations protectedLocations(ctx_.platform.fs, ctx_.platform.sys, ctx_.programDirectory);
     const LocationScope scope{ctx_.config.check_noadd && ctx_.config.check_nodrive, false};
-    // By index and with a copy of the path: the grid may change while messages run.
-    for (size_t i = 0; i < ctx_.config.list_temps.rows.size(); ++i) {
-        const config::ContainerRow& row = ctx_.config.list_temps.rows[i];
+    for (const config::ContainerRow& row : containerRows_) {
         if (row.path.empty() || row.mark != Mark::Active || activity() != app::Activity::Cleaning) continue;
         const std::string path = row.path;
         pump.pumpWhenDue();
@@ -179,7 +182,7 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
 void CleaningRun::taskPhase(search::MessagePump& pump) {
     // After a halt nothing more runs the queue, so no new run can start on top of this one.
     if (activity() == app::Activity::Cleaning) pump.pumpWhenDue();
-    const auto& rows = ctx_.config.list_projects.rows;
+    const auto& rows = taskRows_;
     int first = -1;
     for (size_t i = 0; i < rows.size() && activity() == app::Activity::Cleaning; ++i) {
         if (rows[i].mark == Mark::Active && locationExists(ctx_.platform.fs, rows[i].location) &&
@@ -216,7 +219,7 @@ bool CleaningRun::taskWalkable(const std::string& location) {
 }
 
 void CleaningRun::startTask(int row) {
-    const config::TaskRow& task = ctx_.config.list_projects.rows[static_cast<size_t>(row)];
+    const config::TaskRow& task = taskRows_[static_cast<size_t>(row)];
     taskDeletedPaths_.clear();
     ctx_.Search.FileMask = config::FileMask(task.masks);
     ctx_.Search.ScanDir = taskScanDir_;
@@ -241,7 +244,7 @@ void CleaningRun::SearchFoldersChanged(search::TSearchFolders& sender) {
     const int64_t taskTotal = processMatches(sender);
     if (activity() != app::Activity::Cleaning) return;
 
-    const auto& rows = ctx_.config.list_projects.rows;
+    const auto& rows = taskRows_;
     platform::FileSystem& fs = ctx_.platform.fs;
     if (static_cast<size_t>(currentTaskRow_) < rows.size()) {
         const config::TaskRow& current = rows[static_cast<size_t>(currentTaskRow_)];
@@ -375,7 +378,7 @@ void CleaningRun::TakaritVege(bool halted) {
     ctx_.view.showReportButtons(true);
     logShown_ = true;
 
-    const auto& tasks = ctx_.config.list_projects.rows;
+    const auto& tasks = taskRows_;
     LogWriter::Summary summary;
     summary.halted = halted;
     summary.tasksLine = !tasks.empty() && locationExists(fs, tasks.front().location) &&

@@ -102,6 +102,9 @@ private:
     std::string trayCleanCaption_ = kTrayCleanStart;
     std::vector<std::string> taskDeletedPaths_;
     std::string taskScanDir_;  // the judged location of the task about to be walked
+    // The lists as they stood when the run started: its work, whatever changes meanwhile.
+    std::vector<config::ContainerRow> containerRows_;
+    std::vector<config::TaskRow> taskRows_;
 };
 
 }  // namespace kefelo::cleaning

@@ -607,3 +607,37 @@ TEST_F(RunEndTest, Windows9xAsksAndQuitsOnlyAfterTheRunIsStored) {
 }
 
 }  // namespace
+
+namespace {
+
+// The lists change under a running run (a task removed, another added and ticked, a
+// container added): the run does the work it started with and nothing else.
+TEST_F(CleaningRunTest, TheRunWorksOnTheListsAsTheyStoodAtItsStart) {
+    fs.addFileOfSize("C:\\Box\\c.tmp", 1);
+    fs.addFileOfSize("C:\\Late\\l.tmp", 1);
+    fs.addFileOfSize("C:\\A\\a1.tmp", 1);
+    fs.addFileOfSize("C:\\A\\a2.tmp", 1);
+    fs.addFileOfSize("C:\\B\\b.tmp", 1);
+    fs.addFileOfSize("C:\\New\\n.tmp", 1);
+    addContainer("C:\\Box");
+    addTask("C:\\A", "*.tmp");
+    addTask("C:\\B", "*.tmp");
+    bool edited = false;
+    ui.onPump = [&] {
+        if (edited || fs.exists("C:\\A\\a1.tmp")) return;
+        edited = true;
+        config.list_projects.rows = {{Mark::Active, "C:\\New", "*.tmp"}};
+        addContainer("C:\\Late");
+    };
+    run->button_begincleanClick();
+
+    ASSERT_TRUE(edited);
+    EXPECT_FALSE(fs.exists("C:\\Box\\c.tmp"));
+    EXPECT_FALSE(fs.exists("C:\\A\\a2.tmp"));
+    EXPECT_FALSE(fs.exists("C:\\B\\b.tmp"));
+    EXPECT_TRUE(fs.exists("C:\\New\\n.tmp"));
+    EXPECT_TRUE(fs.exists("C:\\Late\\l.tmp"));
+    EXPECT_FALSE(run->running());
+}
+
+}  // namespace

@@ -1,8 +1,8 @@
 // Builds the "del " line of autodel.bat for arbitrary file names, with and without short
 // forms, and checks it against a plain reading of how cmd and Windows take a quoted path:
 // the line is either absent or a quoted path with every "%" doubled, nothing outside
-// ASCII, and naming exactly the file (or its short form). A path that reads cleanly must
-// get its line.
+// ASCII (or, where the batch switches its code page, nothing outside Windows-1250), and
+// naming exactly the file (or its short form). A path that reads cleanly must get its line.
 //
 // Input: a flag byte (bit 0: the file has a short name, bit 1: the folder has one), then
 // up to three parts separated by a zero byte: file name, its short name, folder name.
@@ -21,6 +21,7 @@
 #include "base/text/codec.h"
 #include "platform/fake/fake_file_system.h"
 
+using kefelo::cleaning::BatchCharset;
 using kefelo::cleaning::batchQuoted;
 
 namespace {
@@ -39,24 +40,25 @@ std::vector<std::string_view> split(std::string_view s, char at) {
     }
 }
 
-// Every character is printable ASCII (cmd reads the batch in the OEM code page, where
-// accented letters differ from the file's Windows-1250) and none is one that cmd or
-// Windows would read as something else than a character of a name.
-bool plainCharacters(std::string_view path) {
+// Every character is printable and one the batch's charset carries (ASCII where nothing
+// tells cmd the file's code page; Windows-1250 where the batch switches to it), and none is
+// one that cmd or Windows would read as something else than a character of a name.
+bool plainCharacters(std::string_view path, BatchCharset charset) {
+    if (charset == BatchCharset::Windows1250 && !kefelo::text::fitsCp1250(path)) return false;
     for (char c : path) {
         const auto byte = static_cast<unsigned char>(c);
-        if (byte < 0x20 || byte >= 0x80) return false;
+        if (byte < 0x20 || (byte >= 0x80 && charset == BatchCharset::Ascii)) return false;
         if (std::string_view("\"*?<>|:/").find(c) != std::string_view::npos) return false;
     }
     return true;
 }
 
 // "X:\" and names that Windows keeps as they are.
-bool cleanAbsolutePath(std::string_view path) {
+bool cleanAbsolutePath(std::string_view path, BatchCharset charset) {
     if (path.size() < 4 || path[1] != ':' || path[2] != '\\') return false;
     const char drive = path[0];
     if (!((drive >= 'A' && drive <= 'Z') || (drive >= 'a' && drive <= 'z'))) return false;
-    if (!plainCharacters(path.substr(0, 1)) || !plainCharacters(path.substr(3))) return false;
+    if (!plainCharacters(path.substr(0, 1), charset) || !plainCharacters(path.substr(3), charset)) return false;
     for (std::string_view name : split(path.substr(3), '\\')) {
         if (name.empty() || name == "." || name == ".." || name.back() == '.' || name.back() == ' ') return false;
     }
@@ -79,15 +81,19 @@ std::optional<std::string> unquote(std::string_view quoted) {
     return out;
 }
 
-void checkQuoted(const std::string& path) {
-    const std::optional<std::string> quoted = batchQuoted(path);
+void checkQuoted(const std::string& path, BatchCharset charset) {
+    const std::optional<std::string> quoted = batchQuoted(path, charset);
     if (!quoted) {
         // Drive paths that read cleanly are never refused (UNC paths are not made here).
-        check(!cleanAbsolutePath(path));
+        check(!cleanAbsolutePath(path, charset));
         return;
     }
     check(unquote(*quoted) == path);
-    check(cleanAbsolutePath(path));
+    check(cleanAbsolutePath(path, charset));
+}
+
+bool quotable(const std::string& path) {
+    return batchQuoted(path, BatchCharset::Ascii) || batchQuoted(path, BatchCharset::Windows1250);
 }
 
 // A name the fake tree can hold as one entry.
@@ -109,7 +115,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::vector<std::string_view> parts = split(rest, '\0');
 
     // Any text after a folder, separators and all.
-    checkQuoted("C:\\T\\" + std::string(parts[0]));
+    for (BatchCharset charset : {BatchCharset::Ascii, BatchCharset::Windows1250})
+        checkQuoted("C:\\T\\" + std::string(parts[0]), charset);
 
     try {
         namespace fake = kefelo::platform::fake;
@@ -124,7 +131,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         kefelo::cleaning::RunRecord record([] { return kefelo::cleaning::NowTexts{"d", "t"}; });
         kefelo::cleaning::addUndeletableToBatch(fs, record, full);
         const std::vector<std::string>& lines = record.batch.lines();
-        const bool writable = batchQuoted(full) || batchQuoted(shortForm);
+        const bool writable = quotable(full) || quotable(shortForm);
         if (lines.empty()) {
             check(!writable);
             check(record.log.text().find("kézzel kell törölni") != std::string::npos);
@@ -134,7 +141,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         check(lines[0].starts_with("del "));
         const std::optional<std::string> named = unquote(std::string_view(lines[0]).substr(4));
         check(named == shortForm || named == full);
-        check(cleanAbsolutePath(*named));
+        check(cleanAbsolutePath(*named, BatchCharset::Windows1250));
+        // The plain 8.3 form wins over an accented long one.
+        if (batchQuoted(shortForm, BatchCharset::Ascii)) check(named == shortForm || batchQuoted(full));
     } catch (const std::exception&) {
         // A name the fake tree refuses (a clash of short names) is not a case to judge.
     }

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "base/text/format.h"
+#include "core/app/busy_guard.h"
 
 namespace kefelo::tools {
 namespace {
@@ -52,10 +53,13 @@ bool Tform_diskinfo::readRow(char letter, DiskRow& row) {
     return true;
 }
 
-void Tform_diskinfo::Elemez(bool all) {
-    // The queue runs during the scan: a click on refresh then must not start a second one.
-    if (scanning_) return;
-    scanning_ = true;
+bool Tform_diskinfo::mayOpen() { return !app::FutValami(activity_, platform_.ui); }
+
+bool Tform_diskinfo::Elemez(bool all) {
+    // The queue runs during the scan: a refresh then, or any other operation, is refused.
+    if (app::FutValami(activity_, platform_.ui)) return false;
+    const app::BusyScope scanning(activity_, app::Activity::DiskScan);
+    check_alldriveinfodisplay = all;
     gridEnabled = false;
     caption = kDiskTableBusyCaption;
     rows.clear();
@@ -63,6 +67,8 @@ void Tform_diskinfo::Elemez(bool all) {
     const uint32_t present = platform_.fs.logicalDrives();
     for (char letter = 'A'; letter <= 'Z'; ++letter) {
         platform_.ui.pumpMessages();
+        // A quit stops the scan.
+        if (!scanning.owns()) break;
         if (!(present & (1u << (letter - 'A')))) continue;
         const std::string root = std::string(1, letter) + ":\\";
         if (!all && platform_.fs.driveType(root) != platform::DriveType::Fixed) continue;
@@ -71,8 +77,8 @@ void Tform_diskinfo::Elemez(bool all) {
     }
     caption = kDiskTableCaption;
     gridEnabled = true;
-    scanning_ = false;
     notify();
+    return true;
 }
 
 void Tform_diskinfo::openDrive(int row) {

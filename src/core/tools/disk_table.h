@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "core/app/activity.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
 
@@ -43,11 +44,18 @@ std::string diskPercentText(double percent, const std::string& decimalSeparator)
 
 class Tform_diskinfo {
 public:
-    Tform_diskinfo(platform::Platform& platform, platform::Shell& shell) : platform_(platform), shell_(shell) {}
+    // `activity` is the program's activity code: the scan holds it while it runs.
+    Tform_diskinfo(platform::Platform& platform, platform::Shell& shell, app::Activity& activity)
+        : platform_(platform), shell_(shell), activity_(activity) {}
 
-    // Rebuilds the rows. The window is told when the scan starts and ends (caption and
-    // grid state), and the message queue runs once per drive letter.
-    void Elemez(bool all);
+    // Before the window shows: false, after the busy warning, while another operation runs,
+    // since the table's modal loop and scan would run inside that operation's loop.
+    bool mayOpen();
+    // Rebuilds the rows and remembers `all`. The window is told when the scan starts and
+    // ends (caption and grid state), and the message queue runs once per drive letter.
+    // Refused with the busy warning, the rows as they were, while anything else runs;
+    // returns whether it ran.
+    bool Elemez(bool all);
     // After the window closed: the next opening starts with fixed disks only.
     void closed() { check_alldriveinfodisplay = false; }
 
@@ -70,7 +78,7 @@ private:
 
     platform::Platform& platform_;
     platform::Shell& shell_;
-    bool scanning_ = false;
+    app::Activity& activity_;
 };
 
 }  // namespace kefelo::tools

@@ -1,5 +1,6 @@
 #include "core/tools/system_stores.h"
 
+#include "core/app/busy_guard.h"
 #include "core/cleaning/container_emptying.h"
 #include "core/cleaning/protected_locations.h"
 #include "core/search/message_pump.h"
@@ -77,14 +78,20 @@ void SystemStores::changed() {
     if (view_) view_->storesChanged();
 }
 
-void SystemStores::select(int store) {
-    if (store < 0 || store >= kSystemStoreCount) return;
+bool SystemStores::refusedWhileBusy() { return app::FutValami(ctx_.Search.Tag, ctx_.platform.ui); }
+
+void SystemStores::highlight(int store) {
     list.selected = store;
     changed();
 }
 
+void SystemStores::select(int store) {
+    if (store < 0 || store >= kSystemStoreCount || busy()) return;
+    highlight(store);
+}
+
 void SystemStores::toggle(int store) {
-    if (store < 0 || store >= kSystemStoreCount) return;
+    if (store < 0 || store >= kSystemStoreCount || refusedWhileBusy()) return;
     list.items[static_cast<size_t>(store)].ticked = !list.items[static_cast<size_t>(store)].ticked;
     changed();
 }
@@ -137,17 +144,22 @@ std::string SystemStores::description() const {
 }
 
 void SystemStores::rebuildUninstallList() {
-    uninstallDirectories_.clear();
-    uninstallListBuilt_ = true;
-    if (windowsDirectory_.empty()) return;
+    // The queue runs between entries: the code keeps a second click from starting another
+    // look meanwhile, and the list is only swapped in whole.
+    const app::BusyScope looking(ctx_.Search.Tag, app::Activity::SystemStores);
+    if (!looking.owns()) return;
+    std::vector<std::string> found;
     platform::FileSystem& fs = ctx_.platform.fs;
-    std::unique_ptr<platform::Listing> listing = fs.list(windowsDirectory_ + "\\*.*");
+    std::unique_ptr<platform::Listing> listing =
+        windowsDirectory_.empty() ? nullptr : fs.list(windowsDirectory_ + "\\*.*");
     platform::DirEntry entry;
-    while (listing && listing->next(entry)) {
+    while (looking.owns() && listing && listing->next(entry)) {
         const std::string path = windowsDirectory_ + "\\" + entry.name;
-        if (isUninstallDirectoryName(entry.name) && fs.directoryExists(path)) uninstallDirectories_.push_back(path);
+        if (isUninstallDirectoryName(entry.name) && fs.directoryExists(path)) found.push_back(path);
         ctx_.platform.ui.pumpMessages();
     }
+    uninstallDirectories_ = std::move(found);
+    uninstallListBuilt_ = true;
 }
 
 std::string SystemStores::folderOf(int store) {
@@ -189,13 +201,20 @@ std::string SystemStores::locate(int store) {
 }
 
 std::string SystemStores::locateSelected() {
-    if (!list.hasSelection()) return {};
+    if (!list.hasSelection() || refusedWhileBusy()) return {};
     return locate(list.selected);
 }
 
 void SystemStores::openRecycleBin(bool properties) { ctx_.shell.openRecycleBin(properties); }
 
+StorePopup SystemStores::popupRequested(bool rightClick) {
+    if (refusedWhileBusy()) return StorePopup::None;
+    if (!rightClick || list.selected != store_updateuninstall) return StorePopup::StoreMenu;
+    return uninstallWindowReady() ? StorePopup::UninstallWindow : StorePopup::None;
+}
+
 void SystemStores::openSelected(bool properties) {
+    if (refusedWhileBusy()) return;
     if (list.selected == store_recyclebin) {
         openRecycleBin(properties);
         return;
@@ -245,12 +264,22 @@ bool SystemStores::allowed(const std::string& path) {
 }
 
 // Deleting from system folders cannot be undone, so the ticked stores are named first.
-bool SystemStores::confirmEmptying() {
+bool SystemStores::confirmEmptying(const std::array<bool, kSystemStoreCount>& named) {
     std::string text(kEmptyingQuestion);
-    for (const config::CheckItem& item : list.items) {
-        if (item.ticked) text += "\r\n- " + item.text;
+    for (size_t store = 0; store < named.size(); ++store) {
+        if (named[store]) text += "\r\n- " + list.items[store].text;
     }
     return ctx_.platform.ui.message(MessageKind::Confirmation, Buttons::YesNo, text) == Answer::Yes;
+}
+
+SystemStores::Work SystemStores::takeWork(const std::array<bool, kSystemStoreCount>& named) {
+    Work work;
+    work.stores = named;
+    for (int store = 0; store < kSystemStoreCount; ++store) {
+        if (named[static_cast<size_t>(store)]) work.folders[static_cast<size_t>(store)] = folderOf(store);
+    }
+    if (named[store_updateuninstall]) work.uninstallDirectories = uninstallDirectories_;
+    return work;
 }
 
 void SystemStores::emptyRecycleBin() {
@@ -287,7 +316,7 @@ bool SystemStores::emptyFolderStore(const std::string& folder) {
     return true;
 }
 
-void SystemStores::emptyUninstallDirectories() {
+void SystemStores::emptyUninstallDirectories(const std::vector<std::string>& directories) {
     platform::FileSystem& fs = ctx_.platform.fs;
     search::MessagePump pump(ctx_.platform.clock, ctx_.platform.ui, kPumpIntervalMs);
     SilentCleaningView silent;
@@ -296,7 +325,7 @@ void SystemStores::emptyUninstallDirectories() {
     // The directories themselves go when they are left empty and the option says so.
     ctx_.record.currentContainerRoot = windowsDirectory_;
     bool failed = false;
-    for (const std::string& directory : uninstallDirectories_) {
+    for (const std::string& directory : directories) {
         if (ctx_.Search.Tag != app::Activity::SystemStores) break;
         const std::string name = directory.substr(directory.rfind('\\') + 1);
         if (!isUninstallDirectoryName(name) || !allowed(directory)) continue;
@@ -316,28 +345,40 @@ void SystemStores::emptyUninstallDirectories() {
 
 void SystemStores::emptyActive() {
     platform::UiServices& ui = ctx_.platform.ui;
-    if (ctx_.Search.Tag != app::Activity::Idle) {
+    if (busy()) {
         ui.message(MessageKind::Warning, Buttons::Ok, std::string(kBusy));
         return;
     }
+    std::array<bool, kSystemStoreCount> named{};
     bool anyTicked = false;
-    for (const config::CheckItem& item : list.items) anyTicked = anyTicked || item.ticked;
+    for (size_t store = 0; store < named.size(); ++store) {
+        named[store] = list.items[store].ticked;
+        anyTicked = anyTicked || named[store];
+    }
     if (!anyTicked) {
         ui.message(MessageKind::Information, Buttons::Ok, std::string(kNothingTicked));
         return;
     }
-    if (!confirmEmptying()) return;
+    if (!confirmEmptying(named)) return;
+    const app::BusyScope emptying(ctx_.Search.Tag, app::Activity::SystemStores);
+    if (!emptying.owns()) {
+        // Something started while the question was up.
+        ui.message(MessageKind::Warning, Buttons::Ok, std::string(kBusy));
+        return;
+    }
+    // The loops below pump the queue: they work from this copy, never from the list.
+    const Work work = takeWork(named);
 
     ctx_.status.startBlinking(kBlinkStores);
     ctx_.status.setStatusCentred(true);
     if (view_) view_->setResultLabel(std::string(kInProgress), true);
-    ctx_.Search.Tag = app::Activity::SystemStores;
 
     for (int store = 0; store < kSystemStoreCount; ++store) {
-        // The queue runs while emptying: the user may have stopped it meanwhile.
-        if (ctx_.Search.Tag != app::Activity::SystemStores) break;
-        select(store);
-        if (!list.items[static_cast<size_t>(store)].ticked) continue;
+        // A quit may have stopped the run meanwhile.
+        if (!emptying.owns()) break;
+        highlight(store);
+        if (!work.stores[static_cast<size_t>(store)]) continue;
+        const std::string& folder = work.folders[static_cast<size_t>(store)];
         switch (store) {
             case store_recyclebin:
                 emptyRecycleBin();
@@ -345,14 +386,14 @@ void SystemStores::emptyActive() {
             case store_recent:
             case store_history:
             case store_templates:
-                if (!emptyFolderStore(folderOf(store)))
+                if (!emptyFolderStore(folder))
                     ui.message(MessageKind::Error, Buttons::Ok, std::string(kNotFoundWhileEmptying[store]));
                 break;
             case store_updateuninstall:
-                if (!uninstallDirectories_.empty()) emptyUninstallDirectories();
+                if (!work.uninstallDirectories.empty()) emptyUninstallDirectories(work.uninstallDirectories);
                 break;
             case store_drivercache:
-                if (!emptyFolderStore(folderOf(store)))
+                if (!emptyFolderStore(folder))
                     ui.message(MessageKind::Error, Buttons::Ok, std::string(kDriverCacheFailed));
                 break;
             default:
@@ -364,8 +405,13 @@ void SystemStores::emptyActive() {
     ctx_.status.setStatusCentred(false);
     ctx_.status.stopBlinking();
     for (config::CheckItem& item : list.items) item.ticked = false;
-    ctx_.Search.Tag = app::Activity::Idle;
-    select(store_recyclebin);
+    highlight(store_recyclebin);
+}
+
+bool SystemStores::resultLabelClicked() {
+    if (refusedWhileBusy()) return false;
+    if (view_) view_->setResultLabel("", false);
+    return true;
 }
 
 }  // namespace kefelo::tools

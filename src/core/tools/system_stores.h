@@ -2,12 +2,15 @@
 // The system stores of the tools page (`list_defaulttemps`): six standard Windows places
 // that fill up on their own. Each can be located, opened and, when ticked, emptied in one
 // go with the cleaning run's folder emptying, so protected names survive here too. Nothing
-// of the list outlives the run; the ticks go after every emptying.
+// of the list outlives the run; the ticks go after every emptying. The queue runs during an
+// emptying and while the uninstall directories are looked for, so every handler of the list
+// refuses while any operation holds the activity code.
 #include <array>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "core/app/activity.h"
 #include "core/app/command_line.h"
 #include "core/app/main_frame.h"
 #include "core/app/status_line.h"
@@ -97,7 +100,8 @@ struct SystemStoresContext {
     platform::Platform& platform;
     platform::Shell& shell;
     config::ConfigModel& config;
-    // Its tag is the activity code; emptying holds it at the cleaning's value.
+    // Its tag is the activity code; emptying and looking for the uninstall directories hold
+    // it at the stores' own value.
     search::TSearchFolders& Search;
     app::StatusLine& status;
     app::MainFrame& frame;
@@ -109,6 +113,9 @@ struct SystemStoresContext {
 // A dollar-enclosed name: begins and ends with "$" ("$" alone counts).
 bool isUninstallDirectoryName(std::string_view name);
 
+// What a right click or Enter on the list brings up.
+enum class StorePopup { None, StoreMenu, UninstallWindow };
+
 class SystemStores {
 public:
     explicit SystemStores(const SystemStoresContext& context);
@@ -118,23 +125,28 @@ public:
     // `list_defaulttemps`: the six captions, their ticks and the selected store.
     config::CheckList list;
 
-    // Locates the selected store: its folder into the status text and back, or empty (the
-    // Recycle Bin, or a store not found, which loses its tick after an error box).
+    // Whether an operation holds the activity code: the list then takes no input.
+    bool busy() const { return ctx_.Search.Tag != app::Activity::Idle; }
+
+    // A click or key on the list: locates the selected store, its folder into the status
+    // text and back, or empty (the Recycle Bin, or a store not found, which loses its tick
+    // after an error box). Refused with the busy warning while an operation runs.
     std::string locateSelected();
+    // Moving the selection; ignored while an operation runs, whose own progress it shows.
     void select(int store);
+    // A tick set or taken; refused with the busy warning while an operation runs.
     void toggle(int store);
 
     // The description of the selected store.
     std::string description() const;
 
+    // A right click (or Enter) on the list: the store menu, the update-uninstall window for
+    // store 4 when it has anything to show, or nothing (after the busy warning) while an
+    // operation runs.
+    StorePopup popupRequested(bool rightClick);
     // "Megnyitás" / "Tulajdonságpanel" of `popRendszerTarolo` on the selected store.
     void openSelected(bool properties);
 
-    // Right button on the list: true when the update-uninstall window is to show instead
-    // of the store menu (store 4 selected); `uninstallWindowReady` tells whether it has
-    // anything to show.
-    bool rightClickOpensUninstallWindow() const { return list.selected == store_updateuninstall; }
-    bool uninstallWindowReady();
     const std::vector<std::string>& uninstallDirectories() const { return uninstallDirectories_; }
     // The bare names for the window's list.
     std::vector<std::string> uninstallDirectoryNames() const;
@@ -143,21 +155,40 @@ public:
     // The window's menu on one name.
     void openUninstallDirectory(const std::string& name, bool properties);
 
-    // `button_defaultselectedtempscleanClick`.
+    // `button_defaultselectedtempscleanClick`. The stores the question names, their folders
+    // and the uninstall directories are taken once when the user agrees; what the list
+    // shows afterwards does not change the run.
     void emptyActive();
+
+    // A click on the result label: true when the disk table may open (the label is hidden
+    // then); false after the busy warning while an operation runs.
+    bool resultLabelClicked();
 
     const std::string& windowsDirectory() const { return windowsDirectory_; }
 
 private:
+    // What one emptying works through.
+    struct Work {
+        std::array<bool, kSystemStoreCount> stores{};
+        std::array<std::string, kSystemStoreCount> folders;
+        std::vector<std::string> uninstallDirectories;
+    };
+
+    // The busy warning when an operation runs.
+    bool refusedWhileBusy();
     std::string locate(int store);
     std::string folderOf(int store);
     void rebuildUninstallList();
     void openRecycleBin(bool properties);
-    bool confirmEmptying();
+    bool uninstallWindowReady();
+    bool confirmEmptying(const std::array<bool, kSystemStoreCount>& named);
+    Work takeWork(const std::array<bool, kSystemStoreCount>& named);
     void emptyRecycleBin();
     // Stores 1, 2, 3 and 5: false when the folder is missing or may not be emptied.
     bool emptyFolderStore(const std::string& folder);
-    void emptyUninstallDirectories();
+    void emptyUninstallDirectories(const std::vector<std::string>& directories);
+    // The emptying's own highlight of the store it works on.
+    void highlight(int store);
     bool allowed(const std::string& path);
     void changed();
 

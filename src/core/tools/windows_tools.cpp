@@ -1,5 +1,6 @@
 #include "core/tools/windows_tools.h"
 
+#include "core/app/busy_guard.h"
 #include "core/cleaning/log_files.h"
 
 namespace kefelo::tools {
@@ -52,8 +53,9 @@ std::string archiveDirectory(const config::ConfigModel& config, const std::strin
     return config.zipDirectory.empty() ? programDirectory + "Zipped" : config.zipDirectory;
 }
 
-WindowsTools::WindowsTools(const WindowsToolsContext& context)
+WindowsTools::WindowsTools(const WindowsToolsContext& context, const app::Activity* activity)
     : ctx_(context),
+      activity_(activity),
       commands_(findToolCommands(context.platform.fs, context.platform.sys.windowsDirectory(), context.ntFamily)) {}
 
 std::string WindowsTools::hint(ToolButton button) const {
@@ -167,7 +169,8 @@ void WindowsTools::openArchiveDirectory() {
     ctx_.shell.executeFile("explorer.exe", folder, "", true);
 }
 
-void WindowsTools::run(ToolButton button) {
+bool WindowsTools::run(ToolButton button) {
+    if (activity_ && app::FutValami(*activity_, ctx_.platform.ui)) return false;
     switch (button) {
         case ToolButton::Defrag:
             startTool(commands_.defrag);
@@ -203,6 +206,7 @@ void WindowsTools::run(ToolButton button) {
         case ToolButton::DiskInfo:
             break;  // the window is the page's to open
     }
+    return true;
 }
 
 void WindowsTools::openHomePage() { open(std::string(kHomePage)); }

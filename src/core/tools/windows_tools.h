@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/app/activity.h"
 #include "core/app/program_texts.h"
 #include "core/config/config_model.h"
 #include "platform/platform.h"
@@ -78,8 +79,9 @@ struct WindowsToolsContext {
 
 class WindowsTools {
 public:
-    // Looks for the two Windows tools.
-    explicit WindowsTools(const WindowsToolsContext& context);
+    // Looks for the two Windows tools. With `activity` (the program's activity code) the
+    // buttons are refused while an operation runs.
+    explicit WindowsTools(const WindowsToolsContext& context, const app::Activity* activity = nullptr);
 
     const ToolCommands& commands() const { return commands_; }
     // The status-bar hint of a button; for the two Windows tools the command (or why not),
@@ -88,8 +90,10 @@ public:
     // The text of the description box; empty for a Windows tool that was not found.
     std::string description(ToolButton button) const;
 
-    // A click on the button.
-    void run(ToolButton button);
+    // A click on the button. False, after the busy warning, while an operation runs: a
+    // tool started then would work on the disk or files that operation is changing. For
+    // the disk table, true means the page may open it.
+    bool run(ToolButton button);
 
     void openHomePage();
     void mailToAuthor();
@@ -103,6 +107,7 @@ private:
     void open(const std::string& target);
 
     WindowsToolsContext ctx_;
+    const app::Activity* activity_;
     ToolCommands commands_;
 };
 

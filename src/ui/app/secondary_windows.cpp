@@ -12,7 +12,7 @@ bool SecondaryWindows::create(HINSTANCE instance, HWND owner, session::Session& 
                                                  [&config] { return config.check_viewalerts; });
     if (!ownTypes_->create(instance, owner)) return false;
     diskTable_ = std::make_unique<DiskTableWindow>(session.context().platform, session.context().shell,
-                                                   [&config] { return config.check_viewalerts; });
+                                                   session.walker().Tag, [&config] { return config.check_viewalerts; });
     if (!diskTable_->create(instance, owner)) return false;
     uninstallList_ = std::make_unique<UninstallListWindow>(session.status());
     if (!uninstallList_->create(instance, owner)) return false;

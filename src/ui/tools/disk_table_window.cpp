@@ -56,8 +56,9 @@ bool DiskTableWindow::create(HINSTANCE instance, HWND owner) {
 }
 
 void DiskTableWindow::scan() {
-    table_.check_alldriveinfodisplay = SendMessageW(allDrives_, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    table_.Elemez(table_.check_alldriveinfodisplay);
+    // A refused rescan leaves the box as the rows were scanned.
+    if (!table_.Elemez(SendMessageW(allDrives_, BM_GETCHECK, 0, 0) == BST_CHECKED))
+        SendMessageW(allDrives_, BM_SETCHECK, table_.check_alldriveinfodisplay ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 void DiskTableWindow::showTable() {
@@ -80,7 +81,7 @@ void DiskTableWindow::close() {
 }
 
 void DiskTableWindow::showModal(HWND over) {
-    if (!hwnd() || running_) return;
+    if (!hwnd() || running_ || !table_.mayOpen()) return;
     RECT o{}, self{};
     GetWindowRect(over, &o);
     GetWindowRect(hwnd(), &self);

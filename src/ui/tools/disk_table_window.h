@@ -17,11 +17,14 @@ namespace kefelo::ui {
 
 class DiskTableWindow : public Dialog, public app::SecondaryWindow {
 public:
-    DiskTableWindow(platform::Platform& platform, platform::Shell& shell, std::function<bool()> viewAlerts)
-        : table_(platform, shell), viewAlerts_(std::move(viewAlerts)) {}
+    // `activity` is the program's activity code, which the scan holds.
+    DiskTableWindow(platform::Platform& platform, platform::Shell& shell, app::Activity& activity,
+                    std::function<bool()> viewAlerts)
+        : table_(platform, shell, activity), viewAlerts_(std::move(viewAlerts)) {}
 
     bool create(HINSTANCE instance, HWND owner);
-    // Centred over `over`, scanned, and returns when closed.
+    // Centred over `over`, scanned, and returns when closed; not shown (after the busy
+    // warning) while another operation runs.
     void showModal(HWND over);
     tools::Tform_diskinfo& table() { return table_; }
 

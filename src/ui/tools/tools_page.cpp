@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/app/busy_guard.h"
 #include "core/integration/info_texts.h"
 #include "core/maintenance/uninstall_procedure.h"
 #include "core/maintenance/update_rules.h"
@@ -106,8 +107,10 @@ bool ToolsPage::create(const MainPageContext& context) {
         tools::SystemStoresContext{sc.platform, sc.shell, session.config(), session.walker(), session.status(),
                                    session.frame(), sc.commandLine, session.record(), sc.programDirectory});
     stores_->attachView(this);
-    windowsTools_ = std::make_unique<tools::WindowsTools>(tools::WindowsToolsContext{
-        sc.platform, sc.shell, session.config(), sc.programDirectory, sc.fileVersion, ntFamily_, updateServerAddress()});
+    windowsTools_ = std::make_unique<tools::WindowsTools>(
+        tools::WindowsToolsContext{sc.platform, sc.shell, session.config(), sc.programDirectory, sc.fileVersion,
+                                   ntFamily_, updateServerAddress()},
+        &session.walker().Tag);
 
     SelectorPage::Setup setup;
     setup.selectorBoxId = IDC_BOX_OPERATIONSELECT;
@@ -173,13 +176,7 @@ void ToolsPage::initializeGroups() {
     const auto font = reinterpret_cast<HFONT>(SendMessageW(storesGroup, WM_GETFONT, 0, 0));
     storeList_.create(storesGroup, IDC_LIST_DEFAULTTEMPS, font, [this] { return &stores_->list; });
     storeList_.onToggle = [this](int index) { stores_->toggle(index); };
-    storeList_.onPopup = [this](POINT at, bool rightClick) {
-        if (rightClick) {
-            rightClickStores(at);
-        } else {
-            storeMenu(at);
-        }
-    };
+    storeList_.onPopup = [this](POINT at, bool rightClick) { storePopup(at, rightClick); };
     storeListHook_.attach(storeList_.hwnd(), [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
         return storeListMessage(message, wParam, lParam);
     });
@@ -263,6 +260,7 @@ void ToolsPage::layoutStores(HWND group) {
 }
 
 std::optional<LRESULT> ToolsPage::storeListMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (stores_->busy()) return refuseStoreListInput(message);
     const auto syncSelection = [this] {
         stores_->list.selected = static_cast<int>(SendMessageW(storeList_.hwnd(), LB_GETCURSEL, 0, 0));
     };
@@ -289,6 +287,32 @@ std::optional<LRESULT> ToolsPage::storeListMessage(UINT message, WPARAM wParam, 
     }
 }
 
+std::optional<LRESULT> ToolsPage::refuseStoreListInput(UINT message) {
+    // While an operation runs the list shows its progress: no input reaches the list box,
+    // so neither the selection nor a tick moves; the doors that would act say why not.
+    switch (message) {
+        case WM_LBUTTONDOWN:
+        case WM_KEYDOWN:
+            stores_->locateSelected();
+            return 0;
+        case WM_RBUTTONDOWN:
+            stores_->popupRequested(true);
+            return 0;
+        case WM_LBUTTONUP:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONUP:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDOWN:
+        case WM_MBUTTONUP:
+        case WM_KEYUP:
+        case WM_CHAR:
+        case WM_CONTEXTMENU:
+            return 0;
+        default:
+            return std::nullopt;
+    }
+}
+
 void ToolsPage::storeMenu(POINT at) {
     PopupMenu menu;
     menu.add(kMenuOpen, tools::kStoreMenuOpen).add(kMenuProperties, tools::kStoreMenuProperties);
@@ -296,24 +320,24 @@ void ToolsPage::storeMenu(POINT at) {
     if (chosen == kMenuOpen || chosen == kMenuProperties) stores_->openSelected(chosen == kMenuProperties);
 }
 
-void ToolsPage::rightClickStores(POINT at) {
-    if (!stores_->rightClickOpensUninstallWindow()) {
-        storeMenu(at);
-        return;
+void ToolsPage::storePopup(POINT at, bool rightClick) {
+    switch (stores_->popupRequested(rightClick)) {
+        case tools::StorePopup::StoreMenu:
+            storeMenu(at);
+            break;
+        case tools::StorePopup::UninstallWindow:
+            host_->showUninstallList(*stores_);
+            break;
+        case tools::StorePopup::None:
+            break;
     }
-    if (stores_->uninstallWindowReady()) host_->showUninstallList(*stores_);
-}
-
-void ToolsPage::openDiskAnalysis() {
-    setResultLabel("", false);
-    host_->showDiskAnalysis();
 }
 
 void ToolsPage::onStoresCommand(int id, int code) {
     if (id == IDC_BUTTON_DEFAULTSELECTEDTEMPSCLEAN && code == BN_CLICKED) {
         stores_->emptyActive();
     } else if (id == IDC_LABEL_DEFAULTTEMPINFOAFTERCLEAN && code == STN_CLICKED) {
-        openDiskAnalysis();
+        if (stores_->resultLabelClicked()) host_->showDiskAnalysis();
     }
 }
 
@@ -372,11 +396,11 @@ void ToolsPage::onToolCommand(int id, int code) {
         return;
     }
     const ToolButtonEntry* entry = toolButton(id);
-    if (!entry) return;
+    if (!entry || !windowsTools_->run(entry->button)) return;
     if (entry->button == ToolButton::DiskInfo) {
-        openDiskAnalysis();
-    } else {
-        windowsTools_->run(entry->button);
+        // The table hides the stores' result label as it opens.
+        setResultLabel("", false);
+        host_->showDiskAnalysis();
     }
 }
 
@@ -419,6 +443,8 @@ std::string ToolsPage::describeUndeletables(HWND control) const {
 
 void ToolsPage::onUndeletablesCommand(int id, int code) {
     if (code != BN_CLICKED) return;
+    // "autodel.bat" is what a cleaning run writes, and running it saves the settings.
+    if (app::FutValami(session_->activity(), session_->context().platform.ui)) return;
     cleaning::AutodelOperations& autodel = session_->autodel();
     switch (id) {
         case IDC_BUTTON_VIEWAUTODELFILE:

@@ -57,9 +57,9 @@ private:
     std::optional<INT_PTR> storesMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The list's own mouse and keys: a click or key locates, a right click or Enter asks.
     std::optional<LRESULT> storeListMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    std::optional<LRESULT> refuseStoreListInput(UINT message);
     void storeMenu(POINT at);
-    void rightClickStores(POINT at);
-    void openDiskAnalysis();
+    void storePopup(POINT at, bool rightClick);
 
     void onToolCommand(int id, int code);
     std::string describeTool(HWND control);

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/busy_guard.h"
 #include "platform/fake/fake_platform.h"
 
 namespace kefelo::tools {
@@ -10,7 +11,8 @@ namespace {
 using platform::DriveType;
 
 struct DiskTableTest : platform::fake::FakePlatform, ::testing::Test {
-    Tform_diskinfo table{platform, shell};
+    app::Activity activity = app::Activity::Idle;
+    Tform_diskinfo table{platform, shell, activity};
 
     std::vector<std::string> letters() const {
         std::vector<std::string> out;
@@ -75,20 +77,59 @@ TEST_F(DiskTableTest, AllDrivesWidensTheScanButSkipsDrivesWithoutMedia) {
     EXPECT_FALSE(table.check_alldriveinfodisplay);
 }
 
-TEST_F(DiskTableTest, ScanShowsItsProgressAndPumpsOncePerLetter) {
+TEST_F(DiskTableTest, TheScanHoldsItsCodeAndARefreshMeanwhileIsRefused) {
     fs.addDrive('C', DriveType::CdRom, {}, "");  // no fixed disk at all: only the header remains
     std::vector<std::pair<std::string, bool>> seen;
     table.changed = [&] { seen.emplace_back(table.caption, table.gridEnabled); };
-    int nested = 0;
+    std::vector<app::Activity> during;
+    bool nestedRan = true;
     ui.onPump = [&] {
-        if (nested++ == 0) table.Elemez(true);  // a refresh click while the scan runs
+        during.push_back(activity);
+        if (during.size() == 1) nestedRan = table.Elemez(true);  // a refresh click while the scan runs
     };
-    table.Elemez(false);
+    EXPECT_TRUE(table.Elemez(false));
+    EXPECT_FALSE(nestedRan);
     EXPECT_TRUE(table.rows.empty());
-    EXPECT_EQ(ui.pumpCount, 26);
+    EXPECT_FALSE(table.check_alldriveinfodisplay);
+    EXPECT_EQ(during, std::vector<app::Activity>(26, app::Activity::DiskScan));
+    EXPECT_EQ(activity, app::Activity::Idle);
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, app::kBusyWarning);
     ASSERT_EQ(seen.size(), 2u);
     EXPECT_EQ(seen[0], std::make_pair(std::string(kDiskTableBusyCaption), false));
     EXPECT_EQ(seen[1], std::make_pair(std::string(kDiskTableCaption), true));
+}
+
+TEST_F(DiskTableTest, WhileAnotherOperationRunsTheTableNeitherOpensNorScans) {
+    fs.addDrive('C', DriveType::Fixed, {.freeToCaller = 5000, .total = 10'000, .totalFree = 5000}, "");
+    table.Elemez(false);
+    fs.addDrive('D', DriveType::Fixed, {.freeToCaller = 5000, .total = 10'000, .totalFree = 5000}, "");
+    activity = app::Activity::SystemStores;
+    EXPECT_FALSE(table.mayOpen());
+    EXPECT_FALSE(table.Elemez(true));
+    EXPECT_EQ(letters(), (std::vector<std::string>{"C"}));
+    EXPECT_FALSE(table.check_alldriveinfodisplay);
+    EXPECT_EQ(ui.pumpCount, 26);
+    EXPECT_EQ(activity, app::Activity::SystemStores);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].text, app::kBusyWarning);
+
+    activity = app::Activity::Idle;
+    EXPECT_TRUE(table.mayOpen());
+    EXPECT_EQ(ui.messages.size(), 2u);
+}
+
+TEST_F(DiskTableTest, AQuitDuringTheScanStopsIt) {
+    for (char letter : {'C', 'D', 'E'})
+        fs.addDrive(letter, DriveType::Fixed, {.freeToCaller = 5000, .total = 10'000, .totalFree = 5000}, "");
+    ui.onPump = [&] {
+        if (ui.pumpCount == 4) activity = app::Activity::Idle;  // before drive D
+    };
+    table.Elemez(false);
+    EXPECT_EQ(letters(), (std::vector<std::string>{"C"}));
+    EXPECT_EQ(ui.pumpCount, 4);
+    EXPECT_TRUE(table.gridEnabled);
+    EXPECT_EQ(table.caption, kDiskTableCaption);
 }
 
 TEST_F(DiskTableTest, DriveIsOpenedAndItsPropertiesShownThroughTheShell) {

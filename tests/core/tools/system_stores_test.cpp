@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
+#include "core/app/busy_guard.h"
 #include "core/app/null_views.h"
 #include "platform/fake/fake_platform.h"
 
@@ -74,6 +78,20 @@ struct SystemStoresTest : platform::fake::FakePlatform, ::testing::Test {
         for (const auto& m : ui.messages) out.push_back(m.text);
         return out;
     }
+    size_t busyWarnings() const {
+        const std::vector<std::string> texts = messageTexts();
+        return static_cast<size_t>(std::count(texts.begin(), texts.end(), app::kBusyWarning));
+    }
+    // `event` runs once, at the first pump of the queue while the stores hold the code;
+    // the clock moves so that the emptying's time-sliced pump comes due at every file.
+    void duringTheOperation(std::function<void()> event) {
+        clock.autoAdvanceMs = 20;
+        ui.onPump = [this, event = std::move(event), done = false]() mutable {
+            if (done || walker.Tag != app::Activity::SystemStores) return;
+            done = true;
+            event();
+        };
+    }
 };
 
 TEST_F(SystemStoresTest, LocatingPutsEachStoresFolderInTheStatusLine) {
@@ -114,8 +132,8 @@ TEST_F(SystemStoresTest, TheUninstallListTakesOnlyDollarEnclosedDirectories) {
     stores->select(store_updateuninstall);
     EXPECT_EQ(stores->locateSelected(), "C:\\WINDOWS");
     EXPECT_EQ(stores->uninstallDirectoryNames(), (std::vector<std::string>{"$NtUninstallKB1$", "$"}));
-    EXPECT_TRUE(stores->rightClickOpensUninstallWindow());
-    EXPECT_TRUE(stores->uninstallWindowReady());
+    EXPECT_EQ(stores->popupRequested(true), StorePopup::UninstallWindow);
+    EXPECT_EQ(stores->popupRequested(false), StorePopup::StoreMenu);
     EXPECT_EQ(view.prefix, "");
 
     stores->showUninstallDirectory("$");
@@ -131,7 +149,7 @@ TEST_F(SystemStoresTest, WithoutUninstallDirectoriesTheDescriptionSaysSo) {
     stores->select(store_updateuninstall);
     stores->locateSelected();
     EXPECT_EQ(view.prefix, std::string(kNoUninstallDirectories) + "\r\n\r\n\r\n");
-    EXPECT_FALSE(stores->uninstallWindowReady());
+    EXPECT_EQ(stores->popupRequested(true), StorePopup::None);
     // The description keeps the note for as long as the store stays selected.
     EXPECT_TRUE(stores->description().starts_with(view.prefix));
     EXPECT_NE(stores->description().find("( C:\\WINDOWS )"), std::string::npos);
@@ -276,6 +294,106 @@ TEST_F(SystemStoresTest, TheStoreMenuOpensTheLocatedFolder) {
     stores->select(store_recyclebin);
     stores->openSelected(true);
     EXPECT_EQ(shell.recycleBinOpened, std::vector<bool>{true});
+}
+
+// The list stays live while the stores are emptied: a click or key on it locates, which
+// for store 4 would look for the uninstall directories again.
+TEST_F(SystemStoresTest, AClickOnTheListDuringAnEmptyingLeavesTheRunItsDirectories) {
+    fs.addFile("C:\\WINDOWS\\$NtUninstallKB1$\\a.dll");
+    fs.addFile("C:\\WINDOWS\\$NtUninstallKB2$\\b.dll");
+    make();
+    stores->select(store_updateuninstall);
+    stores->locateSelected();
+    status.text = "earlier";
+    tick(store_updateuninstall);
+    ui.answers = {Answer::Yes};
+    duringTheOperation([&] {
+        fs.addFile("C:\\WINDOWS\\$NtUninstallKB3$\\c.dll");  // came after the user agreed
+        stores->locateSelected();
+    });
+    stores->emptyActive();
+
+    EXPECT_FALSE(fs.exists("C:\\WINDOWS\\$NtUninstallKB1$\\a.dll"));
+    EXPECT_FALSE(fs.exists("C:\\WINDOWS\\$NtUninstallKB2$\\b.dll"));
+    EXPECT_TRUE(fs.exists("C:\\WINDOWS\\$NtUninstallKB3$\\c.dll"));
+    EXPECT_EQ(stores->uninstallDirectoryNames(), (std::vector<std::string>{"$NtUninstallKB1$", "$NtUninstallKB2$"}));
+    EXPECT_EQ(busyWarnings(), 1u);
+    EXPECT_EQ(status.text, "earlier");
+    EXPECT_EQ(walker.Tag, app::Activity::Idle);
+}
+
+// What the question named is what goes, whatever is ticked or unticked meanwhile.
+TEST_F(SystemStoresTest, TicksDuringAnEmptyingAreRefused) {
+    fs.addFile("C:\\Users\\user\\Recent\\a.lnk");
+    fs.addFile("C:\\Users\\user\\Templates\\t.dot");
+    fs.addFile("C:\\WINDOWS\\Driver Cache\\d.sys");
+    make();
+    tick(store_recent);
+    tick(store_templates);
+    ui.answers = {Answer::Yes};
+    duringTheOperation([&] {
+        stores->toggle(store_drivercache);
+        stores->toggle(store_templates);
+    });
+    stores->emptyActive();
+
+    EXPECT_FALSE(fs.exists("C:\\Users\\user\\Recent\\a.lnk"));
+    EXPECT_FALSE(fs.exists("C:\\Users\\user\\Templates\\t.dot"));
+    EXPECT_TRUE(fs.exists("C:\\WINDOWS\\Driver Cache\\d.sys"));
+    EXPECT_EQ(busyWarnings(), 2u);
+    for (const auto& item : stores->list.items) EXPECT_FALSE(item.ticked);
+}
+
+TEST_F(SystemStoresTest, TheStoreMenuSelectionAndResultLabelWaitForTheEmptying) {
+    fs.addFile("C:\\Users\\user\\Recent\\a.lnk");
+    fs.addDirectory("C:\\Users\\user\\Templates");
+    make();
+    tick(store_recent);
+    ui.answers = {Answer::Yes};
+    StorePopup popup = StorePopup::StoreMenu;
+    bool labelOpensTable = true;
+    duringTheOperation([&] {
+        stores->select(store_templates);
+        popup = stores->popupRequested(true);
+        stores->openSelected(false);
+        labelOpensTable = stores->resultLabelClicked();
+    });
+    stores->emptyActive();
+
+    EXPECT_EQ(popup, StorePopup::None);
+    EXPECT_FALSE(labelOpensTable);
+    EXPECT_TRUE(shell.executed.empty());
+    EXPECT_EQ(busyWarnings(), 3u);
+    // The highlight went through the stores in order, never to the clicked one out of turn.
+    EXPECT_EQ(view.shownSelections, (std::vector<int>{0, 1, 2, 3, 4, 5, 0}));
+    EXPECT_EQ(view.label, kEmptyingDone);
+
+    EXPECT_TRUE(stores->resultLabelClicked());
+    EXPECT_FALSE(view.labelVisible);
+}
+
+// Looking for the uninstall directories pumps the queue once per entry of the Windows
+// directory.
+TEST_F(SystemStoresTest, NothingElseStartsWhileTheUninstallDirectoriesAreLookedFor) {
+    fs.addDirectory("C:\\WINDOWS\\$NtUninstallKB1$");
+    fs.addDirectory("C:\\WINDOWS\\$NtUninstallKB2$");
+    fs.addFile("C:\\Users\\user\\Recent\\a.lnk");
+    make();
+    tick(store_recent);
+    stores->select(store_updateuninstall);
+    ui.answers = {Answer::Yes};
+    int pumps = 0;
+    ui.onPump = [&] {
+        if (++pumps == 1) stores->locateSelected();
+        if (pumps == 2) stores->emptyActive();
+    };
+    stores->locateSelected();
+
+    EXPECT_EQ(stores->uninstallDirectoryNames(), (std::vector<std::string>{"$NtUninstallKB1$", "$NtUninstallKB2$"}));
+    EXPECT_TRUE(fs.exists("C:\\Users\\user\\Recent\\a.lnk"));
+    EXPECT_EQ(messageTexts(), (std::vector<std::string>{app::kBusyWarning, std::string(kBusy)}));
+    EXPECT_EQ(walker.Tag, app::Activity::Idle);
+    EXPECT_EQ(status.text, "C:\\WINDOWS");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "core/app/busy_guard.h"
 #include "platform/fake/fake_platform.h"
 
 namespace kefelo::tools {
@@ -110,6 +111,23 @@ TEST_F(WindowsToolsTest, TheMailNamesTheProgramsVersion) {
     ASSERT_EQ(shell.executed.size(), 1u);
     EXPECT_EQ(shell.executed[0].file,
               std::string("mailto:") + std::string(kAuthorMail) + "?Subject=Kefelo v1.2.3.4 eszrevetel");
+}
+
+TEST_F(WindowsToolsTest, TheButtonsWaitWhileAnOperationRuns) {
+    app::Activity activity = app::Activity::Cleaning;
+    WindowsTools tools({platform, shell, config, "C:\\Kefelo\\", "1.2.3.4", true, "http://mirror:8080"}, &activity);
+    for (ToolButton button : {ToolButton::Defrag, ToolButton::FormatFloppy, ToolButton::LastLog,
+                              ToolButton::ProgramDirectory, ToolButton::DataRecoveryDownload, ToolButton::DiskInfo})
+        EXPECT_FALSE(tools.run(button));
+    EXPECT_TRUE(shell.executed.empty());
+    EXPECT_EQ(shell.floppyFormats, 0);
+    ASSERT_EQ(ui.messages.size(), 6u);
+    for (const auto& message : ui.messages) EXPECT_EQ(message.text, app::kBusyWarning);
+
+    activity = app::Activity::Idle;
+    EXPECT_TRUE(tools.run(ToolButton::ProgramDirectory));
+    EXPECT_TRUE(tools.run(ToolButton::DiskInfo));
+    EXPECT_EQ(shell.executed, (std::vector<ExecutedFile>{{"explorer.exe", "C:\\Kefelo", "", true}}));
 }
 
 }  // namespace

@@ -103,8 +103,8 @@ if(CONTROLS_TEST_SOURCES)
     add_test(NAME ui_controls_tests COMMAND ui_controls_tests --gtest_brief=1)
 endif()
 
-# The search page on a plain window: tests/win32/search.
-file(GLOB SEARCH_PAGE_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/search/*.cpp)
+# The search page and the ZIP window on plain windows, with their templates: tests/win32/search.
+file(GLOB SEARCH_PAGE_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/search/*.cpp tests/win32/search/*.rc)
 if(SEARCH_PAGE_TEST_SOURCES)
     add_executable(ui_search_tests ${SEARCH_PAGE_TEST_SOURCES} ${SEARCH_PAGE_RC})
     target_include_directories(ui_search_tests PRIVATE tests)

@@ -58,7 +58,10 @@ public:
     // nullptr when the archive cannot be started at that path.
     virtual std::unique_ptr<ZipWriter> create(const std::string& path) = 0;
     // Every entry, its data read through; nullopt when the file is no readable archive.
-    virtual std::optional<std::vector<ZipEntryCheck>> readBack(const std::string& path) = 0;
+    // `keepGoing`, when given, is called after each entry; false stops the reading, and
+    // the result is nullopt then too.
+    virtual std::optional<std::vector<ZipEntryCheck>> readBack(const std::string& path,
+                                                               const std::function<bool()>& keepGoing) = 0;
     // Size and CRC-32 of a file on disk; nullopt when it cannot be read.
     virtual std::optional<FileDigest> digest(const std::string& path) = 0;
 };

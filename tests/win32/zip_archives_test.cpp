@@ -57,7 +57,7 @@ TEST_F(Win32Zip, EntriesReadBackWithTheSourcesSizeAndCrc) {
     ASSERT_TRUE(result.ok);
     EXPECT_EQ(result.kept, 2u);
 
-    const auto checks = archives.readBack(path(L"out.zip"));
+    const auto checks = archives.readBack(path(L"out.zip"), {});
     ASSERT_TRUE(checks);
     ASSERT_EQ(checks->size(), 2u);
     EXPECT_EQ((*checks)[1].name, "d/ő.tmp");
@@ -68,6 +68,11 @@ TEST_F(Win32Zip, EntriesReadBackWithTheSourcesSizeAndCrc) {
         EXPECT_EQ((*checks)[i].size, digest->size);
         EXPECT_EQ((*checks)[i].crc, digest->crc);
     }
+
+    // Asked after every entry whether to go on: a stop after the first leaves no result.
+    int asked = 0;
+    EXPECT_FALSE(archives.readBack(path(L"out.zip"), [&asked] { return ++asked < 1; }));
+    EXPECT_EQ(asked, 1);
 }
 
 TEST_F(Win32Zip, SpoiledDataDoesNotReadBackIntact) {
@@ -81,7 +86,7 @@ TEST_F(Win32Zip, SpoiledDataDoesNotReadBackIntact) {
                         256 * static_cast<unsigned char>(bytes[29]);
     bytes[data + 2] = static_cast<char>(bytes[data + 2] ^ 0x55);
     write(L"out.zip", bytes);
-    const auto checks = archives.readBack(path(L"out.zip"));
+    const auto checks = archives.readBack(path(L"out.zip"), {});
     ASSERT_TRUE(checks);
     ASSERT_EQ(checks->size(), 1u);
     EXPECT_FALSE((*checks)[0].intact);
@@ -107,7 +112,7 @@ TEST_F(Win32Zip, CancelWhileWritingKeepsTheEntriesBeforeIt) {
     ASSERT_TRUE(result.ok);
     EXPECT_TRUE(result.cancelled);
     EXPECT_EQ(result.kept, 1u);
-    const auto checks = archives.readBack(path(L"out.zip"));
+    const auto checks = archives.readBack(path(L"out.zip"), {});
     ASSERT_TRUE(checks);
     ASSERT_EQ(checks->size(), 1u);
     EXPECT_EQ((*checks)[0].name, "0.tmp");
@@ -131,7 +136,7 @@ TEST_F(Win32Zip, AnOldFileStaysUntilTheNewArchiveIsComplete) {
     const std::string bytes = read(L"out.zip");
     EXPECT_EQ(bytes.substr(0, 4), std::string("PK\x05\x06", 4));
     EXPECT_EQ(bytes.substr(22), "files: 0");
-    const auto checks = archives.readBack(path(L"out.zip"));
+    const auto checks = archives.readBack(path(L"out.zip"), {});
     ASSERT_TRUE(checks);
     EXPECT_TRUE(checks->empty());
 }

@@ -6,6 +6,7 @@
 #include <set>
 
 #include "base/text/format.h"
+#include "core/app/busy_guard.h"
 #include "core/app/program_texts.h"
 #include "core/search/zip_rules.h"
 
@@ -52,7 +53,7 @@ std::string uniqueEntry(const std::string& name, std::set<std::string>& used) {
 std::string defaultZipDirectory(const std::string& programDirectory) { return programDirectory + "Zipped"; }
 
 bool Ttomorit::button_findsselecttozipClick() {
-    if (!ctx_.search.activeFilesActionable()) return false;
+    if (!ctx_.search.activeFilesActionable() || app::FutValami(ctx_.activity, ctx_.platform.ui)) return false;
     const timeutil::TDateTime now = ctx_.platform.clock.now();
     listundeleted.clear();
     listundeletedIndex = -1;
@@ -96,6 +97,10 @@ void Ttomorit::nameChosen(const std::string& path) {
 
 void Ttomorit::cancelAndClose() {
     compressRunning = false;
+    if (deleteRunning) {
+        deleteRunning = false;
+        closedWhileDeleting_ = true;
+    }
     closeWindow();
 }
 
@@ -137,8 +142,24 @@ void Ttomorit::setTrayProgress() {
 void Ttomorit::button_compressClick() {
     // Enter reaches the default button from any page; it packs only from the first.
     if (compressRunning || pc != zip_name) return;
+    auto& ui = ctx_.platform.ui;
+    if (app::FutValami(ctx_.activity, ui)) return;
+    // Held from the first question on: a hand-over that comes while it is asked is refused.
+    const app::BusyScope busy(ctx_.activity, app::Activity::Zip);
     const std::string path = edit_compressname;
-    if (!prepareTarget(folderOf(path))) return;
+    if (!prepareTarget(folderOf(path)) || !busy.owns()) return;
+
+    // The work is the active files as listed now; the queue runs between files, and what
+    // it runs cannot take a file away from the run or add one to it.
+    struct Work {
+        std::string path;
+        std::string name;
+    };
+    std::vector<Work> work;
+    const FoundFiles& found = ctx_.search.found;
+    for (size_t row = 0; row < found.size(); ++row)
+        if (found.row(row).mark == config::Mark::Active) work.push_back({found.fullPath(row), found.row(row).name});
+    const int64_t activeCount = static_cast<int64_t>(work.size());
 
     compressRunning = true;
     compressed_.clear();
@@ -150,29 +171,22 @@ void Ttomorit::button_compressClick() {
 
     auto writer = ctx_.archives.create(path);
     bool failed = !writer;
-    FoundFiles& found = ctx_.search.found;
-    const uint64_t generation = found.generation();
-    const int64_t activeCount = found.activeCount();
     std::set<std::string> usedEntries;
     int64_t n = 0;
-    for (size_t row = 0; writer && row < found.size() && compressRunning; ++row) {
-        // The list was replaced or reordered while the queue ran: its rows are not ours.
-        if (found.generation() != generation) break;
-        const FoundFile& file = found.row(row);
-        if (file.mark != config::Mark::Active) continue;
+    for (const Work& file : work) {
+        if (!writer || !compressRunning || !busy.owns()) break;
         ++n;
         const int progress = compressProgress(n, activeCount);
         labelname = file.name;
         box_undercompress = countCaption(" Tömörítés alatt ( ", n, activeCount);
-        const std::string source = found.fullPath(row);
-        const auto attributes = ctx_.platform.fs.getAttributes(source);
+        const auto attributes = ctx_.platform.fs.getAttributes(file.path);
         const uint32_t notOrdinary = platform::attr::kHidden | platform::attr::kSystem | platform::attr::kDirectory;
-        const auto entry = zipEntryName(source);
+        const auto entry = zipEntryName(file.path);
         if (attributes && !(*attributes & notOrdinary) && entry) {
             const std::string name = uniqueEntry(*entry, usedEntries);
-            switch (writer->addFile(source, name)) {
+            switch (writer->addFile(file.path, name)) {
                 case platform::ZipAddResult::Stored:
-                    compressed_.push_back({source, name});
+                    compressed_.push_back({file.path, name});
                     break;
                 case platform::ZipAddResult::Failed:
                     failed = true;
@@ -184,8 +198,10 @@ void Ttomorit::button_compressClick() {
         Gauge = progress;
         setTrayProgress();
         notify();
-        ctx_.platform.ui.pumpMessages();
+        ui.pumpMessages();
     }
+    // A halt took the code (the program is quitting): the run is cut like an abort.
+    if (!busy.owns()) compressRunning = false;
 
     labelname = kZipClosingLabel;
     box_undercompress = compressRunning ? " Állományok beolvasva! " : " Állományok beolvasása megszakítva! ";
@@ -203,17 +219,21 @@ void Ttomorit::button_compressClick() {
 
     if (writer) {
         const std::string date = timeutil::formatDate(ctx_.platform.clock.now(), ctx_.platform.sys.shortDateFormat());
-        // Stopped while adding: what was added is written in full, not cut again.
+        // Stopped while adding: what was added is written in full, not cut again; a halt
+        // cuts the writing too.
         const bool addingStopped = !compressRunning;
         const platform::ZipCloseResult result = writer->close(
-            [this, addingStopped](double fraction) {
+            [this, addingStopped, &busy](double fraction) {
                 showCloseProgress(fraction);
-                return addingStopped || compressRunning;
+                return busy.owns() && (addingStopped || compressRunning);
             },
             [&date](size_t entries) { return archiveComment(app::kWebAddress, date, entries); });
         if (!result.ok) failed = true;
-        if (result.cancelled) compressRunning = false;
-        if (result.ok && result.kept < compressed_.size()) compressed_.resize(result.kept);
+        if (result.cancelled || !busy.owns()) compressRunning = false;
+        if (result.ok && result.kept < compressed_.size()) {
+            compressed_.resize(result.kept);
+            compressRunning = false;
+        }
     }
     finishCompression(failed, path);
 }
@@ -291,21 +311,32 @@ int Ttomorit::foundRowOf(const std::string& path) const {
 void Ttomorit::button_activefiledelClick() {
     if (deleteRunning || compressRunning || pc != zip_result) return;
     auto& fs = ctx_.platform.fs;
+    auto& ui = ctx_.platform.ui;
+    if (app::FutValami(ctx_.activity, ui)) return;
+    const app::BusyScope busy(ctx_.activity, app::Activity::Zip);
     GaugeD = 0;
     pc = zip_deleting;
     const int64_t total = static_cast<int64_t>(compressed_.size());
     int64_t done = 1;
     deleteRunning = true;
+    closedWhileDeleting_ = false;
     notify();
+    const auto goOn = [this, &busy] { return deleteRunning && busy.owns(); };
 
     // A source goes only when its entry reads back whole and matches the file now on disk.
+    // Reading a large archive takes long: the queue runs after every entry, and a stop
+    // there leaves every source where it is.
     std::map<std::string, platform::ZipEntryCheck> entries;
-    if (auto checks = ctx_.archives.readBack(edit_compressname))
-        for (auto& check : *checks) entries[check.name] = std::move(check);
+    const auto checks = ctx_.archives.readBack(edit_compressname, [&ui, &goOn] {
+        ui.pumpMessages();
+        return goOn();
+    });
+    if (checks)
+        for (const auto& check : *checks) entries[check.name] = check;
 
     std::set<std::string> deleted;
     size_t i = 0;
-    while (i < compressed_.size() && deleteRunning) {
+    while (i < compressed_.size() && goOn()) {
         const Packed& packed = compressed_[i];
         labelnamed = fileNameOf(packed.path);
         box_underdelete = countCaption(" Törlés alatt ( ", done, total);
@@ -313,7 +344,7 @@ void Ttomorit::button_activefiledelClick() {
 
         bool removed = false;
         const auto entry = entries.find(packed.entry);
-        const auto digest = ctx_.archives.digest(packed.path);
+        const auto digest = entry == entries.end() ? std::nullopt : ctx_.archives.digest(packed.path);
         const bool verified = entry != entries.end() && entry->second.intact && digest &&
                               digest->size == entry->second.size && digest->crc == entry->second.crc;
         if (verified) {
@@ -333,7 +364,7 @@ void Ttomorit::button_activefiledelClick() {
         GaugeD = static_cast<int>(
             std::lround(static_cast<double>(done) / static_cast<double>(std::max<int64_t>(total, 1)) * 100.0));
         notify();
-        ctx_.platform.ui.pumpMessages();
+        ui.pumpMessages();
     }
     deleteRunning = false;
 
@@ -361,6 +392,8 @@ void Ttomorit::button_activefiledelClick() {
         found.currentRow = 0;
         ctx_.searchView.foundFilesChanged();
     }
+    // Closed by the user meanwhile: the window already went and does not come back.
+    if (closedWhileDeleting_) return;
     undeletedMark = true;
     notify();
     closeWindow();

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "core/app/activity.h"
 #include "core/app/main_frame.h"
 #include "core/config/config_model.h"
 #include "core/search/search_page_model.h"
@@ -63,6 +64,9 @@ struct ZipContext {
     platform::Shell& shell;
     platform::ZipArchives& archives;
     SearchPageModel& search;
+    // The walker's activity code: packing and deleting hold it, so nothing else starts or
+    // replaces the found files meanwhile, and a halt that takes it stops them.
+    app::Activity& activity;
     // Told when rows of the found files were removed or the current row changed.
     SearchView& searchView;
     app::MainFrame& frame;
@@ -132,12 +136,15 @@ public:
     void nameChosen(const std::string& path);
 
     void button_compressClick();
-    // "Megszakít", "Mégse", "Vissza" and Esc: the compression stops; the last three close.
+    // "Megszakít": the compression stops after the current file.
     void button_abortClick() { compressRunning = false; }
+    // "Mégse", "Vissza", Esc and the close box: whatever runs stops after the current file,
+    // and the window closes.
     void cancelAndClose();
     void button_zipopenClick();
     void button_zipdirClick();
     void button_activefiledelClick();
+    // "Megszakít" of the deletion: it stops after the current file.
     void button1Click() { deleteRunning = false; }
 
     // An entry of the undeletable list chosen (click, double click, key).
@@ -164,6 +171,8 @@ private:
 
     ZipContext ctx_;
     std::vector<Packed> compressed_;
+    // The window was closed while sources were being deleted: it stays closed.
+    bool closedWhileDeleting_ = false;
 };
 
 }  // namespace kefelo::search

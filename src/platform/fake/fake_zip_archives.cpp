@@ -95,11 +95,17 @@ std::unique_ptr<ZipWriter> FakeZipArchives::create(const std::string& path) {
     return std::make_unique<FakeZipWriter>(*this, path);
 }
 
-std::optional<std::vector<ZipEntryCheck>> FakeZipArchives::readBack(const std::string& path) {
+std::optional<std::vector<ZipEntryCheck>> FakeZipArchives::readBack(const std::string& path,
+                                                                    const std::function<bool()>& keepGoing) {
     auto it = archives_.find(key(path));
     if (it == archives_.end() || !fs_.fileExists(path)) return std::nullopt;
     std::vector<ZipEntryCheck> checks;
-    for (const auto& e : it->second.entries) checks.push_back({e.name, e.content.size(), crc32Of(e.content), e.intact});
+    // By index: what `keepGoing` runs may change the archives.
+    for (size_t i = 0; i < it->second.entries.size(); ++i) {
+        const Entry& e = it->second.entries[i];
+        checks.push_back({e.name, e.content.size(), crc32Of(e.content), e.intact});
+        if (keepGoing && !keepGoing()) return std::nullopt;
+    }
     return checks;
 }
 

@@ -35,7 +35,8 @@ public:
     void spoil(const std::string& path, const std::string& entryName);
 
     std::unique_ptr<ZipWriter> create(const std::string& path) override;
-    std::optional<std::vector<ZipEntryCheck>> readBack(const std::string& path) override;
+    std::optional<std::vector<ZipEntryCheck>> readBack(const std::string& path,
+                                                       const std::function<bool()>& keepGoing) override;
     std::optional<FileDigest> digest(const std::string& path) override;
 
 private:

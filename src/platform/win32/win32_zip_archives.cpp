@@ -190,7 +190,8 @@ std::unique_ptr<ZipWriter> Win32ZipArchives::create(const std::string& path) {
     return std::make_unique<Win32ZipWriter>(archive, wide);
 }
 
-std::optional<std::vector<ZipEntryCheck>> Win32ZipArchives::readBack(const std::string& path) {
+std::optional<std::vector<ZipEntryCheck>> Win32ZipArchives::readBack(const std::string& path,
+                                                                     const std::function<bool()>& keepGoing) {
     zip_t* archive = openArchive(widen(path), ZIP_RDONLY | ZIP_CHECKCONS);
     if (!archive) return std::nullopt;
     std::vector<ZipEntryCheck> checks;
@@ -213,6 +214,10 @@ std::optional<std::vector<ZipEntryCheck>> Win32ZipArchives::readBack(const std::
             check.intact = got == 0 && closedClean && total == st.size;
         }
         checks.push_back(std::move(check));
+        if (keepGoing && !keepGoing()) {
+            zip_discard(archive);
+            return std::nullopt;
+        }
     }
     zip_discard(archive);
     return checks;

@@ -29,8 +29,8 @@ bool SecondaryWindows::create(HINSTANCE instance, HWND owner, session::Session& 
                                                  context.platform.sys.executablePath(), std::move(hooks));
     if (!updateWizard_->create(instance, owner)) return false;
     zip_ = std::make_unique<ZipWindow>(
-        search::ZipContext{context.platform, context.shell, zipArchives_, session.search(), session.searchView(),
-                           session.frame(), config, context.programDirectory, context.fileVersion,
+        search::ZipContext{context.platform, context.shell, zipArchives_, session.search(), session.walker().Tag,
+                           session.searchView(), session.frame(), config, context.programDirectory, context.fileVersion,
                            session.ntFamily()},
         [this](HWND over) { showDiskAnalysis(over); });
     if (!zip_->create(instance, owner)) return false;

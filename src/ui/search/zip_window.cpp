@@ -26,6 +26,10 @@ using platform::win32::widen;
 constexpr WPARAM kMoveCommand = 0xF012;
 constexpr UINT kNameFieldDoubleClick = WM_APP + 1;
 constexpr UINT kUndeletedRightButton = WM_APP + 2;
+// Subclass ids of the controls that need more than the dialog gives them.
+constexpr UINT_PTR kNameField = 1;
+constexpr UINT_PTR kUndeletedList = 2;
+constexpr UINT_PTR kStopButton = 3;
 
 // The controls of each page, by its number.
 const std::array<std::vector<int>, 6> kPages = {{
@@ -45,10 +49,11 @@ ZipWindow::ZipWindow(const search::ZipContext& context, std::function<void(HWND)
 bool ZipWindow::create(HINSTANCE instance, HWND owner) {
     owner_ = owner;
     if (!createModeless(instance, IDD_ZIP, owner)) return false;
-    SetWindowSubclass(GetDlgItem(hwnd(), IDC_EDIT_COMPRESSNAME), &ZipWindow::nameFieldProc, 1,
-                      reinterpret_cast<DWORD_PTR>(this));
-    SetWindowSubclass(GetDlgItem(hwnd(), IDC_LISTUNDELETED), &ZipWindow::nameFieldProc, 2,
-                      reinterpret_cast<DWORD_PTR>(this));
+    const auto self = reinterpret_cast<DWORD_PTR>(this);
+    SetWindowSubclass(GetDlgItem(hwnd(), IDC_EDIT_COMPRESSNAME), &ZipWindow::controlProc, kNameField, self);
+    SetWindowSubclass(GetDlgItem(hwnd(), IDC_LISTUNDELETED), &ZipWindow::controlProc, kUndeletedList, self);
+    for (int id : {IDC_BUTTON_ABORT, IDC_BUTTON1})
+        SetWindowSubclass(GetDlgItem(hwnd(), id), &ZipWindow::controlProc, kStopButton, self);
     makeHints();
     for (int id : {IDC_GAUGE, IDC_GAUGED}) SendDlgItemMessageW(hwnd(), id, PBM_SETRANGE32, 0, 100);
     model_.changed = [this] { update(); };
@@ -57,14 +62,21 @@ bool ZipWindow::create(HINSTANCE instance, HWND owner) {
     return true;
 }
 
-LRESULT CALLBACK ZipWindow::nameFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                          DWORD_PTR self) {
-    if (id == 2 && message == WM_RBUTTONDOWN) {
-        PostMessageW(reinterpret_cast<ZipWindow*>(self)->hwnd(), kUndeletedRightButton, 0, lParam);
+LRESULT CALLBACK ZipWindow::controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR self) {
+    ZipWindow& zip = *reinterpret_cast<ZipWindow*>(self);
+    if (id == kUndeletedList && message == WM_RBUTTONDOWN) {
+        PostMessageW(zip.hwnd(), kUndeletedRightButton, 0, lParam);
         return 0;
     }
-    if (id == 1 && message == WM_LBUTTONDBLCLK) {
-        PostMessageW(reinterpret_cast<ZipWindow*>(self)->hwnd(), kNameFieldDoubleClick, 0, 0);
+    if (id == kNameField && message == WM_LBUTTONDBLCLK) {
+        PostMessageW(zip.hwnd(), kNameFieldDoubleClick, 0, 0);
+        return 0;
+    }
+    // While files are packed or deleted the queue runs outside the modal loop, where no
+    // dialog manager turns Esc into a cancel: the stop button that holds the focus does.
+    if (id == kStopButton && message == WM_KEYDOWN && wParam == VK_ESCAPE) {
+        PostMessageW(zip.hwnd(), WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
         return 0;
     }
     return DefSubclassProc(window, message, wParam, lParam);
@@ -134,6 +146,17 @@ void ZipWindow::update() {
     }
     if (SendMessageW(list, LB_GETCURSEL, 0, 0) != m.listundeletedIndex)
         SendMessageW(list, LB_SETCURSEL, static_cast<WPARAM>(m.listundeletedIndex), 0);
+    if (m.pc != shownPage_) {
+        shownPage_ = m.pc;
+        // The button that started the work has gone with its page: the stop button takes
+        // the keys (Space, Esc), unless the user is in another window.
+        const HWND focus = GetFocus();
+        const int stop = m.pc == search::zip_compressing ? IDC_BUTTON_ABORT
+                         : m.pc == search::zip_deleting  ? IDC_BUTTON1
+                                                         : 0;
+        if (stop && (GetActiveWindow() == hwnd() || (focus && IsChild(hwnd(), focus))))
+            SendMessageW(hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(GetDlgItem(hwnd(), stop)), TRUE);
+    }
     // The queue may not run again soon while files are packed: paint now.
     UpdateWindow(hwnd());
 }

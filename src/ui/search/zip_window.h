@@ -39,14 +39,15 @@ private:
     void onCommand(int id, int code);
     void makeHints();
     void undeletedMenu(POINT client);
-    static LRESULT CALLBACK nameFieldProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
-                                          DWORD_PTR self);
+    static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                        DWORD_PTR self);
 
     search::Ttomorit model_;
     std::function<void(HWND)> showDiskAnalysis_;
     HWND owner_ = nullptr;
     bool modal_ = false;
     std::vector<std::string> shownList_;
+    int shownPage_ = -1;
     Tooltips tips_;
 };
 

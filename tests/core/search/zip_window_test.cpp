@@ -1,8 +1,12 @@
 // The ZIP window over a searched tree: naming, what goes into the archive, aborting,
-// deleting the packed sources only when their entries read back, and the space balance.
+// deleting the packed sources only when their entries read back, and the space balance;
+// a run holds the activity code, and what the queue runs in its middle (a hand-over, a
+// stop, a close, a halt) cannot cut it short unnoticed.
 #include <gtest/gtest.h>
 
 #include "base/text/format.h"
+#include "core/app/busy_guard.h"
+#include "core/app/directory_handover.h"
 #include "core/search/zip_rules.h"
 #include "core/search/zip_window_model.h"
 #include "platform/fake/fake_zip_archives.h"
@@ -52,8 +56,8 @@ protected:
         clock.current = timeutil::toDateTime({2004, 5, 6, 14, 3, 9, 0});
         fs.addDirectory("C:\\Prog");
         config.zipDirectory = "C:\\Prog\\Zipped";
-        zip = std::make_unique<search::Ttomorit>(
-            search::ZipContext{platform, shell, archives, *page, view, view, config, "C:\\Prog\\", "3.2.1.0", true});
+        zip = std::make_unique<search::Ttomorit>(search::ZipContext{platform, shell, archives, *page, Search.Tag, view,
+                                                                    view, config, "C:\\Prog\\", "3.2.1.0", true});
         zip->close = [this] { ++closes; };
     }
 
@@ -240,6 +244,166 @@ TEST_F(ZipWindow, NoSourceDeletedLeavesTheArchiveSizeAsUsedSpace) {
     zip->button_activefiledelClick();
     EXPECT_EQ(zip->labelfree2, "A folyamat által felhasznált hely: " + std::to_string(size) + " bájt");
     EXPECT_EQ(fs.getAttributes("C:\\Temp\\a.tmp"), platform::attr::kArchive);  // restored
+}
+
+// Each door into a running ZIP is opened from the message queue, in the middle of the loop.
+class ZipDoors : public ZipWindow {
+protected:
+    const Paths six = {"C:\\Temp\\f1.tmp", "C:\\Temp\\f2.tmp", "C:\\Temp\\f3.tmp",
+                       "C:\\Temp\\f4.tmp", "C:\\Temp\\f5.tmp", "C:\\Temp\\f6.tmp"};
+
+    void openOverSixFiles() {
+        for (size_t i = 0; i < six.size(); ++i) fs.addFile(six[i], std::string(100 * (i + 1), 'x'));
+        fs.addFile("C:\\Other\\x.tmp", "other");
+        findAndMarkAll();
+        ASSERT_TRUE(zip->button_findsselecttozipClick());
+    }
+    // A second copy hands a folder over, taken as the main window takes it.
+    std::optional<std::string> handOver() {
+        auto path = app::receiveHandover(fs, "C:\\Prog\\", "C:\\Other|", Search.Tag);
+        if (path) page->directoryHandover(*path);
+        return path;
+    }
+    Paths left() const {
+        Paths out;
+        for (const auto& path : six)
+            if (fs.exists(path)) out.push_back(path);
+        return out;
+    }
+    int64_t archiveSize() { return static_cast<int64_t>(fs.find(zip->edit_compressname)->size); }
+};
+
+TEST_F(ZipDoors, AHandOverWhilePackingOrDeletingIsAnsweredBusyAndTheRunEndsWhole) {
+    openOverSixFiles();
+    // Set before the hand-over: a search it starts runs the queue again.
+    bool asked = false;
+    std::optional<std::string> answer = "not asked";
+    ui.onPump = [&] {
+        if (!asked && zip->compressed().size() == 2) {
+            asked = true;
+            answer = handOver();
+        }
+    };
+    zip->button_compressClick();
+    ASSERT_TRUE(asked);
+    EXPECT_FALSE(answer);
+    EXPECT_EQ(archives.entries(zip->edit_compressname).size(), 6u);
+    EXPECT_EQ(zip->memo_zipinfowhenend.rfind("A tömörítvény elkészült.", 0), 0u);
+    EXPECT_EQ(foundPaths(), six);
+
+    asked = false;
+    answer = "not asked";
+    ui.onPump = [&] {
+        if (!asked && left().size() == 5) {
+            asked = true;
+            answer = handOver();
+        }
+    };
+    zip->button_activefiledelClick();
+    ASSERT_TRUE(asked);
+    EXPECT_FALSE(answer);
+    EXPECT_EQ(left(), Paths{});
+    EXPECT_EQ(zip->pc, search::zip_alldeleted);
+    EXPECT_TRUE(fs.exists("C:\\Other\\x.tmp"));
+    EXPECT_EQ(foundPaths(), Paths{});
+
+    // The run is over: the next hand-over is taken.
+    ui.onPump = nullptr;
+    EXPECT_TRUE(handOver());
+    EXPECT_EQ(foundPaths(), Paths{"C:\\Other\\x.tmp"});
+}
+
+TEST_F(ZipDoors, TheFilesTakenAtTheStartAreAllPackedWhateverHappensToTheList) {
+    openOverSixFiles();
+    ui.onPump = [&] {
+        if (zip->compressed().size() == 2 && page->found.size() == 6) page->found.removeRows({1, 1, 1, 1, 1, 1});
+    };
+    zip->button_compressClick();
+    EXPECT_EQ(archives.entries(zip->edit_compressname).size(), 6u);
+    EXPECT_EQ(zip->memo_zipinfowhenend.rfind("A tömörítvény elkészült.", 0), 0u);
+}
+
+TEST_F(ZipDoors, StopDuringTheReadBackDeletesNothingAndListsEverySource) {
+    openOverSixFiles();
+    zip->button_compressClick();
+    // The second pump of the deletion comes before the first source would go.
+    const int start = ui.pumpCount;
+    ui.onPump = [&] {
+        if (ui.pumpCount == start + 2) zip->button1Click();
+    };
+    zip->button_activefiledelClick();
+    EXPECT_EQ(left(), six);
+    EXPECT_EQ(zip->listundeleted, six);
+    EXPECT_EQ(zip->labelfree2, search::spaceBalanceText(-archiveSize()));
+    EXPECT_EQ(closes, 1);
+    ASSERT_TRUE(zip->closedModal());
+    EXPECT_EQ(zip->pc, search::zip_undeleted);
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
+}
+
+TEST_F(ZipDoors, EscOrTheCloseBoxWhileDeletingStopsAfterTheCurrentFileAndStaysClosed) {
+    openOverSixFiles();
+    zip->button_compressClick();
+    ui.onPump = [&] {
+        if (closes == 0 && !fs.exists(six[0])) zip->cancelAndClose();
+    };
+    zip->button_activefiledelClick();
+    const Paths rest(six.begin() + 1, six.end());
+    EXPECT_EQ(left(), rest);
+    EXPECT_EQ(foundPaths(), rest);
+    EXPECT_EQ(zip->compressed().size(), 5u);
+    EXPECT_EQ(closes, 1);
+    EXPECT_FALSE(zip->closedModal());
+    EXPECT_EQ(Search.Tag, app::Activity::Idle);
+}
+
+TEST_F(ZipDoors, AHaltThatTakesTheCodeStopsPackingAndDeletingAndNothingIsReportedComplete) {
+    openOverSixFiles();
+    ui.onPump = [&] {
+        if (zip->compressed().size() == 2) Search.Tag = app::Activity::Idle;  // as quitting does
+    };
+    zip->button_compressClick();
+    EXPECT_LT(archives.entries(zip->edit_compressname).size(), 6u);
+    EXPECT_EQ(zip->memo_zipinfowhenend.rfind("A tömörítési folyamat félbe lett szakítva", 0), 0u);
+
+    // A whole archive, then a halt after the first deleted source.
+    ui.onPump = nullptr;
+    ASSERT_TRUE(zip->button_findsselecttozipClick());
+    ui.answers = {Answer::Yes};  // the cut archive is overwritten
+    zip->button_compressClick();
+    ASSERT_EQ(archives.entries(zip->edit_compressname).size(), 6u);
+    ui.onPump = [&] {
+        if (!fs.exists(six[0])) Search.Tag = app::Activity::Idle;
+    };
+    zip->button_activefiledelClick();
+    EXPECT_EQ(left(), Paths(six.begin() + 1, six.end()));
+    EXPECT_EQ(zip->pc, search::zip_deleting);
+    EXPECT_EQ(zip->listundeleted.size(), 5u);
+}
+
+TEST_F(ZipDoors, WhileSomethingElseRunsEveryStepIsRefusedWithTheBusyWarning) {
+    openOverSixFiles();
+    zip->closedModal();
+    Search.Tag = app::Activity::FileSearch;
+    EXPECT_FALSE(zip->button_findsselecttozipClick());
+
+    // A run started behind the open window, from the tray.
+    Search.Tag = app::Activity::Idle;
+    ASSERT_TRUE(zip->button_findsselecttozipClick());
+    Search.Tag = app::Activity::Cleaning;
+    zip->button_compressClick();
+    EXPECT_EQ(archives.created, 0);
+    EXPECT_EQ(zip->pc, search::zip_name);
+
+    Search.Tag = app::Activity::Idle;
+    zip->button_compressClick();
+    ASSERT_EQ(zip->pc, search::zip_result);
+    Search.Tag = app::Activity::Cleaning;
+    zip->button_activefiledelClick();
+    EXPECT_EQ(left(), six);
+    EXPECT_EQ(zip->pc, search::zip_result);
+    EXPECT_EQ(Search.Tag, app::Activity::Cleaning);
+    EXPECT_EQ(messageTexts(), Paths(3, app::kBusyWarning));
 }
 
 }  // namespace

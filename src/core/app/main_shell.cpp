@@ -11,7 +11,10 @@ namespace kefelo::app {
 namespace {
 constexpr const char* kAutodelFileName = "autodel.bat";
 constexpr const char* kInfoFileName = "info.txt";
-constexpr std::array<const char*, 4> kUpdateLeftovers = {"update.bat", "update.txt", "new.zip", "new.exe"};
+// "update.old" is the copy of the previous program that update.bat keeps until the new one
+// has started; the batch may be gone before it could delete it.
+constexpr std::array<const char*, 5> kUpdateLeftovers = {"update.bat", "update.txt", "new.zip", "new.exe",
+                                                         "update.old"};
 }  // namespace
 
 std::string blinkStatusText(int tag) {

@@ -366,7 +366,7 @@ TEST_F(MainShellTest, UninstallerHoldsTheActionsItemAndEndsWithoutSaving) {
 TEST_F(MainShellTest, CreationClearsLeftoversLoadsOwnTypesAndDetectsDiagnostics) {
     fs.addFile(at("autodel.bat"), "del x", platform::attr::kReadOnly | platform::attr::kHidden);
     fs.addFile(at("info.txt"), "x");
-    for (const char* name : {"update.bat", "update.txt", "new.zip", "new.exe"}) fs.addFile(at(name), "x");
+    for (const char* name : {"update.bat", "update.txt", "new.zip", "new.exe", "update.old"}) fs.addFile(at(name), "x");
     fs.addFile(at("teszt.mod"));
     config::Settings settings;
     settings.ownTypes = "*.KEF";

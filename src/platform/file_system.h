@@ -4,6 +4,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace kefelo::platform {
 
@@ -52,6 +53,19 @@ struct DiskSpace {
     uint64_t totalFree = 0;
 };
 
+// A file written in pieces into a new file beside its target; it takes the target's name
+// only at commit(), so nobody ever sees it half written. Dropped without a commit, it leaves
+// nothing behind. It must not outlive the file system that made it.
+class AtomicWriter {
+public:
+    virtual ~AtomicWriter() = default;
+    // Appends the bytes; false when they could not all be written (commit() then fails).
+    virtual bool write(std::string_view bytes) = 0;
+    // Puts the bytes on the disk and renames the file over the target, which it refuses
+    // for a read-only target, as writeFileAtomic does. Only the first call can succeed.
+    virtual bool commit() = 0;
+};
+
 class FileSystem {
 public:
     virtual ~FileSystem() = default;
@@ -83,6 +97,9 @@ public:
     virtual std::optional<std::string> readFile(const std::string& path) = 0;
     // Replaces the file atomically (written beside, then renamed over the old one).
     virtual bool writeFileAtomic(const std::string& path, const std::string& bytes) = 0;
+    // The same in pieces, for a file too big to hold in memory; nullptr when the file
+    // beside the target cannot be created or the target is read-only.
+    virtual std::unique_ptr<AtomicWriter> beginAtomicWrite(const std::string& path) = 0;
 
     virtual std::string currentDirectory() = 0;
     virtual bool setCurrentDirectory(const std::string& path) = 0;

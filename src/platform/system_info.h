@@ -33,6 +33,10 @@ public:
     // The folder that holds every user's profile ("C:\Documents and Settings", "C:\Users");
     // nullopt where the system has none (Windows 9x).
     virtual std::optional<std::string> profilesDirectory() = 0;
+    // The current user's own programs folder (normally "%LOCALAPPDATA%\Programs"), where
+    // a program can be installed without administrator rights; without trailing
+    // backslash, and it may not exist yet. nullopt where the system has no such place.
+    virtual std::optional<std::string> userProgramsDirectory() = 0;
 };
 
 }  // namespace kefelo::platform

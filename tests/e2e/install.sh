@@ -3,7 +3,8 @@
 # name holds a blank: both wizard pages, the default target from the system's program-files
 # setting, the copy with nothing half-made beside it, the Desktop shortcut read back through
 # the shell's link object, and the installed copy's main window on screen after the
-# installing process has ended. Screenshots of both pages and of the installed copy.
+# installing process has ended; an olvassel.txt that was there before survives the wizard.
+# Screenshots of both pages and of the installed copy.
 #
 # Usage: WINEPREFIX=... install.sh path/to/kefelo.exe  (under a display)
 set -u
@@ -35,7 +36,20 @@ if [ -L "$USERDIR/Desktop" ]; then rm "$USERDIR/Desktop" && mkdir "$USERDIR/Desk
 mkdir -p "$USERDIR/Desktop"
 rm -f "$USERDIR/Desktop/Kefeló.lnk"
 
-# First the way without installing: the documentation, then running from where it is.
+# A download folder may hold another program's olvassel.txt: the documentation button
+# shows it as it is, and quitting the wizard leaves it there.
+PROG=$(fresh_program_dir kefelo-install-quit "$EXE")
+printf 'egy masik program leirasa\r\n' >"$PROG/olvassel.txt"
+start_program install_quit.wine.log
+must "the install wizard comes first" drv wait "${WIZARD[@]}" --timeout 60000
+drv click "${WIZARD[@]}" --class Button --text 'A program dokumentációjának megtekintése'
+drv click "${WIZARD[@]}" --class Button --text 'Kilépés'
+check "quitting the wizard ends the program" wait_for 30 process_ended
+expect "the olvassel.txt that was there is neither overwritten nor deleted" "$(cat "$PROG/olvassel.txt" 2>&1)" \
+    $'egy masik program leirasa\r'
+stop_wine
+
+# The way without installing: the documentation, then running from where it is.
 PROG=$(fresh_program_dir kefelo-install-here "$EXE")
 start_program install_here.wine.log
 must "the install wizard comes first" drv wait "${WIZARD[@]}" --timeout 60000

@@ -50,9 +50,9 @@ must() {
 # expect CLAIM ACTUAL EXPECTED
 expect() { if [ "$2" = "$3" ]; then pass "$1"; else fail "$1: got \"$2\", expected \"$3\""; fi; }
 # eventually CLAIM EXPECTED COMMAND...: polls the command's output, its lines joined by
-# ";", until it is EXPECTED; gives up after 10 s.
+# ";", until it is EXPECTED; gives up after 30 s, as the driver's waits do.
 eventually() {
-    local claim=$1 expected=$2 actual deadline=$((SECONDS + 10))
+    local claim=$1 expected=$2 actual deadline=$((SECONDS + 30))
     shift 2
     while :; do
         actual=$("$@" | tr '\n' ';')

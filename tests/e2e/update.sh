@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The web update against a loopback server: the start-up's update run finds no newer
-# version, fails on a missing server and on a cut-off or wrong archive (the old program
-# untouched), and with a good archive downloads with progress, unpacks new.exe, and Wine's
+# version, fails on a missing server, on an archive size no update has, and on a cut-off,
+# wrong, overlong or endless archive (nothing of it kept, the old program untouched), and with a good archive downloads with progress, unpacks new.exe, and Wine's
 # cmd runs update.bat, which replaces kefelo.exe and starts it with /update.
 set -u
 EXE="${1:?usage: update.sh path/to/kefelo.exe}"
@@ -12,7 +12,7 @@ WIZ=(--window 'Kefeló frissítése*')
 unset http_proxy https_proxy HTTP_PROXY HTTPS_PROXY all_proxy ALL_PROXY
 SERVED=$(mktemp -d)
 # The server's cases: ROOT/<case>/update.txt and new.zip.
-mkdir -p "$SERVED"/{latest,truncated,baddigest,slow}
+mkdir -p "$SERVED"/{latest,truncated,baddigest,slow,oversized,overlong,endless}
 python3 "$E2E_DIR/tools/update_server.py" --root "$SERVED" --port-file "$SERVED/port" &
 server=$!
 trap 'kill $server 2>/dev/null; rm -rf "$SERVED"' EXIT
@@ -42,6 +42,10 @@ write("latest", "1\r\n100\r\n")
 write("slow", "%s\r\n%d\r\n%s\r\n" % (newer, len(data), digest), data)
 write("truncated", "%s\r\n%d\r\n" % (newer, len(data)), data)
 write("baddigest", "%s\r\n%d\r\n%s\r\n" % (newer, len(data), "0" * 64), data)
+# Sizes no update of this program has: announced, and sent without being announced.
+write("oversized", "%s\r\n9000000000000000000\r\n" % newer, data)
+write("overlong", "%s\r\n%d\r\n%s\r\n" % (newer, len(data), digest), data + os.urandom(4 << 20))
+write("endless", "%s\r\n%d\r\n%s\r\n" % (newer, len(data), digest), data)
 PY
 
 # A blank and accents in the folder: the script and the archive reader must cope.
@@ -83,15 +87,34 @@ check "the main window follows" wait_main_window
 check "the program ends when closed" close_program
 stop_wine
 
-# --- a cut-off archive, then one that is not the announced one ---
-for case in truncated baddigest; do
+# --- an archive size no update has: the check fails and nothing is fetched ---
+update_run oversized update_oversized.wine.log
+must "oversized: the failed page appears" drv wait "${WIZ[@]}" --id 3122 --timeout 60000
+expect "oversized: the failed caption" "$(drv get-text "${WIZ[@]}")" "Kefeló frissítése  -  a letöltés meghiúsult!"
+check "oversized: the archive was never asked for" test -z "$(grep -F /oversized/update/kefelo/new.zip "$SERVED/requests.log")"
+check "oversized: no version file kept" test ! -e "$PROG/update.txt"
+drv click "${WIZ[@]}" --id 3122
+check "oversized: the main window follows" wait_main_window
+check "oversized: the program ends when closed" close_program
+stop_wine
+
+# Nothing of a refused download stays, not even the file it was written into.
+nothing_beside() { [ -z "$(ls -A "$PROG" | grep -i '^new\.zip')" ] && [ ! -e "$PROG/new.exe" ]; }
+
+# --- a cut-off archive, one that is not the announced one, one longer than announced and
+# one without end ---
+for case in truncated baddigest overlong endless; do
     update_run "$case" "update_$case.wine.log"
     must "$case: step 2 appears" drv wait "${WIZ[@]}" --id 3113 --timeout 60000
     check "$case: the size line" memo_has 3102 "A frissítést tartalmazó állomány mérete: "
     drv click "${WIZ[@]}" --id 3113
     check "$case: the failed page" drv wait "${WIZ[@]}" --id 3105 --timeout 30000
-    check "$case: nothing kept" test ! -e "$PROG/new.zip" -a ! -e "$PROG/new.exe"
+    check "$case: nothing kept" nothing_beside
     check "$case: the old program untouched" cmp -s "$PROG/kefelo.exe" "$ORIGINAL"
+    if [ "$case" = endless ]; then
+        # The program hangs up soon after the announced size; the cap means it never did.
+        check "endless: the program hung up on the server" wait_for 30 grep -q '^hung up ' "$SERVED/endless.stopped"
+    fi
     drv click "${WIZ[@]}" --id 3122
     check "$case: the main window follows" wait_main_window
     check "$case: the program ends when closed" close_program
@@ -127,6 +150,7 @@ check "it says it was updated" grep -qF "Az Ön Kefeló példánya frissítve le
 check "the new copy's main window" wait_main_window
 check "the help shows the version history" drv wait "${MAIN[@]}" --id 3803 --text-is "Verziótörténet"
 check "the update's files are gone" wait_for 10 test ! -e "$PROG/update.bat" -a ! -e "$PROG/new.zip" -a ! -e "$PROG/new.exe" -a ! -e "$PROG/update.txt"
+check "the old program's copy is gone" wait_for 10 test ! -e "$PROG/update.old"
 shot update_version_history
 drv close "${MAIN[@]}"
 finish

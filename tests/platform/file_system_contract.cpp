@@ -290,6 +290,53 @@ TEST_F(FileSystemContract, AtomicWriteRefusesReadOnlyTargetAndKeepsIt) {
     EXPECT_EQ(fs.readFile(at("cfg.bin")), "other");
 }
 
+TEST_F(FileSystemContract, PiecewiseWriteShowsOnlyWhenCommittedAndLeavesNothingWhenDropped) {
+    env->makeFile(at("new.zip"), "old archive");
+    {
+        auto writer = fs.beginAtomicWrite(at("new.zip"));
+        ASSERT_TRUE(writer);
+        ASSERT_TRUE(writer->write("first piece, "));
+        ASSERT_TRUE(writer->write(std::string("\0second", 7)));
+        // Until the commit the target is the old file and the new bytes lie beside it.
+        EXPECT_EQ(fs.readFile(at("new.zip")), "old archive");
+        EXPECT_EQ(listAll(root + "\\*.*").size(), 4u);
+        ASSERT_TRUE(writer->commit());
+        EXPECT_FALSE(writer->commit());
+    }
+    EXPECT_EQ(fs.readFile(at("new.zip")), std::string("first piece, \0second", 20));
+    EXPECT_EQ(sortedNames(root + "\\*.*"), (std::vector<std::string>{".", "..", "new.zip"}));
+
+    {
+        auto writer = fs.beginAtomicWrite(at("new.zip"));
+        ASSERT_TRUE(writer);
+        ASSERT_TRUE(writer->write("never wanted"));
+    }
+    EXPECT_EQ(fs.readFile(at("new.zip")), std::string("first piece, \0second", 20));
+    EXPECT_EQ(sortedNames(root + "\\*.*"), (std::vector<std::string>{".", "..", "new.zip"}));
+}
+
+TEST_F(FileSystemContract, PiecewiseWriteRefusesAMissingFolderAndAReadOnlyTarget) {
+    EXPECT_FALSE(fs.beginAtomicWrite(at("missing\\new.zip")));
+    EXPECT_EQ(fs.lastError(), 3u);
+
+    env->makeFile(at("kept.zip"), "kept");
+    ASSERT_TRUE(fs.setAttributes(at("kept.zip"), kReadOnly));
+    EXPECT_FALSE(fs.beginAtomicWrite(at("kept.zip")));
+    EXPECT_EQ(fs.lastError(), 5u);
+
+    // Protected while the bytes were on their way: the commit refuses, nothing is left beside.
+    ASSERT_TRUE(fs.setAttributes(at("kept.zip"), kNormal));
+    auto writer = fs.beginAtomicWrite(at("kept.zip"));
+    ASSERT_TRUE(writer);
+    ASSERT_TRUE(writer->write("other"));
+    ASSERT_TRUE(fs.setAttributes(at("kept.zip"), kReadOnly));
+    EXPECT_FALSE(writer->commit());
+    EXPECT_EQ(fs.lastError(), 5u);
+    EXPECT_EQ(fs.readFile(at("kept.zip")), "kept");
+    EXPECT_EQ(sortedNames(root + "\\*.*"), (std::vector<std::string>{".", "..", "kept.zip"}));
+    ASSERT_TRUE(fs.setAttributes(at("kept.zip"), kNormal));
+}
+
 TEST_F(FileSystemContract, ReadingFailsForMissingFilesAndFolders) {
     EXPECT_FALSE(fs.readFile(at("missing.txt")));
     EXPECT_EQ(fs.lastError(), 2u);

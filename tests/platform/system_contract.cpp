@@ -52,6 +52,22 @@ TEST_F(SystemContract, TheProfilesRootHoldsTheUsersFolders) {
     EXPECT_EQ(text::lower(*recent).rfind(text::lower(*profiles) + "\\", 0), 0u) << *recent;
 }
 
+TEST_F(SystemContract, TheUsersOwnProgramsFolderLiesInTheUsersProfile) {
+    const std::optional<std::string> own = sys.userProgramsDirectory();
+    ASSERT_TRUE(own);
+    EXPECT_EQ((*own)[1], ':');
+    EXPECT_NE(own->back(), '\\');
+    const std::optional<std::string> profiles = sys.profilesDirectory();
+    ASSERT_TRUE(profiles);
+    EXPECT_EQ(text::lower(*own).rfind(text::lower(*profiles) + "\\", 0), 0u) << *own;
+    // The folder may not exist yet, but the one above it, the user's local data, does
+    // wherever the system keeps one.
+    if (const auto local = sys.specialFolder(platform::SpecialFolder::LocalAppData)) {
+        EXPECT_EQ(text::lower(*own).rfind(text::lower(*local) + "\\", 0), 0u) << *own;
+        EXPECT_TRUE(fs.directoryExists(*local));
+    }
+}
+
 TEST_F(SystemContract, HungarianRegionalSettings) {
     EXPECT_EQ(sys.platformId(), 2);
     EXPECT_EQ(text::lower(sys.languageAbbreviation()), "hun");

@@ -3,16 +3,22 @@
 // its own and no window, as the program's hidden starts give it.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "base/text/codec.h"
 #include "base/text/batch_code_page.h"
+#include "base/text/codec.h"
 #include "core/cleaning/batch_text.h"
+#include "core/maintenance/update_rules.h"
+#include "platform/win32/wide.h"
+#include "platform/win32/win32_platform.h"
 
 namespace kefelo::cmdtest {
 
@@ -87,6 +93,27 @@ inline bool readsLinesAfterTheSwitchAsWritten(const std::filesystem::path& folde
     }
     for (const std::filesystem::path& file : made) std::filesystem::remove(file, ec);
     return asWritten;
+}
+
+// The program in `folder` as the program itself would name it in a batch: 8.3 forms
+// where the volume has them.
+inline std::optional<maintenance::BatchProgram> batchProgramIn(const std::filesystem::path& folder,
+                                                               const std::wstring& executable) {
+    platform::win32::Win32FileSystem fs;
+    const std::string dir = platform::win32::narrow(folder.wstring()) + "\\";
+    return maintenance::batchProgram(fs, dir, dir + platform::win32::narrow(executable),
+                                     text::BatchCharset::Windows1250);
+}
+
+// Every file of a folder with its size, to see that a script left it alone.
+inline std::vector<std::pair<std::wstring, uintmax_t>> contentsOf(const std::filesystem::path& folder) {
+    std::vector<std::pair<std::wstring, uintmax_t>> files;
+    std::error_code ec;
+    for (const std::filesystem::directory_entry& entry : std::filesystem::directory_iterator(folder, ec)) {
+        files.emplace_back(entry.path().filename().wstring(), entry.is_regular_file() ? entry.file_size() : 0);
+    }
+    std::sort(files.begin(), files.end());
+    return files;
 }
 
 }  // namespace kefelo::cmdtest

@@ -1,5 +1,9 @@
 #include "core/integration/explorer_verb.h"
 
+#include <optional>
+
+#include "core/integration/program_command.h"
+
 namespace kefelo::integration {
 namespace {
 using platform::RegistryRoot;
@@ -40,6 +44,22 @@ bool unregisterVerb(platform::Registry& registry) {
         registry.deleteKey(RegistryRoot::ClassesRoot, std::string(kVerbClassesKey));
     }
     return !verbRegistered(registry);
+}
+
+bool unregisterOwnVerb(platform::Registry& registry, const std::string& executablePath) {
+    bool left = false;
+    const auto removeWhereOwn = [&](RegistryRoot root, const std::string& key) {
+        if (!registry.keyExists(root, key)) return;
+        const std::optional<std::string> command = registry.readString(root, key + "\\command", "");
+        // A verb without a command starts nothing: it is no other copy's either.
+        if (command && !commandStartsProgram(*command, executablePath)) return;
+        registry.deleteKey(root, key);
+        left = left || registry.keyExists(root, key);
+    };
+    removeWhereOwn(RegistryRoot::CurrentUser, kUserKey);
+    removeWhereOwn(RegistryRoot::LocalMachine, kUserKey);
+    removeWhereOwn(RegistryRoot::ClassesRoot, std::string(kVerbClassesKey));
+    return !left;
 }
 
 }  // namespace kefelo::integration

@@ -29,5 +29,8 @@ bool verbRegistered(platform::Registry& registry);
 bool registerVerb(platform::Registry& registry, const std::string& executablePath, std::string_view windowsLanguage);
 // Removes the verb from every place it may have been written. True when none is left.
 bool unregisterVerb(platform::Registry& registry);
+// Removes the verb only where its command starts this executable; another copy's verb
+// stays. True when no verb of this program is left.
+bool unregisterOwnVerb(platform::Registry& registry, const std::string& executablePath);
 
 }  // namespace kefelo::integration

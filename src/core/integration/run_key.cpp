@@ -1,5 +1,9 @@
 #include "core/integration/run_key.h"
 
+#include <optional>
+
+#include "core/integration/program_command.h"
+
 namespace kefelo::integration {
 
 std::string runValueData(const std::string& executablePath) { return "\"" + executablePath + "\" /a"; }
@@ -18,6 +22,13 @@ bool removeStartWithWindows(platform::Registry& registry) {
     if (!registry.readString(platform::RegistryRoot::CurrentUser, key, name)) return true;
     return registry.deleteValue(platform::RegistryRoot::CurrentUser, key, name) ||
            !registry.readString(platform::RegistryRoot::CurrentUser, key, name);
+}
+
+bool removeOwnStartWithWindows(platform::Registry& registry, const std::string& executablePath) {
+    const std::optional<std::string> command =
+        registry.readString(platform::RegistryRoot::CurrentUser, std::string(kRunKey), std::string(kRunValueName));
+    if (!command || !commandStartsProgram(*command, executablePath)) return true;
+    return removeStartWithWindows(registry);
 }
 
 }  // namespace kefelo::integration

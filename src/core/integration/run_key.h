@@ -26,5 +26,8 @@ bool checked_startupwithwindowsClick(const config::ConfigModel& config, platform
 // The value goes, whatever form of the command it holds (older copies wrote the path
 // unquoted). True when it is not there afterwards.
 bool removeStartWithWindows(platform::Registry& registry);
+// The value goes only when it starts this executable: another copy's start stays. True
+// when no value of this program is left.
+bool removeOwnStartWithWindows(platform::Registry& registry, const std::string& executablePath);
 
 }  // namespace kefelo::integration

@@ -15,6 +15,19 @@ std::string withoutTrailingSeparator(std::string path) {
     if (!path.empty() && (path.back() == '\\' || path.back() == '/')) path.pop_back();
     return path;
 }
+
+// Whether this user may make a folder inside `folder`, as the installation does. The probe
+// takes a name nobody uses and removes only what it made.
+bool mayCreateIn(platform::FileSystem& fs, const std::string& folder) {
+    for (int n = 0; n < 100; ++n) {
+        const std::string probe = folder + "\\~kefelo" + std::to_string(n) + ".tmp";
+        if (fs.getAttributes(probe)) continue;
+        if (!fs.createDirectory(probe)) return false;
+        fs.removeDirectory(probe);
+        return true;
+    }
+    return false;
+}
 }  // namespace
 
 const char* const kTargetExistsQuestion =
@@ -65,7 +78,7 @@ std::string documentationMissingMessage(std::string_view programDirectory) {
     return "Az olvassel.txt állomány nem található a következő helyen:\r\n" + std::string(programDirectory);
 }
 
-std::string defaultInstallTarget(platform::Platform& platform, const std::string& executablePath) {
+DefaultTarget defaultInstallTarget(platform::Platform& platform, const std::string& executablePath) {
     std::string base =
         platform.registry.readString(platform::RegistryRoot::LocalMachine, kCurrentVersionKey, "ProgramFilesDir")
             .value_or("");
@@ -75,7 +88,24 @@ std::string defaultInstallTarget(platform::Platform& platform, const std::string
     }
     if (!platform.fs.directoryExists(base))
         base = std::string(1, executablePath.empty() ? 'C' : executablePath[0]) + ":";
-    return withoutTrailingSeparator(base) + "\\" + std::string(kInstallFolderName);
+    base = withoutTrailingSeparator(base);
+    DefaultTarget result{base + "\\" + std::string(kInstallFolderName), {}};
+
+    // A program folder that is already there has to take the new files; otherwise the
+    // folder above it has to take the program folder.
+    const bool reusable = platform.fs.directoryExists(result.folder);
+    if (mayCreateIn(platform.fs, reusable ? result.folder : base)) return result;
+    const std::optional<std::string> own = platform.sys.userProgramsDirectory();
+    if (!own || own->empty()) return result;
+    result.folder = withoutTrailingSeparator(*own) + "\\" + std::string(kInstallFolderName);
+    result.unwritableProgramFiles = reusable ? base + "\\" + std::string(kInstallFolderName) : base;
+    return result;
+}
+
+std::string perUserTargetNote(std::string_view unwritableProgramFiles) {
+    return "Nincs írási jogosultsága a programok közös könyvtárába (" + std::string(unwritableProgramFiles) +
+           "), ezért az alapértelmezett telepítési hely az Ön saját programkönyvtára, ahová rendszergazdai jog "
+           "nélkül is telepíthet.";
 }
 
 std::string targetFromChosenFolder(std::string folder) {
@@ -105,12 +135,27 @@ TfrmInstall::TfrmInstall(platform::Platform& platform, platform::Shell& shell, p
       executablePath_(std::move(executablePath)),
       programDirectory_(std::move(programDirectory)) {}
 
+void TfrmInstall::showDefaultTarget() {
+    const DefaultTarget proposal = defaultInstallTarget(platform_, executablePath_);
+    target = proposal.folder;
+    targetNote =
+        proposal.unwritableProgramFiles.empty() ? std::string() : perUserTargetNote(proposal.unwritableProgramFiles);
+}
+
 void TfrmInstall::button_nextClick() {
-    target = defaultInstallTarget(platform_, executablePath_);
+    showDefaultTarget();
     page = 1;
 }
 
-void TfrmInstall::button_defaultClick() { target = defaultInstallTarget(platform_, executablePath_); }
+void TfrmInstall::button_defaultClick() { showDefaultTarget(); }
+
+void TfrmInstall::createUserProgramsFolderFor(const std::string& folder) {
+    const std::optional<std::string> own = platform_.sys.userProgramsDirectory();
+    if (!own || own->empty()) return;
+    const std::string parent = withoutTrailingSeparator(*own);
+    if (text::equalsNoCase(parentOfTarget(folder), parent) && !platform_.fs.directoryExists(parent))
+        platform_.fs.createDirectory(parent);
+}
 
 void TfrmInstall::button4Click() {
     const auto chosen = platform_.ui.chooseFolder(std::string(kChooseTargetTitle), parentOfTarget(target));
@@ -152,6 +197,7 @@ bool TfrmInstall::button_installClick() {
     if (fs.directoryExists(target)) {
         if (ui.message(MessageKind::Information, Buttons::YesNo, kTargetExistsQuestion) != Answer::Yes) return false;
     } else {
+        createUserProgramsFolderFor(target);
         fs.createDirectory(target);
         if (!fs.directoryExists(target)) {
             ui.message(MessageKind::Error, Buttons::Ok, kTargetNotCreated);
@@ -204,9 +250,18 @@ void TfrmInstall::button_quitClick() {
 }
 
 void TfrmInstall::button_viewhelpClick() {
+    platform::FileSystem& fs = platform_.fs;
     const std::string path = programDirectory_ + std::string(kDocumentationFileName);
-    const bool saved = platform_.fs.writeFileAtomic(path, text::encodeLines(services_.documentationLines()));
-    if (!saved || !platform_.fs.fileExists(path)) {
+    // A file of that name that is already there, the user's or another program's, is shown
+    // as it is and never written over.
+    if (!fs.getAttributes(path)) {
+        std::string bytes = text::encodeLines(services_.documentationLines());
+        if (fs.writeFileAtomic(path, bytes)) {
+            writtenDocumentation_ = path;
+            writtenDocumentationBytes_ = std::move(bytes);
+        }
+    }
+    if (!fs.fileExists(path)) {
         platform_.ui.message(MessageKind::Error, Buttons::Ok, documentationMissingMessage(programDirectory_));
         return;
     }
@@ -219,7 +274,12 @@ void TfrmInstall::check_runafterinstallClick() {
 }
 
 void TfrmInstall::FormDestroy() {
-    platform_.fs.deleteFile(platform_.fs.shortPath(programDirectory_) + std::string(kDocumentationFileName));
+    if (writtenDocumentation_.empty()) return;
+    // Edited or replaced since it was written, it is someone's file now.
+    if (platform_.fs.readFile(writtenDocumentation_) == writtenDocumentationBytes_)
+        platform_.fs.deleteFile(writtenDocumentation_);
+    writtenDocumentation_.clear();
+    writtenDocumentationBytes_.clear();
 }
 
 }  // namespace kefelo::maintenance

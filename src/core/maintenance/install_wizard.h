@@ -52,8 +52,16 @@ std::string documentationMissingMessage(std::string_view programDirectory);
 
 // Where the program goes when the user changes nothing: "ProgramFilesDir" of the system,
 // else "Program Files" on the Windows drive, else the executable's drive; always ending in
-// "\Kefelo".
-std::string defaultInstallTarget(platform::Platform& platform, const std::string& executablePath);
+// "\Kefelo". The program runs with the user's own rights and keeps its files beside
+// itself, so when this user cannot write there, the user's own programs folder is proposed
+// instead, and `unwritableProgramFiles` names the folder that was passed over.
+struct DefaultTarget {
+    std::string folder;
+    std::string unwritableProgramFiles;
+};
+DefaultTarget defaultInstallTarget(platform::Platform& platform, const std::string& executablePath);
+// Shown under the target when the default was moved to the user's own programs folder.
+std::string perUserTargetNote(std::string_view unwritableProgramFiles);
 // The target for a folder picked in the browser (a drive root included).
 std::string targetFromChosenFolder(std::string folder);
 // The folder the browser opens at: the target's parent.
@@ -85,6 +93,8 @@ public:
     int page = 0;
     // The caption and hint of `button4`: a folder without trailing "\" ending in "\Kefelo".
     std::string target;
+    // Why the default target is not the program-files folder; empty when it is.
+    std::string targetNote;
     bool check_runafterinstall = true;
     bool check_findnewversion = false;
     bool check_findnewversionEnabled = true;
@@ -105,13 +115,17 @@ public:
     void button_quitClick();
     void button_viewhelpClick();
     void check_runafterinstallClick();
-    // The program directory's "olvassel.txt" goes again when the wizard is discarded.
+    // The "olvassel.txt" this wizard wrote goes again when the wizard is discarded; one
+    // that was there before, or that was changed since, stays.
     void FormDestroy();
 
 private:
     // Copies the running executable over `installedPath` without ever leaving a half-written
     // program there: the copy goes to a temporary name first.
     bool copyProgram(const std::string& installedPath);
+    void showDefaultTarget();
+    // The user's own programs folder may not exist yet when the program first goes there.
+    void createUserProgramsFolderFor(const std::string& folder);
 
     platform::Platform& platform_;
     platform::Shell& shell_;
@@ -119,6 +133,9 @@ private:
     InstallServices& services_;
     std::string executablePath_;
     std::string programDirectory_;
+    // The documentation file this wizard wrote, and its bytes.
+    std::string writtenDocumentation_;
+    std::string writtenDocumentationBytes_;
 };
 
 }  // namespace kefelo::maintenance

@@ -1,6 +1,6 @@
 #include "core/maintenance/uninstall_procedure.h"
-#include "base/text/batch_code_page.h"
 
+#include "base/text/batch_code_page.h"
 #include "base/text/codec.h"
 #include "core/app/busy_guard.h"
 #include "core/integration/explorer_verb.h"
@@ -15,17 +15,6 @@ using platform::Answer;
 using platform::Buttons;
 using platform::MessageKind;
 
-// A name as the script writes it after changing to its own folder: quoted, with "%"
-// doubled so that nothing in it reads as a variable.
-std::string quotedName(std::string_view name) {
-    std::string out = "\"";
-    for (char c : name) {
-        if (c == '%') out += '%';
-        out += c;
-    }
-    return out + "\"";
-}
-
 class ShellHost : public UninstallHost {
 public:
     explicit ShellHost(app::MainShell& shell) : shell_(shell) {}
@@ -38,12 +27,66 @@ private:
     app::MainShell& shell_;
 };
 
-std::string fileNameOf(const std::string& path) {
-    const size_t slash = path.find_last_of("\\/");
-    return slash == std::string::npos ? path : path.substr(slash + 1);
+// What an atomic save leaves beside its target when it is cut off: "<name>.<process>-<n>.tmp".
+bool interruptedSaveOf(std::string_view entry) {
+    for (std::string_view own : {"beallitasok.cfg", "konyvtarak.lst", "vedettek.lst", "utolso.log", "autodel.bat",
+                                 "olvassel.txt", "info.txt"}) {
+        if (entry.size() <= own.size() + 1 || !text::equalsNoCase(entry.substr(0, own.size()), own) ||
+            entry[own.size()] != '.') {
+            continue;
+        }
+        std::string_view rest = entry.substr(own.size() + 1);
+        if (!rest.ends_with(".tmp")) continue;
+        rest.remove_suffix(4);
+        const size_t dash = rest.find('-');
+        const auto digits = [](std::string_view s) {
+            return !s.empty() && s.find_first_not_of("0123456789") == std::string_view::npos;
+        };
+        if (dash != std::string_view::npos && digits(rest.substr(0, dash)) && digits(rest.substr(dash + 1))) return true;
+    }
+    return false;
 }
 
 }  // namespace
+
+void removeInterruptedSaves(platform::FileSystem& fs, const std::string& programDirectory) {
+    std::vector<std::string> leftovers;
+    if (std::unique_ptr<platform::Listing> listing = fs.list(programDirectory + "*.tmp")) {
+        platform::DirEntry entry;
+        while (listing->next(entry)) {
+            if (!(entry.attributes & platform::attr::kDirectory) && interruptedSaveOf(entry.name))
+                leftovers.push_back(entry.name);
+        }
+    }
+    for (const std::string& name : leftovers) {
+        fs.setAttributes(programDirectory + name, platform::attr::kNormal);
+        fs.deleteFile(programDirectory + name);
+    }
+}
+
+void removeAutodelCall(platform::FileSystem& fs, platform::SystemInfo& sys, const std::string& programDirectory) {
+    const std::string windows = sys.windowsDirectory();
+    if (windows.empty()) return;
+    const std::string startup = windows.substr(0, 1) + ":\\autoexec.bat";
+    const std::optional<std::string> bytes = fs.readFile(startup);
+    if (!bytes) return;
+    // The call names this program's autodel.bat by its long or its short path, quoted or not.
+    const std::string longCall = text::lower(programDirectory + "autodel.bat");
+    const std::string shortCall = text::lower(fs.shortPath(programDirectory) + "autodel.bat");
+    std::vector<std::string> lines = text::decodeLines(*bytes);
+    const size_t before = lines.size();
+    std::erase_if(lines, [&](const std::string& line) {
+        std::string bare = text::lower(line);
+        std::erase(bare, '"');
+        while (!bare.empty() && bare.back() == ' ') bare.pop_back();
+        return bare == longCall || bare == shortCall;
+    });
+    if (lines.size() == before) return;
+    const std::optional<uint32_t> attributes = fs.getAttributes(startup);
+    fs.setAttributes(startup, 0);
+    fs.writeFileAtomic(startup, text::encodeLines(lines));
+    if (attributes) fs.setAttributes(startup, *attributes);
+}
 
 const char* const kUninstallFirstQuestion =
     "Figyelem!\r\n\r\nÖn a Kefeló program eltávolítását kezdeményezte!\r\n\r\nA programfájl mellett "
@@ -69,38 +112,63 @@ std::string uninstallDirectoryQuestion(std::string_view programDirectory, bool h
 
 const std::vector<std::string>& uninstalledFileNames() {
     static const std::vector<std::string> names = {
-        "beallitasok.cfg", "vedettek.lst", "konyvtarak.lst", "olvassel.txt", "utolso.log",
-        "autodel.bat",     "new.zip",      "new.exe",        "update.txt",
+        "beallitasok.cfg",
+        "vedettek.lst",
+        "konyvtarak.lst",
+        "olvassel.txt",
+        "utolso.log",
+        "autodel.bat",
+        "new.zip",
+        "new.exe",
+        "update.txt",
+        // The old executable's copy that a broken-off update may leave.
+        kPreviousExecutableName,
+        // The script of an update that never ran, the description export, and the copy of
+        // the Windows drive's autoexec.bat kept when autodel.bat was registered.
+        "update.bat",
+        "info.txt",
+        "autoexec.bat",
     };
     return names;
 }
 
-std::vector<std::string> uninstallBatchLines(std::string_view executableName, bool ntCommandLine, int retries) {
+std::optional<std::vector<std::string>> uninstallBatchLines(const BatchProgram& program, bool ntCommandLine,
+                                                            int retries) {
+    const text::BatchCharset charset = ntCommandLine ? text::BatchCharset::Windows1250 : text::BatchCharset::Ascii;
     const std::string q = ntCommandLine ? " /q" : "";
-    const std::string exe = quotedName(executableName);
+    const std::optional<std::string> exe = text::batchQuoted(program.executable, charset);
+    const std::optional<std::string> script = batchFileOf(program, kUninstallBatchName, charset);
+    if (!exe || !script) return std::nullopt;
     std::vector<std::string> lines = {"@Echo OFF"};
     // The 9x interpreter has neither setlocal nor a code page to switch to.
-    if (ntCommandLine) lines.insert(lines.end(), text::batchCodePageSwitch().begin(), text::batchCodePageSwitch().end());
-    lines.insert(lines.end(), {"cd /d \"%~dp0\"", "set kefelo_tries=", ":del"});
-    lines.push_back("del " + exe + q);
+    if (ntCommandLine)
+        lines.insert(lines.end(), text::batchCodePageSwitch().begin(), text::batchCodePageSwitch().end());
+    // Another folder under the same name, or none: nothing there is the program's.
+    lines.push_back("if not exist " + *script + " goto quit");
+    lines.push_back("if not exist " + *exe + " goto quit");
+    lines.insert(lines.end(), {"set kefelo_tries=", ":del"});
+    lines.push_back("del " + *exe + q);
     for (const std::string& name : uninstalledFileNames()) {
+        const std::optional<std::string> file = batchFileOf(program, name, charset);
+        if (!file) return std::nullopt;
         // The cleaning run leaves its batch read-only.
-        if (name == "autodel.bat") lines.push_back("attrib -r " + quotedName(name));
-        lines.push_back("del " + quotedName(name) + q);
+        if (name == "autodel.bat") lines.push_back("attrib -r " + *file);
+        lines.push_back("del " + *file + q);
     }
     // While the program is still ending its executable is held: try again after a pause,
     // but not for ever.
-    lines.push_back("if not exist " + exe + " goto done");
+    lines.push_back("if not exist " + *exe + " goto done");
     lines.push_back("if \"%kefelo_tries%\"==\"" + std::string(static_cast<size_t>(retries), 'x') + "\" goto done");
     lines.push_back("set kefelo_tries=%kefelo_tries%x");
-    lines.push_back("ping -n 2 127.0.0.1 >nul");
+    lines.push_back(ntCommandLine ? batchPauseLine() : "ping -n 2 127.0.0.1 >nul");
     lines.push_back("goto del");
     lines.push_back(":done");
     lines.push_back("set kefelo_tries=");
-    // The code page goes back before the end: nothing after the script's own deletion runs.
+    // The code page goes back before the script's own deletion: nothing after it is read.
     if (ntCommandLine) lines.push_back(text::batchCodePageRestore());
-    // Last: the interpreter stops reading a script that is gone.
-    lines.push_back("del " + quotedName(kUninstallBatchName) + q);
+    lines.push_back("del " + *script + q);
+    lines.push_back(":quit");
+    if (ntCommandLine) lines.push_back(text::batchCodePageRestore());
     return lines;
 }
 
@@ -135,18 +203,21 @@ bool button_uninstallClick(UninstallHost& host, const UninstallContext& context)
     }
     p.fs.setAttributes(context.executablePath, platform::attr::kNormal);
 
-    integration::removeStartWithWindows(p.registry);
+    integration::removeOwnStartWithWindows(p.registry, context.executablePath);
+    removeInterruptedSaves(p.fs, dir);
+    removeAutodelCall(p.fs, p.sys, dir);
 
-    const std::string shortExecutable = p.fs.shortPath(context.executablePath);
     const std::string batch = dir + std::string(kUninstallBatchName);
     const bool ntCommandLine = integration::GetWindowsVersion(p.sys, p.registry, context.console) != "9x";
-    const bool written =
-        p.fs.writeFileAtomic(batch, text::encodeLines(uninstallBatchLines(fileNameOf(shortExecutable), ntCommandLine)));
+    const std::optional<BatchProgram> program = batchProgram(
+        p.fs, dir, context.executablePath, ntCommandLine ? text::BatchCharset::Windows1250 : text::BatchCharset::Ascii);
+    const auto lines = program ? uninstallBatchLines(*program, ntCommandLine) : std::nullopt;
+    const bool written = lines && p.fs.writeFileAtomic(batch, text::encodeLines(*lines));
     if (!written || !context.shell.executeFile(batch, "", "", false)) {
         p.ui.message(MessageKind::Error, Buttons::Ok, kUninstallFailed);
     }
 
-    integration::unregisterVerb(p.registry);
+    integration::unregisterOwnVerb(p.registry, context.executablePath);
     integration::removeShortcuts(context.links, context.executablePath);
     host.terminate();
     return true;

@@ -3,12 +3,14 @@
 // files go through "uninstall.bat", which runs on after the program has ended, and the
 // registry entries and shortcuts the program made are removed.
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "core/app/activity.h"
 #include "core/app/main_shell.h"
+#include "core/maintenance/update_rules.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
 #include "platform/shell_links.h"
@@ -33,12 +35,14 @@ inline constexpr int kUninstallRetries = 60;
 // besides the executable and the script itself.
 const std::vector<std::string>& uninstalledFileNames();
 
-// The script's lines. It works in its own folder, so the executable is named by its bare
-// file name (`executableName`, preferably the 8.3 form); `ntCommandLine` false leaves out
-// the " /q" and the code-page switch (text::batchCodePageSwitch), which the Windows 9x
-// interpreter does not know.
-std::vector<std::string> uninstallBatchLines(std::string_view executableName, bool ntCommandLine,
-                                             int retries = kUninstallRetries);
+// The script's lines, every file named by its full path in the program directory
+// (`program`, see batchProgram), so the folder it is started in does not matter; it does
+// nothing when the program directory no longer holds the script and the executable.
+// `ntCommandLine` false leaves out the " /q" and the code-page switch
+// (text::batchCodePageSwitch), which the Windows 9x interpreter does not know, and keeps
+// the lines in ASCII. nullopt when a path cannot be written exactly.
+std::optional<std::vector<std::string>> uninstallBatchLines(const BatchProgram& program, bool ntCommandLine,
+                                                            int retries = kUninstallRetries);
 
 // What the procedure needs of the main window and of the other integrations.
 class UninstallHost {
@@ -68,5 +72,12 @@ struct UninstallContext {
 bool button_uninstallClick(UninstallHost& host, const UninstallContext& context);
 // The same for the running program, with its main window and tray.
 bool button_uninstallClick(app::MainShell& shell, const UninstallContext& context);
+
+// The temporary files of a save that was cut off, beside the program's own files, by the
+// exact form of their names.
+void removeInterruptedSaves(platform::FileSystem& fs, const std::string& programDirectory);
+// The line that calls this program's autodel.bat goes from the Windows drive's
+// autoexec.bat; any other line, another copy's call included, stays.
+void removeAutodelCall(platform::FileSystem& fs, platform::SystemInfo& sys, const std::string& programDirectory);
 
 }  // namespace kefelo::maintenance

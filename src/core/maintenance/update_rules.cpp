@@ -1,8 +1,8 @@
 #include "core/maintenance/update_rules.h"
-#include "base/text/batch_code_page.h"
 
 #include <cstdint>
 
+#include "base/text/batch_code_page.h"
 #include "base/text/codec.h"
 #include "base/text/format.h"
 
@@ -47,6 +47,22 @@ std::optional<Sha256Digest> parseDigest(std::string_view hex) {
     return digest;
 }
 
+std::string lastComponent(const std::string& path) {
+    const size_t slash = path.find_last_of('\\');
+    return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+// A bare file name as "ren" takes its new name: quoted, every "%" doubled. Only for a name
+// that text::batchQuoted has accepted as part of a full path.
+std::string quotedName(std::string_view name) {
+    std::string out = "\"";
+    for (char c : name) {
+        out += c;
+        if (c == '%') out += '%';
+    }
+    return out + "\"";
+}
+
 }  // namespace
 
 std::string updateServerBase(const std::optional<std::string>& environmentValue) {
@@ -64,6 +80,7 @@ std::optional<VersionOffer> parseVersionFile(std::string_view bytes) {
         return std::nullopt;
     // The packed age is a 32-bit pattern: written as signed or unsigned, it is the same.
     if (age < INT32_MIN || age > int64_t{UINT32_MAX} || size <= 0) return std::nullopt;
+    if (static_cast<uint64_t>(size) > kMaxArchiveSize) return std::nullopt;
     VersionOffer offer;
     offer.fileAge = static_cast<int32_t>(static_cast<uint32_t>(age));
     offer.size = static_cast<uint64_t>(size);
@@ -93,38 +110,94 @@ std::vector<size_t> entriesToUnpack(const std::vector<platform::ZipEntryInfo>& e
     return chosen;
 }
 
-std::optional<std::vector<std::string>> updateBatchLines(const std::string& executableName) {
-    // The script is read in the program files' code page once its first lines switched to
-    // it; a name that code page cannot hold, or one that would be batch syntax even inside
-    // quotes, gets no script.
-    if (executableName.empty() || text::cp1250ToUtf8(text::utf8ToCp1250(executableName)) != executableName)
-        return std::nullopt;
-    std::string name;
-    for (char c : executableName) {
-        if (c == '"' || c == '\\' || c == '/' || c == ':' || c == '*' || c == '?' || c == '<' || c == '>' || c == '|' ||
-            static_cast<unsigned char>(c) < 32)
-            return std::nullopt;
-        name += c;
-        if (c == '%') name += '%';
+std::optional<BatchProgram> batchProgram(platform::FileSystem& fs, const std::string& programDirectory,
+                                         const std::string& executablePath, text::BatchCharset charset) {
+    std::string longFolder = programDirectory;
+    while (!longFolder.empty() && longFolder.back() == '\\') longFolder.pop_back();
+    const std::string shortFolder = fs.shortPath(longFolder);
+    const std::string name = lastComponent(executablePath);
+    const std::string shortName = lastComponent(fs.shortPath(executablePath));
+
+    std::optional<std::string> folder;
+    for (text::BatchCharset tried : {text::BatchCharset::Ascii, charset}) {
+        for (const std::string& form : {shortFolder, longFolder}) {
+            if (!folder && text::batchQuoted(form, tried)) folder = form + "\\";
+        }
     }
-    const std::string q = "\"" + name + "\"";
+    if (!folder) return std::nullopt;
+    BatchProgram program{*folder, {}, name};
+    for (text::BatchCharset tried : {text::BatchCharset::Ascii, charset}) {
+        for (const std::string& form : {shortName, name}) {
+            if (program.executable.empty() && !form.empty() && text::batchQuoted(*folder + form, tried))
+                program.executable = *folder + form;
+        }
+    }
+    if (program.executable.empty()) return std::nullopt;
+    return program;
+}
+
+std::optional<std::string> batchFileOf(const BatchProgram& program, std::string_view fileName,
+                                       text::BatchCharset charset) {
+    return text::batchQuoted(program.folder + std::string(fileName), charset);
+}
+
+const std::string& batchPauseLine() {
+    static const std::string line = "\"%SystemRoot%\\System32\\ping.exe\" -n 2 -w 1000 127.0.0.1 >nul";
+    return line;
+}
+
+std::optional<std::vector<std::string>> updateBatchLines(const BatchProgram& program, int tries) {
+    // The script is read in the program files' code page once its first lines switched to it.
+    constexpr text::BatchCharset charset = text::BatchCharset::Windows1250;
+    const std::optional<std::string> script = batchFileOf(program, kBatchName, charset);
+    const std::optional<std::string> fresh = batchFileOf(program, kNewExecutableName, charset);
+    const std::optional<std::string> previous = batchFileOf(program, kPreviousExecutableName, charset);
+    const std::optional<std::string> old = text::batchQuoted(program.executable, charset);
+    const std::optional<std::string> renamed = batchFileOf(program, program.name, charset);
+    if (!script || !fresh || !previous || !old || !renamed) return std::nullopt;
+    const std::string name = quotedName(program.name);
+
     std::vector<std::string> lines = {"@Echo OFF"};
     lines.insert(lines.end(), text::batchCodePageSwitch().begin(), text::batchCodePageSwitch().end());
     const std::vector<std::string> body = {
-        "cd /d \"%~dp0\"",
-        "set tries=0",
-        ":del",
-        "del " + q + " /q",
-        "if not Exist " + q + " goto ren",
-        "set /a tries+=1",
-        "if %tries% GEQ " + std::to_string(kBatchDeleteTries) + " goto end",
-        // About a second between tries: the old program may still be ending.
-        "ping -n 2 -w 1000 127.0.0.1 >nul",
-        "goto del",
-        ":ren",
-        "ren new.exe " + q,
-        "start \"\" " + q + " /update",
+        // Another folder under the same name, or none: nothing to do there.
+        "if not exist " + *script + " goto end",
+        "if not exist " + *old + " goto end",
+        "if not exist " + *fresh + " goto end",
+        "set kefelo_tries=",
+        // The running program can be read but not deleted: a copy is kept until the new
+        // one runs, and the deletion tells when the old program has ended.
+        ":wait",
+        "copy /b /y " + *old + " " + *previous + " >nul",
+        "if errorlevel 1 goto again",
+        "if not exist " + *previous + " goto again",
+        "del " + *old + " /q",
+        "if not exist " + *old + " goto place",
+        ":again",
+        "if \"%kefelo_tries%\"==\"" + std::string(static_cast<size_t>(tries), 'x') + "\" goto keep",
+        "set kefelo_tries=%kefelo_tries%x",
+        batchPauseLine(),
+        "goto wait",
+        // Still held after every try: the old program stays and runs again.
+        ":keep",
+        "if exist " + *old + " del " + *previous + " /q",
+        "start \"\" " + *old,
+        "goto end",
+        ":place",
+        "ren " + *fresh + " " + name,
+        // new.exe still there: held by another program; the old one goes back.
+        "if exist " + *fresh + " goto back",
+        "start \"\" " + *renamed + " /update",
+        "if errorlevel 1 goto unplace",
+        "del " + *previous + " /q",
+        "goto end",
+        ":unplace",
+        "ren " + *renamed + " " + std::string(kNewExecutableName),
+        ":back",
+        "ren " + *previous + " " + name,
+        "start \"\" " + *renamed,
         ":end",
+        "set kefelo_tries=",
         "@Echo ON",
         text::batchCodePageRestore(),
     };

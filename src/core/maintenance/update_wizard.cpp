@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
+#include <string_view>
 
 #include "base/text/codec.h"
 #include "base/text/format.h"
@@ -181,7 +183,7 @@ void UpdateWizard::failCheck() {
     status = "A frissítés letöltése nem sikerült!!";
     page = kPageFailed;
     caption = "Kefeló frissítése  -  a letöltés meghiúsult!";
-    ctx_.platform.fs.deleteFile(path(kVersionFileName));
+    deleteOwn(path(kVersionFileName));
 }
 
 bool UpdateWizard::Check() {
@@ -225,7 +227,6 @@ bool UpdateWizard::Check() {
 
 int UpdateWizard::DownloadFile(const std::string& url, const std::string& localPath, bool showProgress) {
     int result = kDownloadOk;
-    std::string data;
     std::optional<app::BusyScope> busy;
     if (ctx_.activity) {
         busy.emplace(*ctx_.activity, app::Activity::Update);
@@ -243,8 +244,20 @@ int UpdateWizard::DownloadFile(const std::string& url, const std::string& localP
             result = kDownloadNoConnection;
         else if (opened.result != platform::UrlOpen::Ok || !opened.stream)
             result = kDownloadUrlFailed;
+        // The body goes into a file beside the target, which takes the target's name only
+        // once the body is whole: the version file up to its limit, the archive exactly as
+        // announced. Anything else is dropped with the file beside.
+        std::unique_ptr<platform::AtomicWriter> out;
         if (result == kDownloadOk) {
-            const uint64_t expected = offer ? offer->size : 0;
+            out = ctx_.platform.fs.beginAtomicWrite(localPath);
+            if (!out) result = kDownloadUrlFailed;
+        }
+        if (result == kDownloadOk) {
+            const uint64_t expected = showProgress && offer ? offer->size : 0;
+            const uint64_t limit = showProgress ? expected : kVersionFileLimit;
+            uint64_t received = 0;
+            Sha256 digest;
+            bool whole = false;
             char buffer[kReadSize];
             for (;;) {
                 const long long got = opened.stream->read(buffer, sizeof buffer);
@@ -252,7 +265,19 @@ int UpdateWizard::DownloadFile(const std::string& url, const std::string& localP
                     result = kDownloadUrlFailed;
                     break;
                 }
-                data.append(buffer, static_cast<size_t>(got));
+                // More than announced can only be the wrong file, or a reply without end:
+                // not one byte more is read or kept.
+                if (showProgress && static_cast<uint64_t>(got) > limit - received) {
+                    result = kDownloadRefused;
+                    break;
+                }
+                const std::string_view piece(buffer, std::min<uint64_t>(static_cast<uint64_t>(got), limit - received));
+                if (!out->write(piece)) {
+                    result = kDownloadUrlFailed;
+                    break;
+                }
+                if (showProgress) digest.update(piece);
+                received += piece.size();
                 ctx_.platform.ui.pumpMessages();
                 // A quit in the pump stops the download as its cancel button would.
                 if (busy && !busy->owns()) {
@@ -262,25 +287,34 @@ int UpdateWizard::DownloadFile(const std::string& url, const std::string& localP
                 }
                 if (!showProgress) {
                     // The version file is short: read to its end, never past the limit.
-                    if (got == 0 || data.size() >= kVersionFileLimit) break;
+                    whole = got == 0 || received >= limit;
+                    if (whole) break;
                     continue;
                 }
                 if (expected > 0 && downloadState != kDownloadCancelled) {
-                    const double percent = static_cast<double>(data.size()) / static_cast<double>(expected) * 100.0;
+                    const double percent = static_cast<double>(received) / static_cast<double>(expected) * 100.0;
                     const int shown = static_cast<int>(std::lround(percent));
                     status = std::to_string(shown) + "% letöltve...";
                     gauge = std::min(shown, 100);
                     host_.changed();
                 }
-                // More than announced can only be the wrong file; no need to fetch the rest.
-                if (got == 0 || downloadState != kDownloading || data.size() > expected) break;
+                whole = got == 0;
+                if (whole || downloadState != kDownloading) break;
             }
-            if (!showProgress && data.size() > kVersionFileLimit) data.resize(kVersionFileLimit);
+            // A cancelled download keeps nothing and still reports 0: the caller tells it by
+            // the download state.
+            if (result == kDownloadOk && whole) {
+                const bool announced = !showProgress || (offer && received == offer->size &&
+                                                         (!offer->sha256 || digest.finish() == *offer->sha256));
+                if (!announced)
+                    result = kDownloadRefused;
+                else if (!out->commit())
+                    result = kDownloadUrlFailed;
+                else
+                    written_.insert(localPath);
+            }
         }
-    }  // the connection is closed here, whatever happened
-    if (result == kDownloadOk || !data.empty()) {
-        if (!ctx_.platform.fs.writeFileAtomic(localPath, data) && result == kDownloadOk) result = kDownloadUrlFailed;
-    }
+    }  // the connection is closed and an unfinished file beside dropped here, whatever happened
     if (autoRun) host_.hideSplash();
     return result;
 }
@@ -314,19 +348,17 @@ void UpdateWizard::downloadFinished(int result) {
         return;
     }
     host_.endBeep();
+    if (result == kDownloadRefused) {
+        // Not the announced archive: none of it was kept, let alone unpacked.
+        gauge = 0;
+        failCheck();
+        host_.changed();
+        return;
+    }
     if (result != kDownloadOk) {
         ctx_.platform.ui.message(MessageKind::Error, Buttons::Ok, kNetworkErrorMessage);
         status = "A frissítést nem sikerült letölteni!";
         caption = "Kefeló frissítése  -  A frissítést nem sikerült letölteni!";
-        host_.changed();
-        return;
-    }
-    const std::optional<std::string> archive = ctx_.platform.fs.readFile(path(kArchiveName));
-    if (!archive || !offer || !archiveMatches(*archive, *offer)) {
-        // Not the announced archive: it is not kept, let alone unpacked.
-        ctx_.platform.fs.deleteFile(path(kArchiveName));
-        gauge = 0;
-        failCheck();
         host_.changed();
         return;
     }
@@ -348,7 +380,10 @@ void UpdateWizard::button_restartClick() {
             unpacked = !chosen.empty();
             for (size_t index : chosen) {
                 const std::optional<std::string> bytes = zip->read(index);
-                if (!bytes || !fs.writeFileAtomic(path(kNewExecutableName), *bytes)) unpacked = false;
+                if (!bytes || !fs.writeFileAtomic(path(kNewExecutableName), *bytes))
+                    unpacked = false;
+                else
+                    written_.insert(path(kNewExecutableName));
             }
         }
     }  // the archive is closed here
@@ -358,7 +393,9 @@ void UpdateWizard::button_restartClick() {
         return;
     }
 
-    const auto lines = updateBatchLines(fileNameOf(ctx_.executablePath));
+    const std::optional<BatchProgram> program =
+        batchProgram(fs, ctx_.programDirectory, ctx_.executablePath, text::BatchCharset::Windows1250);
+    const auto lines = program ? updateBatchLines(*program) : std::nullopt;
     const bool started = lines && fs.writeFileAtomic(path(kBatchName), text::encodeLines(*lines)) &&
                          ctx_.shell.executeFile(path(kBatchName), "", "", false);
     if (!started) {
@@ -371,11 +408,14 @@ void UpdateWizard::button_restartClick() {
     host_.quitForRestart();
 }
 
+void UpdateWizard::deleteOwn(const std::string& file) {
+    if (written_.erase(file)) ctx_.platform.fs.deleteFile(file);
+}
+
 void UpdateWizard::deleteDownloads() {
-    platform::FileSystem& fs = ctx_.platform.fs;
-    fs.deleteFile(path(kArchiveName));
-    fs.deleteFile(path(kNewExecutableName));
-    fs.deleteFile(path(kVersionFileName));
+    deleteOwn(path(kArchiveName));
+    deleteOwn(path(kNewExecutableName));
+    deleteOwn(path(kVersionFileName));
 }
 
 void UpdateWizard::cancel() {

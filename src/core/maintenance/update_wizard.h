@@ -4,6 +4,7 @@
 // state to its controls after every `changed()`.
 #include <functional>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -27,8 +28,9 @@ enum UpdatePage {
 };
 inline constexpr int kUpdatePageCount = 6;
 
-// `DownloadFile`'s result codes.
-enum DownloadResult { kDownloadOk = 0, kDownloadUrlFailed = 1, kDownloadNoConnection = 2 };
+// `DownloadFile`'s result codes. kDownloadRefused: the reply was not the announced file
+// (more or fewer bytes, another digest); nothing of it was kept.
+enum DownloadResult { kDownloadOk = 0, kDownloadUrlFailed = 1, kDownloadNoConnection = 2, kDownloadRefused = 3 };
 // The tag of `button_download`.
 enum DownloadState { kDownloadIdle = 0, kDownloading = 1, kDownloadCancelled = 2 };
 
@@ -107,6 +109,8 @@ public:
 
 private:
     std::string path(const char* name) const { return ctx_.programDirectory + name; }
+    // Deletes the file only when this wizard wrote it and has not deleted it since.
+    void deleteOwn(const std::string& file);
     void deleteDownloads();
     void failCheck();
     void downloadFinished(int result);
@@ -116,6 +120,9 @@ private:
     UpdateHost& host_;
     // A cancel came while the download ran: the wizard closes once it has stopped.
     bool closeAfterDownload_ = false;
+    // The files this wizard put into the program directory: a cancel removes these and
+    // nothing that was there before.
+    std::set<std::string> written_;
 };
 
 // Texts the rules choose.

@@ -183,6 +183,7 @@ struct FakeFileSystem::Impl {
     uint32_t lastError = 0;
     int listCalls = 0;
     uint64_t nextId = 1;
+    unsigned nextTemp = 0;
     uint32_t nextSerial = 0x1A2B0001;
 
     std::unique_ptr<Node> fresh() {
@@ -755,6 +756,67 @@ bool FakeFileSystem::writeFileAtomic(const std::string& path, const std::string&
     node->sizeOverride.reset();
     node->attributes = attr::kArchive;
     return true;
+}
+
+class FakeFileSystem::Writer : public AtomicWriter {
+public:
+    Writer(FakeFileSystem& fs, std::string target, std::string temp)
+        : fs_(fs), target_(std::move(target)), temp_(std::move(temp)) {}
+    ~Writer() override { discard(); }
+
+    bool write(std::string_view bytes) override {
+        Node* node = temp_.empty() ? nullptr : fs_.impl_->lookup(fs_.impl_->parse(temp_));
+        if (!node || node->dir) {
+            discard();
+            return false;
+        }
+        node->content.append(bytes);
+        return true;
+    }
+
+    bool commit() override {
+        const std::optional<std::string> bytes = temp_.empty() ? std::nullopt : fs_.content(temp_);
+        if (!bytes) {
+            discard();
+            return false;
+        }
+        const bool renamed = fs_.writeFileAtomic(target_, *bytes);
+        discard();
+        return renamed;
+    }
+
+private:
+    // Removes the file beside without touching the error code of a failure before it.
+    void discard() {
+        if (temp_.empty()) return;
+        if (Node* node = fs_.impl_->lookup(fs_.impl_->parse(temp_)); node && node->parent && !node->dir)
+            node->parent->detach(node);
+        temp_.clear();
+    }
+
+    FakeFileSystem& fs_;
+    std::string target_;
+    std::string temp_;  // empty once renamed or dropped
+};
+
+std::unique_ptr<AtomicWriter> FakeFileSystem::beginAtomicWrite(const std::string& path) {
+    ParsedPath p = impl_->parse(path);
+    Node* parent = impl_->resolveParent(p);
+    if (!parent) return nullptr;
+    if (!parent->writable) return impl_->fail(kAccessDenied), nullptr;
+    const Node* existing = parent->child(text::lower(p.parts.back()));
+    if (existing && (existing->dir || existing->readOnly())) return impl_->fail(kAccessDenied), nullptr;
+    std::string name;
+    do {
+        name = p.parts.back() + "." + std::to_string(impl_->nextTemp++) + ".tmp";
+    } while (parent->child(text::lower(name)));
+    auto node = impl_->fresh();
+    node->name = name;
+    node->attributes = attr::kArchive;
+    parent->attach(std::move(node));
+    const size_t slash = path.find_last_of("\\/");
+    const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+    return std::make_unique<Writer>(*this, path, folder + name);
 }
 
 std::string FakeFileSystem::currentDirectory() { return impl_->currentDir; }

@@ -74,6 +74,9 @@ public:
     std::string shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
+    // The file beside is a visible entry named "<target>.<n>.tmp" until it is renamed or
+    // dropped.
+    std::unique_ptr<AtomicWriter> beginAtomicWrite(const std::string& path) override;
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& path) override;
     uint32_t logicalDrives() override;
@@ -84,6 +87,7 @@ public:
 
 private:
     struct Impl;
+    class Writer;
     std::unique_ptr<Impl> impl_;
 };
 

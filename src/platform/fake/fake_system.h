@@ -23,6 +23,7 @@ public:
     std::map<SpecialFolder, std::string> folders;
     std::string exePath = "C:\\Kefelo\\kefelo.exe";
     std::optional<std::string> profilesDir = "C:\\Users";
+    std::optional<std::string> userPrograms = "C:\\Users\\user\\AppData\\Local\\Programs";
 
     std::string windowsDirectory() override { return windowsDir; }
     std::string tempPath() override { return temp; }
@@ -37,6 +38,7 @@ public:
     std::optional<std::string> specialFolder(SpecialFolder folder) override;
     std::string executablePath() override { return exePath; }
     std::optional<std::string> profilesDirectory() override { return profilesDir; }
+    std::optional<std::string> userProgramsDirectory() override { return userPrograms; }
 };
 
 class FakeRegistry : public Registry {

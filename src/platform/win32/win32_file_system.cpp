@@ -2,7 +2,9 @@
 
 #include <algorithm>
 #include <atomic>
+#include <memory>
 #include <string>
+#include <string_view>
 
 #include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
@@ -279,45 +281,86 @@ std::optional<std::string> Win32FileSystem::readFile(const std::string& path) {
     return bytes;
 }
 
-bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string& bytes) {
-    std::wstring target = toWide(path);
-    // A rename may replace a read-only file on some file systems; Windows refuses, and so
-    // do we everywhere, so a file the user protected stays as it is.
-    DWORD existing = GetFileAttributesW(target.c_str());
-    if (existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY))) {
-        lastError_ = ERROR_ACCESS_DENIED;
-        return false;
+namespace {
+
+// A rename may replace a read-only file on some file systems; Windows refuses, and so do
+// we everywhere, so a file the user protected stays as it is.
+bool refusesReplace(const std::wstring& target) {
+    const DWORD existing = GetFileAttributesW(target.c_str());
+    return existing != INVALID_FILE_ATTRIBUTES && (existing & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY));
+}
+
+class Win32AtomicWriter : public AtomicWriter {
+public:
+    Win32AtomicWriter(std::wstring target, std::wstring temp, Handle file, uint32_t& lastError)
+        : target_(std::move(target)), temp_(std::move(temp)), file_(std::move(file)), lastError_(lastError) {}
+    ~Win32AtomicWriter() override { discard(); }
+
+    bool write(std::string_view bytes) override {
+        while (ok_ && file_ && !bytes.empty()) {
+            DWORD wrote = 0;
+            const DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1u << 24));
+            ok_ = WriteFile(file_.get(), bytes.data(), want, &wrote, nullptr) && wrote > 0;
+            if (!ok_) lastError_ = GetLastError();
+            bytes.remove_prefix(std::min<size_t>(wrote, bytes.size()));
+        }
+        return ok_ && file_;
     }
 
+    bool commit() override {
+        if (!ok_ || !file_) return false;
+        // The bytes must be on the disk before the rename makes them the file.
+        if (!FlushFileBuffers(file_.get())) return fail(GetLastError());
+        file_.reset();
+        if (refusesReplace(target_)) return fail(ERROR_ACCESS_DENIED);
+        if (!MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return fail(GetLastError());
+        temp_.clear();
+        return true;
+    }
+
+private:
+    bool fail(DWORD error) {
+        lastError_ = error;
+        discard();
+        return false;
+    }
+    void discard() {
+        ok_ = false;
+        file_.reset();
+        if (!temp_.empty()) DeleteFileW(temp_.c_str());
+        temp_.clear();
+    }
+
+    std::wstring target_;
+    std::wstring temp_;  // empty once renamed or deleted
+    Handle file_;
+    uint32_t& lastError_;
+    bool ok_ = true;
+};
+
+}  // namespace
+
+std::unique_ptr<AtomicWriter> Win32FileSystem::beginAtomicWrite(const std::string& path) {
+    std::wstring target = toWide(path);
+    if (refusesReplace(target)) {
+        lastError_ = ERROR_ACCESS_DENIED;
+        return nullptr;
+    }
     // Beside the target, so the rename stays on one volume; unique per process and call.
     std::wstring temp = target + L"." + std::to_wstring(GetCurrentProcessId()) + L"-" +
                         std::to_wstring(tempCounter.fetch_add(1)) + L".tmp";
-    {
-        Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
-        if (!file) {
-            lastError_ = GetLastError();
-            return false;
-        }
-        size_t done = 0;
-        bool ok = true;
-        while (ok && done < bytes.size()) {
-            DWORD wrote = 0;
-            DWORD want = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
-            ok = WriteFile(file.get(), bytes.data() + done, want, &wrote, nullptr) && wrote > 0;
-            done += wrote;
-        }
-        // The bytes must be on the disk before the rename makes them the file.
-        if (!ok || !FlushFileBuffers(file.get())) {
-            lastError_ = GetLastError();
-            file.reset();
-            DeleteFileW(temp.c_str());
-            return false;
-        }
+    Handle file(CreateFileW(temp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) {
+        lastError_ = GetLastError();
+        return nullptr;
     }
-    if (MoveFileExW(temp.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) return true;
-    lastError_ = GetLastError();
-    DeleteFileW(temp.c_str());
-    return false;
+    return std::make_unique<Win32AtomicWriter>(std::move(target), std::move(temp), std::move(file), lastError_);
+}
+
+bool Win32FileSystem::writeFileAtomic(const std::string& path, const std::string& bytes) {
+    const std::unique_ptr<AtomicWriter> writer = beginAtomicWrite(path);
+    return writer && writer->write(bytes) && writer->commit();
 }
 
 std::string Win32FileSystem::currentDirectory() {

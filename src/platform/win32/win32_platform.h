@@ -29,6 +29,7 @@ public:
     std::string shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
     bool writeFileAtomic(const std::string& path, const std::string& bytes) override;
+    std::unique_ptr<AtomicWriter> beginAtomicWrite(const std::string& path) override;
     std::string currentDirectory() override;
     bool setCurrentDirectory(const std::string& path) override;
     uint32_t logicalDrives() override;
@@ -54,6 +55,7 @@ public:
     std::optional<std::string> specialFolder(SpecialFolder folder) override;
     std::string executablePath() override;
     std::optional<std::string> profilesDirectory() override;
+    std::optional<std::string> userProgramsDirectory() override;
 };
 
 class Win32Registry : public Registry {

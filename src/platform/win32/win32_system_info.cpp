@@ -9,6 +9,26 @@
 namespace kefelo::platform::win32 {
 namespace {
 
+// The shell's identifiers, spelled out so that no import library of GUIDs is needed.
+constexpr KNOWNFOLDERID kUserProgramFiles = {
+    0x5CD7AEE2, 0x2219, 0x4A67, {0xB8, 0x5D, 0x6C, 0x9C, 0xE1, 0x56, 0x60, 0xCB}};
+constexpr KNOWNFOLDERID kLocalAppData = {0xF1B32785, 0x6FBA, 0x4FCF, {0x9D, 0x55, 0x7B, 0x8E, 0x7F, 0x15, 0x70, 0x91}};
+
+// Asked without checking that the folder exists: a user's programs folder is made only
+// when something first goes there.
+std::optional<std::wstring> knownFolderPath(const KNOWNFOLDERID& id) {
+    PWSTR path = nullptr;
+    const HRESULT hr = SHGetKnownFolderPath(id, KF_FLAG_DONT_VERIFY, nullptr, &path);
+    std::optional<std::wstring> result;
+    if (SUCCEEDED(hr) && path && *path) {
+        std::wstring text = path;
+        while (text.size() > 3 && text.back() == L'\\') text.pop_back();
+        result = std::move(text);
+    }
+    CoTaskMemFree(path);
+    return result;
+}
+
 std::string localeText(LCTYPE what) {
     wchar_t buffer[128] = {};
     int got = GetLocaleInfoW(LOCALE_USER_DEFAULT, what, buffer, 128);
@@ -89,6 +109,13 @@ std::optional<std::string> Win32SystemInfo::profilesDirectory() {
     dir.resize(wcsnlen(dir.c_str(), dir.size()));
     if (dir.empty()) return std::nullopt;
     return narrow(dir);
+}
+
+std::optional<std::string> Win32SystemInfo::userProgramsDirectory() {
+    if (auto own = knownFolderPath(kUserProgramFiles)) return narrow(*own);
+    // Systems that do not name the folder (Wine among them) still have its usual place.
+    if (auto local = knownFolderPath(kLocalAppData)) return narrow(*local + L"\\Programs");
+    return std::nullopt;
 }
 
 }  // namespace kefelo::platform::win32

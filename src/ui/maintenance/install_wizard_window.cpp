@@ -15,11 +15,11 @@ using platform::win32::widen;
 
 constexpr std::array kWelcomePage = {IDC_INSTALL_WELCOME, IDC_INSTALL_MEMO,      IDC_INSTALL_NEXT,
                                      IDC_INSTALL_QUIT,    IDC_INSTALL_NOINSTALL, IDC_INSTALL_VIEWHELP};
-constexpr std::array kSettingsPage = {IDC_INSTALL_PLACE_GROUP,    IDC_INSTALL_DEFAULT,  IDC_INSTALL_TARGET,
-                                      IDC_INSTALL_GENERAL_GROUP,  IDC_INSTALL_RUNAFTER, IDC_INSTALL_FINDNEW,
-                                      IDC_INSTALL_SHORTCUT_GROUP, IDC_INSTALL_DESKTOP,  IDC_INSTALL_STARTMENU,
-                                      IDC_INSTALL_INSTALL,        IDC_INSTALL_QUIT2,    IDC_INSTALL_NOINSTALL2,
-                                      IDC_INSTALL_VIEWHELP2};
+constexpr std::array kSettingsPage = {IDC_INSTALL_PLACE_GROUP, IDC_INSTALL_DEFAULT,        IDC_INSTALL_TARGET,
+                                      IDC_INSTALL_TARGET_NOTE, IDC_INSTALL_GENERAL_GROUP,  IDC_INSTALL_RUNAFTER,
+                                      IDC_INSTALL_FINDNEW,     IDC_INSTALL_SHORTCUT_GROUP, IDC_INSTALL_DESKTOP,
+                                      IDC_INSTALL_STARTMENU,   IDC_INSTALL_INSTALL,        IDC_INSTALL_QUIT2,
+                                      IDC_INSTALL_NOINSTALL2,  IDC_INSTALL_VIEWHELP2};
 
 void setCheck(HWND dialog, int id, bool on) {
     SendDlgItemMessageW(dialog, id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -125,6 +125,7 @@ void InstallWizardWindow::showPage() {
 
 void InstallWizardWindow::showState() {
     SetDlgItemTextW(hwnd_, IDC_INSTALL_TARGET, widen(model_.target).c_str());
+    SetDlgItemTextW(hwnd_, IDC_INSTALL_TARGET_NOTE, widen(model_.targetNote).c_str());
     // The target button's hint is the target itself.
     tips_.set(IDC_INSTALL_TARGET,
               model_.target.empty() ? std::string(maintenance::install_hints::button_default) : model_.target);

@@ -16,6 +16,9 @@ constexpr const char* kExe = "D:\\Letoltes\\kefelo.exe";
 constexpr const char* kProgramDir = "D:\\Letoltes\\";
 constexpr const char* kTarget = "C:\\Program Files\\Kefelo";
 constexpr const char* kInstalled = "C:\\Program Files\\Kefelo\\kefelo.exe";
+constexpr const char* kLocalAppData = "C:\\Users\\user\\AppData\\Local";
+constexpr const char* kOwnPrograms = "C:\\Users\\user\\AppData\\Local\\Programs";
+constexpr const char* kOwnTarget = "C:\\Users\\user\\AppData\\Local\\Programs\\Kefelo";
 
 class RecordingServices : public maintenance::InstallServices {
 public:
@@ -36,6 +39,8 @@ protected:
         fs.addFile(kExe, "NEW PROGRAM");
         fs.addDirectory("C:\\Program Files");
         fs.addDirectory("C:\\WINDOWS");
+        fs.addDirectory(kLocalAppData);
+        sys.userPrograms = kOwnPrograms;
         registry.writeString(platform::RegistryRoot::LocalMachine, "SOFTWARE\\Microsoft\\Windows\\CurrentVersion",
                              "ProgramFilesDir", "C:\\Program Files");
         links.folders = {{platform::KnownFolder::Desktop, "C:\\Users\\user\\Asztal"},
@@ -54,9 +59,65 @@ TEST_F(InstallWizard, DefaultTargetFallsBackFromTheRegistryToTheWindowsDriveToTh
                          "ProgramFilesDir", "");
     sys.windowsDir = "E:\\WINNT";
     fs.addDirectory("E:\\Program Files");
-    EXPECT_EQ(maintenance::defaultInstallTarget(platform, kExe), "E:\\Program Files\\Kefelo");
+    EXPECT_EQ(maintenance::defaultInstallTarget(platform, kExe).folder, "E:\\Program Files\\Kefelo");
     sys.windowsDir = "F:\\WINNT";
-    EXPECT_EQ(maintenance::defaultInstallTarget(platform, kExe), "D:\\Kefelo");
+    EXPECT_EQ(maintenance::defaultInstallTarget(platform, kExe).folder, "D:\\Kefelo");
+}
+
+TEST_F(InstallWizard, WritableProgramFilesStaysTheDefaultAndTheProbeLeavesNothing) {
+    fs.addDirectory("C:\\Program Files\\Mas");
+    fs.addFile("C:\\Program Files\\~kefelo0.tmp", "someone else's");
+    wizard.button_defaultClick();
+    EXPECT_EQ(wizard.target, kTarget);
+    EXPECT_TRUE(wizard.targetNote.empty());
+    EXPECT_EQ(fs.namesIn("C:\\Program Files"), (std::vector<std::string>{"Mas", "~kefelo0.tmp"}));
+    EXPECT_EQ(fs.content("C:\\Program Files\\~kefelo0.tmp"), "someone else's");
+}
+
+TEST_F(InstallWizard, UnwritableProgramFilesProposesTheUsersOwnProgramsFolderAndSaysWhy) {
+    fs.setWritable("C:\\Program Files", false);
+    wizard.button_defaultClick();
+    EXPECT_EQ(wizard.target, kOwnTarget);
+    EXPECT_EQ(wizard.targetNote, maintenance::perUserTargetNote("C:\\Program Files"));
+    EXPECT_NE(wizard.targetNote.find("(C:\\Program Files)"), std::string::npos);
+
+    // A folder the user picks replaces the proposal; "Alapérték" brings it back.
+    ui.folders = {std::string("E:\\")};
+    wizard.button4Click();
+    EXPECT_EQ(wizard.target, "E:\\Kefelo");
+    wizard.button_defaultClick();
+    EXPECT_EQ(wizard.target, kOwnTarget);
+
+    // An earlier installation there that this user cannot update is passed over as well.
+    fs.setWritable("C:\\Program Files", true);
+    fs.addDirectory(kTarget);
+    fs.setWritable(kTarget, false);
+    wizard.button_defaultClick();
+    EXPECT_EQ(wizard.target, kOwnTarget);
+    EXPECT_EQ(wizard.targetNote, maintenance::perUserTargetNote(kTarget));
+
+    // Without a per-user place there is nothing better to offer.
+    sys.userPrograms = std::nullopt;
+    wizard.button_defaultClick();
+    EXPECT_EQ(wizard.target, kTarget);
+    EXPECT_TRUE(wizard.targetNote.empty());
+}
+
+TEST_F(InstallWizard, InstallsIntoTheUsersOwnProgramsFolderEvenBeforeItExists) {
+    fs.setWritable("C:\\Program Files", false);
+    wizard.button_nextClick();
+    ASSERT_FALSE(fs.directoryExists(kOwnPrograms));
+    ASSERT_TRUE(wizard.button_installClick());
+    EXPECT_EQ(fs.content(std::string(kOwnTarget) + "\\kefelo.exe"), "NEW PROGRAM");
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(shell.executed.at(0).file, std::string(kOwnTarget) + "\\kefelo.exe");
+    EXPECT_TRUE(fs.namesIn("C:\\Program Files").empty());
+
+    // Elsewhere only the last level is made, as before.
+    wizard.target = "C:\\Nincs\\Kefelo";
+    EXPECT_FALSE(wizard.button_installClick());
+    EXPECT_EQ(ui.messages.back().text, maintenance::kTargetNotCreated);
+    EXPECT_FALSE(fs.exists("C:\\Nincs"));
 }
 
 TEST_F(InstallWizard, ChosenFolderGetsTheProgramFolderAndTheBrowserOpensAtTheParent) {
@@ -173,10 +234,32 @@ TEST_F(InstallWizard, DocumentationIsSavedOpenedAndRemovedWithTheWizard) {
     wizard.FormDestroy();
     EXPECT_FALSE(fs.exists(readme));
 
+    // Changed after it was written (edited in Notepad), it is kept.
+    wizard.button_viewhelpClick();
+    fs.addFile(readme, "saját jegyzetek");
+    wizard.FormDestroy();
+    EXPECT_EQ(fs.content(readme), "saját jegyzetek");
+    fs.deleteFile(readme);
+
     fs.setWritable(kProgramDir, false);
     wizard.button_viewhelpClick();
     EXPECT_EQ(ui.messages.back().text, "Az olvassel.txt állomány nem található a következő helyen:\r\nD:\\Letoltes\\");
-    EXPECT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed.size(), 2u);  // the two that were saved, not this one
+}
+
+TEST_F(InstallWizard, AnOlvasselTxtThatWasThereIsNeitherOverwrittenNorDeleted) {
+    const std::string readme = std::string(kProgramDir) + "olvassel.txt";
+    fs.addFile(readme, "egy másik program leírása");
+    wizard.button_quitClick();
+    wizard.FormDestroy();
+    EXPECT_EQ(fs.content(readme), "egy másik program leírása");
+
+    wizard.button_viewhelpClick();
+    EXPECT_EQ(fs.content(readme), "egy másik program leírása");
+    ASSERT_EQ(shell.executed.size(), 1u);
+    EXPECT_EQ(shell.executed[0].file, readme);
+    wizard.FormDestroy();
+    EXPECT_EQ(fs.content(readme), "egy másik program leírása");
 }
 
 TEST_F(InstallWizard, QuitAndRunHereCloseWithTheirResults) {

@@ -1,12 +1,13 @@
 #include "core/maintenance/update_rules.h"
-#include "base/text/batch_code_page.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
+#include "base/text/batch_code_page.h"
 #include "base/text/codec.h"
 #include "core/maintenance/sha256.h"
+#include "platform/fake/fake_file_system.h"
 
 namespace kefelo::maintenance {
 namespace {
@@ -55,6 +56,16 @@ TEST(VersionFile, AnythingElseFailsTheCheck) {
     EXPECT_FALSE(parseVersionFile(std::string(1030, ' ') + "\n1\n2"));
 }
 
+TEST(VersionFile, AnAnnouncedSizeAboveTheCeilingIsRefused) {
+    const std::string ceiling = std::to_string(kMaxArchiveSize);
+    ASSERT_TRUE(parseVersionFile("1\r\n" + ceiling + "\r\n"));
+    EXPECT_EQ(parseVersionFile("1\r\n" + ceiling + "\r\n")->size, kMaxArchiveSize);
+    for (const std::string& size : {std::to_string(kMaxArchiveSize + 1), std::string("9000000000000000000"),
+                                    std::string("99999999999999999999999")}) {
+        EXPECT_FALSE(parseVersionFile("1\r\n" + size + "\r\n")) << size;
+    }
+}
+
 TEST(VersionFile, NewerIsASmallerAgeOfTheRunningExecutable) {
     EXPECT_TRUE(isNewer(100, 101));
     EXPECT_FALSE(isNewer(100, 100));
@@ -83,34 +94,77 @@ TEST(Archive, OnlyTheNewExecutableAtTheTopIsUnpacked) {
     EXPECT_TRUE(entriesToUnpack({{"new.exe", 1, false}, {"New.exe", 2, false}}).empty());
 }
 
-TEST(Batch, ChangesToItsFolderQuotesTheNameAndGivesUp) {
-    const auto lines = updateBatchLines("kefelo 100%.exe");
-    ASSERT_TRUE(lines);
-    const std::vector<std::string>& l = *lines;
-    EXPECT_EQ(l.front(), "@Echo OFF");
-    EXPECT_EQ(l[5], "cd /d \"%~dp0\"");
-    const auto has = [&](const std::string& line) { return std::find(l.begin(), l.end(), line) != l.end(); };
-    EXPECT_TRUE(has("del \"kefelo 100%%.exe\" /q"));
-    EXPECT_TRUE(has("if not Exist \"kefelo 100%%.exe\" goto ren"));
-    EXPECT_TRUE(has("if %tries% GEQ 60 goto end"));
-    EXPECT_TRUE(has("ren new.exe \"kefelo 100%%.exe\""));
-    EXPECT_TRUE(has("start \"\" \"kefelo 100%%.exe\" /update"));
-    // The retry jumps back only after the counter and the pause.
-    const auto at = [&](const std::string& line) { return std::find(l.begin(), l.end(), line) - l.begin(); };
-    EXPECT_LT(at("set /a tries+=1"), at("goto del"));
-    EXPECT_LT(at("if %tries% GEQ 60 goto end"), at("goto del"));
+TEST(BatchProgram, PrefersThePlainShortFormsAndFallsBackToTheLongOnes) {
+    platform::fake::FakeFileSystem fs;
+    const std::string dir = "C:\\Prog Files\\Kefeló 100%\\";
+    fs.addFile(dir + "kefelő.exe", "");
+    constexpr auto w1250 = text::BatchCharset::Windows1250;
 
-    EXPECT_TRUE(updateBatchLines("kefelő.exe"));               // Windows-1250 has it
-    EXPECT_FALSE(updateBatchLines("kefelo\xe2\x98\x83.exe"));  // a snowman it has not
-    EXPECT_FALSE(updateBatchLines("a\"b.exe"));
-    EXPECT_FALSE(updateBatchLines(""));
+    // No 8.3 names on the volume: the long forms, which the code-page switch carries.
+    auto program = batchProgram(fs, dir, dir + "kefelő.exe", w1250);
+    ASSERT_TRUE(program);
+    EXPECT_EQ(program->folder, dir);
+    EXPECT_EQ(program->executable, dir + "kefelő.exe");
+    EXPECT_EQ(program->name, "kefelő.exe");
+    // ...but not where only ASCII reads right.
+    EXPECT_FALSE(batchProgram(fs, dir, dir + "kefelő.exe", text::BatchCharset::Ascii));
+
+    fs.setShortName("C:\\Prog Files", "PROGFI~1");
+    fs.setShortName("C:\\Prog Files\\Kefeló 100%", "KEFEL%~1");
+    fs.setShortName(dir + "kefelő.exe", "KEFEL~2.EXE");
+    program = batchProgram(fs, dir, dir + "kefelő.exe", w1250);
+    ASSERT_TRUE(program);
+    EXPECT_EQ(program->folder, "C:\\PROGFI~1\\KEFEL%~1\\");
+    EXPECT_EQ(program->executable, "C:\\PROGFI~1\\KEFEL%~1\\KEFEL~2.EXE");
+    // The name new.exe takes stays the long one.
+    EXPECT_EQ(program->name, "kefelő.exe");
+    EXPECT_TRUE(batchProgram(fs, dir, dir + "kefelő.exe", text::BatchCharset::Ascii));
+
+    fs.addFile("C:\\Prog Files\\k\xe2\x98\x83.exe", "");  // a snowman Windows-1250 has not
+    EXPECT_FALSE(batchProgram(fs, "C:\\Prog Files\\", "C:\\Prog Files\\k\xe2\x98\x83.exe", w1250));
+}
+
+// Whatever folder cmd starts the script in: no line changes folder or names a file
+// without the full path, and every "%" of the path is doubled.
+TEST(Batch, NamesEveryFileByItsFullPathAndDoesNothingElsewhere) {
+    const BatchProgram program{"C:\\x 100% & y\\", "C:\\x 100% & y\\KEFEL~1.EXE", "kefelő 5%.exe"};
+    const auto lines = updateBatchLines(program);
+    ASSERT_TRUE(lines);
+    const std::string folder = "\"C:\\x 100%% & y\\";
+    size_t named = 0;
+    for (const std::string& line : *lines) {
+        EXPECT_EQ(line.find("%~"), std::string::npos) << line;
+        EXPECT_NE(line.rfind("cd ", 0), 0u) << line;
+        for (const char* command : {"del ", "copy /b /y ", "ren ", "start \"\" ", "if exist ", "if not exist "}) {
+            if (line.rfind(command, 0) != 0) continue;
+            ++named;
+            EXPECT_EQ(line.substr(std::string_view(command).size(), folder.size()), folder) << line;
+        }
+    }
+    EXPECT_GE(named, 12u);
+    // The checks come first, and each leaves at once.
+    const size_t first = text::batchCodePageSwitch().size() + 1;
+    EXPECT_EQ((*lines)[first], "if not exist " + folder + "update.bat\" goto end");
+    EXPECT_EQ((*lines)[first + 1], "if not exist " + folder + "KEFEL~1.EXE\" goto end");
+    EXPECT_EQ((*lines)[first + 2], "if not exist " + folder + "new.exe\" goto end");
+    const auto has = [&](const std::string& line) {
+        return std::find(lines->begin(), lines->end(), line) != lines->end();
+    };
+    // "ren" gives the bare long name, "%" doubled there too.
+    EXPECT_TRUE(has("ren " + folder + "new.exe\" \"kefelő 5%%.exe\""));
+    EXPECT_TRUE(has("start \"\" " + folder + "kefelő 5%%.exe\" /update"));
+    EXPECT_TRUE(has("if \"%kefelo_tries%\"==\"" + std::string(kBatchDeleteTries, 'x') + "\" goto keep"));
+
+    EXPECT_FALSE(updateBatchLines({"C:\\x\\", "C:\\x\\kefelo.exe", "a\"b.exe"}));
+    EXPECT_FALSE(updateBatchLines({"C:\\x\\", "C:\\x\\kefelo.exe", ""}));
+    EXPECT_FALSE(updateBatchLines({"x\\", "x\\kefelo.exe", "kefelo.exe"}));  // not a full path
 }
 
 // cmd decodes a line in the console's code page when it reaches it: everything up to the
 // switch is ASCII, the name after it is in Windows-1250, and the code page the console had
 // comes back at the very end.
 TEST(Batch, SwitchesToItsOwnCodePageBeforeTheNameAndBackAtTheEnd) {
-    const auto lines = updateBatchLines("kefelő!.exe");
+    const auto lines = updateBatchLines({"C:\\Kefeló\\", "C:\\Kefeló\\kefelő!.exe", "kefelő!.exe"});
     ASSERT_TRUE(lines);
     const std::vector<std::string>& switching = text::batchCodePageSwitch();
     ASSERT_GT(lines->size(), switching.size() + 2);
@@ -122,7 +176,7 @@ TEST(Batch, SwitchesToItsOwnCodePageBeforeTheNameAndBackAtTheEnd) {
     ASSERT_NE(switched, std::string::npos);
     EXPECT_TRUE(std::all_of(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(switched),
                             [](char c) { return static_cast<unsigned char>(c) < 0x80; }));
-    EXPECT_NE(bytes.find("ren new.exe \"kefel\xF5!.exe\"\r\n", switched), std::string::npos);
+    EXPECT_NE(bytes.find("ren \"C:\\Kefel\xF3\\new.exe\" \"kefel\xF5!.exe\"\r\n", switched), std::string::npos);
 }
 
 TEST(Server, EnvironmentOverridesTheOwnSite) {

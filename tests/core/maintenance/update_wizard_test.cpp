@@ -155,6 +155,54 @@ TEST_F(UpdateWizardTest, WrongArchiveIsDroppedOnTheFailedPage) {
     EXPECT_TRUE(shell.executed.empty());
 }
 
+TEST_F(UpdateWizardTest, ArchiveTakesItsNameOnlyWhenWholeAndMatching) {
+    const std::string archive(3000, 'z');
+    offerArchive(archive, true);
+    ASSERT_TRUE(wizard.Check());
+    std::vector<std::vector<std::string>> seen;
+    internet.onRead = [&] { seen.push_back(fs.namesIn(kDir)); };
+    wizard.button_downloadClick();
+    ASSERT_EQ(wizard.page, kPageDownloaded);
+    // While it comes, the body grows in one file beside the target, never under its name.
+    ASSERT_EQ(seen.size(), 4u);
+    for (const auto& names : seen) {
+        ASSERT_EQ(names.size(), 3u);
+        EXPECT_EQ(names[2].rfind("new.zip.", 0), 0u) << names[2];
+    }
+    EXPECT_EQ(fs.namesIn(kDir), (std::vector<std::string>{"kefelo.exe", "update.txt", "new.zip"}));
+    EXPECT_EQ(fs.content(file("new.zip")), archive);
+}
+
+TEST_F(UpdateWizardTest, BodyLongerThanAnnouncedStopsAtTheFirstByteTooMany) {
+    offerArchive(std::string(3000, 'z'), false);
+    ASSERT_TRUE(wizard.Check());
+    // As good as endless: the read that brings byte 3001 is the last.
+    internet.replies[url(kArchivePath)] = served(std::string(1u << 20, 'z'));
+    int reads = 0;
+    internet.onRead = [&] { ++reads; };
+    wizard.button_downloadClick();
+    EXPECT_EQ(reads, 3);
+    EXPECT_EQ(wizard.page, kPageFailed);
+    EXPECT_EQ(wizard.gauge, 0);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(internet.openStreams, 0);
+    EXPECT_EQ(fs.namesIn(kDir), std::vector<std::string>{"kefelo.exe"});
+}
+
+TEST_F(UpdateWizardTest, ArchiveThatCannotTakeItsNameIsAFailedDownload) {
+    fs.addFile(file("new.zip"), "held by another program");
+    fs.setLocked(file("new.zip"), true);
+    offerArchive(std::string(3000, 'z'), true);
+    ASSERT_TRUE(wizard.Check());
+    wizard.button_downloadClick();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, kNetworkErrorMessage);
+    EXPECT_EQ(wizard.page, kPageNewer);
+    fs.setLocked(file("new.zip"), false);
+    EXPECT_EQ(fs.content(file("new.zip")), "held by another program");
+    EXPECT_EQ(fs.namesIn(kDir), (std::vector<std::string>{"kefelo.exe", "new.zip", "update.txt"}));
+}
+
 TEST_F(UpdateWizardTest, NetworkErrorKeepsStepTwoAndTheButtonReady) {
     offerArchive(std::string(3000, 'z'), false);
     ASSERT_TRUE(wizard.Check());
@@ -186,10 +234,10 @@ TEST_F(UpdateWizardTest, CancelDuringTheDownloadStopsItOnce) {
     EXPECT_EQ(wizard.page, kPageNewer);
     EXPECT_EQ(wizard.downloadState, kDownloadIdle);
     EXPECT_EQ(beeps, 1);  // the check's only
-    // The partial archive stays until a cancel button closes the wizard.
-    EXPECT_EQ(fs.content(file("new.zip"))->size(), 2048u);
+    // A partial archive is never kept, neither under its name nor beside it.
+    EXPECT_EQ(fs.namesIn(kDir), (std::vector<std::string>{"kefelo.exe", "update.txt"}));
     wizard.cancel();
-    EXPECT_FALSE(fs.exists(file("new.zip")));
+    EXPECT_EQ(fs.namesIn(kDir), std::vector<std::string>{"kefelo.exe"});
     EXPECT_EQ(closes, 1);
 }
 
@@ -206,6 +254,44 @@ TEST_F(UpdateWizardTest, ClosingWhileDownloadingWaitsForTheDownloadToStop) {
     EXPECT_TRUE(ui.messages.empty());
 }
 
+TEST_F(UpdateWizardTest, CancelDeletesOnlyWhatThisWizardWrote) {
+    // The user's own files of those names, there before the wizard opened.
+    fs.addFile(file("new.zip"), "mine");
+    fs.addFile(file("new.exe"), "mine");
+    fs.addFile(file("update.txt"), "mine");
+    wizard.start();
+    wizard.cancel();
+    EXPECT_EQ(closes, 1);
+    for (const char* name : {"new.zip", "new.exe", "update.txt"}) EXPECT_EQ(fs.content(file(name)), "mine") << name;
+
+    // A check that fails before anything came leaves them too.
+    wizard.start();
+    EXPECT_FALSE(wizard.Check());
+    wizard.cancel();
+    for (const char* name : {"new.zip", "new.exe", "update.txt"}) EXPECT_EQ(fs.content(file(name)), "mine") << name;
+
+    // The version file it fetched is its own; the rest is not.
+    serveVersion(std::to_string(age) + "\r\n5000\r\n");
+    wizard.start();
+    ASSERT_TRUE(wizard.Check());
+    wizard.cancel();
+    EXPECT_FALSE(fs.exists(file("update.txt")));
+    EXPECT_EQ(fs.content(file("new.zip")), "mine");
+    EXPECT_EQ(fs.content(file("new.exe")), "mine");
+}
+
+TEST_F(UpdateWizardTest, CancelAfterUnpackingDeletesEveryFileOfTheRun) {
+    reachDownloaded();
+    shell.accept = false;
+    wizard.button_restartClick();
+    ASSERT_EQ(fs.content(file("new.exe")), "new program");
+    fs.addFile(file("readme.txt"), "not the wizard's");
+    wizard.cancel();
+    for (const char* name : {"new.zip", "new.exe", "update.txt"}) EXPECT_FALSE(fs.exists(file(name))) << name;
+    EXPECT_EQ(fs.content(file("readme.txt")), "not the wizard's");
+    EXPECT_EQ(fs.content(file("kefelo.exe")), "old program");
+}
+
 TEST_F(UpdateWizardTest, ReplacementWritesTheScriptStartsItHiddenAndQuits) {
     reachDownloaded();
     wizard.button_restartClick();
@@ -214,7 +300,8 @@ TEST_F(UpdateWizardTest, ReplacementWritesTheScriptStartsItHiddenAndQuits) {
     EXPECT_EQ(zip.openArchives, 0);
     const auto script = fs.content(file("update.bat"));
     ASSERT_TRUE(script);
-    EXPECT_NE(script->find("ren new.exe \"kefelo.exe\"\r\n"), std::string::npos);
+    // The paths in full, whichever folder the shell starts the script in.
+    EXPECT_NE(script->find("ren \"C:\\Program Files\\Kefelo\\new.exe\" \"kefelo.exe\"\r\n"), std::string::npos);
     ASSERT_EQ(shell.executed.size(), 1u);
     EXPECT_EQ(shell.executed[0].file, file("update.bat"));
     EXPECT_FALSE(shell.executed[0].showNormal);

@@ -10,6 +10,7 @@
 #include <io.h>
 #include <shellapi.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cwchar>
 #include <cwctype>
@@ -23,7 +24,7 @@ const char kUsage[] =
     "usage: driver COMMAND [WINDOW] [CONTROL] [OPTIONS]\n"
     "WINDOW:  --window TITLE | --window-class CLASS | --hwnd 0xHANDLE   (visible top-level windows)\n"
     "CONTROL: --id N | --class CLASS | --text CAPTION, with --nth K for the K-th match (0-based);\n"
-    "         --hidden also finds invisible ones; --timeout MS (default 10000) bounds every wait\n"
+    "         --hidden also finds invisible ones; --timeout MS (default 30000) bounds every wait\n"
     "ITEM:    --item N | --item-text TEXT, --column C for list views; --header: the list view's header\n"
     "commands:\n"
     "  find                      prints the handle once the window/control exists\n"
@@ -144,16 +145,27 @@ std::wstring className(HWND window) {
 
 bool sameClass(HWND window, const std::wstring& name) { return _wcsicmp(className(window).c_str(), name.c_str()) == 0; }
 
+// A window that answers does so within this time. Wine drops a message sent with a time-out
+// when the time-out passes before the program has taken it, so only reads, which can be
+// repeated, are sent this way.
+constexpr DWORD kReadTimeoutMs = 2000;
+
 // WM_GETTEXT crosses processes where GetWindowText would only see the stored caption.
-std::wstring textOf(HWND window) {
+bool readText(HWND window, std::wstring& text, DWORD timeoutMs = kReadTimeoutMs) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length)) return {};
-    std::wstring text(length + 1, L'\0');
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, timeoutMs, &length)) return false;
+    text.assign(length + 1, L'\0');
     DWORD_PTR copied = 0;
-    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG, 2000,
-                        &copied);
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                             timeoutMs, &copied))
+        return false;
     text.resize(copied);
-    return text;
+    return true;
+}
+
+std::wstring textOf(HWND window) {
+    std::wstring text;
+    return readText(window, text) ? text : std::wstring();
 }
 
 // --- finding ---
@@ -231,7 +243,10 @@ std::wstring describe(const Args& args) {
     return text.empty() ? L"(no window given)" : text;
 }
 
-DWORD timeoutOf(const Args& args) { return static_cast<DWORD>(args.number(L"timeout", 10000)); }
+// Only a failing step waits this long: long enough for a slow, busy machine.
+constexpr long kDefaultTimeoutMs = 30000;
+
+DWORD timeoutOf(const Args& args) { return static_cast<DWORD>(args.number(L"timeout", kDefaultTimeoutMs)); }
 
 // Polls every 50 ms until `done` holds or the time-out passes; true when it held.
 template <class Done>
@@ -418,14 +433,37 @@ void postMouse(HWND w, POINT at, const Args& args) {
     }
 }
 
-// A click that may open a modal window returns once the handler has run or 300 ms have
-// passed, whichever is first.
-void sendBriefly(HWND w, UINT message, WPARAM wParam, LPARAM lParam) {
-    DWORD_PTR result = 0;
-    SendMessageTimeoutW(w, message, wParam, lParam, SMTO_ABORTIFHUNG, 300, &result);
+// Sent messages are never dropped, unlike those sent with a time-out (see readText); each
+// one's callback marks its number here once the program has handled it.
+std::vector<ULONG_PTR> handledSends;
+ULONG_PTR nextSend = 0;
+
+VOID CALLBACK sendHandled(HWND, UINT, ULONG_PTR number, LRESULT) { handledSends.push_back(number); }
+
+bool wasHandled(ULONG_PTR number) {
+    for (ULONG_PTR handled : handledSends)
+        if (handled == number) return true;
+    return false;
 }
 
-bool focus(const Target& target) {
+// Delivers a click (or another message without pointers) that may open a modal window, so
+// its handler may not return for a long time. It returns once the handler has run, or once
+// the program handles the empty message sent after it: the click was taken and its handler
+// runs a message loop of its own (a modal window, the pump of a long operation). False when
+// the program took neither within the time-out; the message still arrives later.
+bool deliver(HWND w, UINT message, WPARAM wParam, DWORD timeoutMs) {
+    const ULONG_PTR click = ++nextSend, probe = ++nextSend;
+    if (!SendMessageCallbackW(w, message, wParam, 0, sendHandled, click)) return false;
+    SendMessageCallbackW(w, WM_NULL, 0, 0, sendHandled, probe);
+    // The callbacks come while this thread looks at its queue.
+    return poll(timeoutMs, [&] {
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        return wasHandled(click) || wasHandled(probe) || !IsWindow(w);
+    });
+}
+
+bool focus(const Target& target, DWORD timeoutMs) {
     MSG msg;
     PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE);  // AttachThreadInput needs our queue
     const DWORD self = GetCurrentThreadId();
@@ -434,7 +472,7 @@ bool focus(const Target& target) {
     SetForegroundWindow(target.top);
     if (target.window != target.top) SetFocus(target.window);
     AttachThreadInput(self, other, FALSE);
-    return poll(2000, [&] { return GetForegroundWindow() == target.top; });
+    return poll(timeoutMs, [&] { return GetForegroundWindow() == target.top; });
 }
 
 WORD virtualKey(const std::wstring& name) {
@@ -514,7 +552,10 @@ int commandWait(const Args& args) {
         if (!target.window) return false;
         HWND w = target.window;
         if (args.has(L"text-is") || args.has(L"text-has")) {
-            last = textOf(w);
+            // A read the busy program does not answer in time is tried again.
+            std::wstring text;
+            if (!readText(w, text, std::min(kReadTimeoutMs, timeoutOf(args)))) return false;
+            last = text;
             if (args.has(L"text-is")) return matches(args.get(L"text-is"), last);
             return last.find(args.get(L"text-has")) != std::wstring::npos;
         }
@@ -558,8 +599,8 @@ int commandClick(const Args& args) {
             return failure(L"click: item out of view");
         at = POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2};
     } else if (sameClass(w, L"Button") && !args.has(L"double") && !args.has(L"right")) {
-        sendBriefly(w, BM_CLICK, 0, 0);
-        return 0;
+        if (deliver(w, BM_CLICK, 0, timeoutOf(args))) return 0;
+        return failure(L"click: not taken within " + std::to_wstring(timeoutOf(args)) + L" ms: " + describe(args));
     } else {
         RECT r{};
         GetClientRect(w, &r);
@@ -575,7 +616,7 @@ int commandSetCheck(const Args& args) {
     if (args.positional.empty()) return 2;
     const bool wanted = args.positional[0] == L"1";
     auto state = [&] { return (SendMessageW(target.window, BM_GETCHECK, 0, 0) == BST_CHECKED) == wanted; };
-    if (!state()) sendBriefly(target.window, BM_CLICK, 0, 0);
+    if (!state()) deliver(target.window, BM_CLICK, 0, timeoutOf(args));
     return poll(timeoutOf(args), state) ? 0 : failure(L"set-check: the box does not change: " + describe(args));
 }
 
@@ -583,16 +624,19 @@ int commandType(const Args& args, bool replace) {
     Target target;
     if (!resolve(args, target, true)) return 1;
     if (args.positional.empty()) return 2;
-    if (replace) {
+    // A text sent with a time-out may be dropped (see readText), which the result tells.
+    const auto sent = [&](UINT message, WPARAM wParam, LPARAM lParam) {
         DWORD_PTR result = 0;
-        SendMessageTimeoutW(target.window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args.positional[0].c_str()),
-                            SMTO_ABORTIFHUNG, 2000, &result);
+        return SendMessageTimeoutW(target.window, message, wParam, lParam, 0, timeoutOf(args), &result) != 0;
+    };
+    const std::wstring lost = L": not taken within " + std::to_wstring(timeoutOf(args)) + L" ms: " + describe(args);
+    if (replace) {
+        if (!sent(WM_SETTEXT, 0, reinterpret_cast<LPARAM>(args.positional[0].c_str())))
+            return failure(L"set-text" + lost);
         return 0;
     }
-    for (wchar_t c : args.positional[0]) {
-        DWORD_PTR result = 0;
-        SendMessageTimeoutW(target.window, WM_CHAR, c, 1, SMTO_ABORTIFHUNG, 2000, &result);
-    }
+    for (wchar_t c : args.positional[0])
+        if (!sent(WM_CHAR, c, 1)) return failure(L"type" + lost);
     return 0;
 }
 
@@ -608,7 +652,8 @@ int commandItems(const Args& args) {
 int commandKey(const Args& args) {
     Target target;
     if (!resolve(args, target, true)) return 1;
-    if (!focus(target)) return failure(L"key: the window does not come to the foreground: " + describe(args));
+    if (!focus(target, timeoutOf(args)))
+        return failure(L"key: the window does not come to the foreground: " + describe(args));
     for (const std::wstring& chord : args.positional)
         if (!pressChord(chord)) return failure(L"key: cannot press \"" + chord + L"\"");
     return 0;
@@ -637,7 +682,7 @@ int commandMessageBox(const Args& args) {
     box.named[L"class"] = L"Button";
     box.named[L"text"] = args.get(L"press");
     if (!resolve(box, target, true)) return 1;
-    sendBriefly(target.window, BM_CLICK, 0, 0);
+    deliver(target.window, BM_CLICK, 0, timeoutOf(args));
     if (!poll(timeoutOf(args), [&] { return !IsWindow(target.top) || !IsWindowVisible(target.top); }))
         return failure(L"message-box: still open after pressing \"" + args.get(L"press") + L"\"");
     return 0;
@@ -647,7 +692,7 @@ int commandMessageBox(const Args& args) {
 // keys walk them instead, skipping separators as a user's would.
 int commandMenu(const Args& args) {
     Args popup;
-    popup.named = {{L"window-class", L"#32768"}, {L"timeout", args.get(L"timeout", L"10000")}};
+    popup.named = {{L"window-class", L"#32768"}, {L"timeout", std::to_wstring(timeoutOf(args))}};
     Target target;
     if (!resolve(popup, target)) return 1;
     const long index = args.number(L"pick-index", -1);
@@ -665,7 +710,8 @@ int commandMenu(const Args& args) {
                 if (w != target.top && IsWindowVisible(w)) submenu = w;
             return submenu != nullptr;
         };
-        if (!poll(timeoutOf(args), findSubmenu)) return failure(L"menu: item " + std::to_wstring(index) + L" opened no submenu");
+        if (!poll(timeoutOf(args), findSubmenu))
+            return failure(L"menu: item " + std::to_wstring(index) + L" opened no submenu");
         for (long i = 0; i < inner; ++i) PostMessageW(submenu, WM_KEYDOWN, VK_DOWN, 0);
         PostMessageW(submenu, WM_KEYDOWN, VK_RETURN, 0);
     }
@@ -711,7 +757,13 @@ int run(const Args& args) {
     }
     if (c == L"get-text" || c == L"checked" || c == L"count" || c == L"close") {
         if (!resolve(args, target)) return 1;
-        if (c == L"get-text") out(textOf(target.window));
+        if (c == L"get-text") {
+            std::wstring text;
+            if (!readText(target.window, text))
+                return failure(L"get-text: no answer within " + std::to_wstring(kReadTimeoutMs) + L" ms: " +
+                               describe(args));
+            out(text);
+        }
         if (c == L"checked") out(SendMessageW(target.window, BM_GETCHECK, 0, 0) == BST_CHECKED ? L"1" : L"0");
         if (c == L"count") out(std::to_wstring(itemCount(target.window)));
         if (c == L"close") PostMessageW(target.top, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -4,8 +4,10 @@
 GET /<case>/update/kefelo/<file> answers with ROOT/<case>/<file>. Some cases behave badly
 on purpose: "missing" answers 404 to everything, "truncated" announces the whole new.zip
 but sends half of it and hangs up, "slow" waits before the version file and sends new.zip
-in small pieces with pauses. Every request is appended to ROOT/requests.log. The chosen
-port is written to the port file once the server listens.
+in small pieces with pauses, "endless" sends new.zip and then more bytes without end (no
+length announced) until the client hangs up, and writes how many it sent to
+ROOT/endless.stopped. Every request is appended to ROOT/requests.log. The chosen port is
+written to the port file once the server listens.
 """
 import argparse
 import os
@@ -36,6 +38,9 @@ class Handler(BaseHTTPRequestHandler):
             body = f.read()
         if case == "slow" and name == "update.txt":
             time.sleep(10)
+        if case == "endless" and name == "new.zip":
+            self.send_endless(body)
+            return
         self.send_response(200)
         self.send_header("Content-Type", "application/octet-stream")
         self.send_header("Content-Length", str(len(body)))
@@ -53,6 +58,33 @@ class Handler(BaseHTTPRequestHandler):
                 time.sleep(0.15)
             return
         self.wfile.write(body)
+
+
+    # Far more than any archive: a client that never stops reading fails the test instead
+    # of running for ever.
+    ENDLESS_CAP = 512 << 20
+
+    def send_endless(self, body):
+        self.send_response(200)
+        self.send_header("Content-Type", "application/octet-stream")
+        self.end_headers()
+        sent = 0
+        filler = os.urandom(64 << 10)
+        try:
+            self.wfile.write(body)
+            sent = len(body)
+            while sent < self.ENDLESS_CAP:
+                self.wfile.write(filler)
+                self.wfile.flush()
+                sent += len(filler)
+            outcome = "never hung up"
+        except (BrokenPipeError, ConnectionResetError, ConnectionAbortedError):
+            outcome = "hung up"
+        self.close_connection = True
+        stopped = os.path.join(self.root, "endless.stopped")
+        with open(stopped + ".tmp", "w") as f:
+            f.write("%s %d\n" % (outcome, sent))
+        os.replace(stopped + ".tmp", stopped)
 
 
 def main():

@@ -71,11 +71,6 @@ bool textLeadsToJudged(platform::FileSystem& fs, std::string_view text, const Fo
     return raw && sameFolder(*raw, judged);
 }
 
-bool isStandardContainerName(std::string_view name) {
-    const std::string lower = text::lower(name);
-    return lower == "temp" || lower == "templates" || lower == "temporary internet files" || lower == "cookies";
-}
-
 // "\\localhost\C$\x" is "C:\x" and "\\127.0.0.1\ADMIN$\x" is the Windows directory's "x":
 // the same folders, whether or not the share can be opened here.
 std::optional<std::string> loopbackShareAsLocal(const std::string& normal, const std::string& windows) {
@@ -96,6 +91,11 @@ std::optional<std::string> loopbackShareAsLocal(const std::string& normal, const
 }
 
 }  // namespace
+
+bool isStandardContainerFolderName(std::string_view name) {
+    const std::string lower = text::lower(name);
+    return lower == "temp" || lower == "templates" || lower == "temporary internet files" || lower == "cookies";
+}
 
 LocationJudgement judgeTaskLocation(platform::FileSystem& fs, std::string_view text) {
     const std::optional<std::string> normal = app::NormalLocation(fs, text);
@@ -223,7 +223,7 @@ LocationVerdict ProtectedLocations::byIdentity(const FolderIdentity& self, const
             // Inside the Windows directory only its standard temporary folders and what
             // lies below them may go.
             const bool temporary = std::any_of(parts.end() - static_cast<std::ptrdiff_t>(level), parts.end(),
-                                               [](const std::string& name) { return isStandardContainerName(name); });
+                                               [](const std::string& name) { return isStandardContainerFolderName(name); });
             return temporary ? LocationVerdict::Allowed : LocationVerdict::Protected;
         }
     }

@@ -56,6 +56,10 @@ struct LocationScope {
     bool insideWindows = false;
 };
 
+// One folder name (no path) of the standard temporary folders: "temp", "templates",
+// "temporary internet files", "cookies", letter case ignored.
+bool isStandardContainerFolderName(std::string_view name);
+
 // A task's location is walked, not emptied: it must be a full path with no link on the way,
 // and its text must lead where its judged form does. Guarded places are not refused: a
 // task deletes only files that match its masks, anywhere.

@@ -1,8 +1,7 @@
 #include "core/containers/container_names.h"
 
-#include <array>
-
 #include "base/text/codec.h"
+#include "core/cleaning/protected_locations.h"
 
 namespace kefelo::containers {
 
@@ -12,13 +11,7 @@ std::string_view lastPathComponent(std::string_view path) {
 }
 
 bool isStandardContainerName(std::string_view path) {
-    static constexpr std::array<std::string_view, 4> kNames = {"temp", "templates", "temporary internet files",
-                                                               "cookies"};
-    const std::string name = text::lower(lastPathComponent(path));
-    for (std::string_view standard : kNames) {
-        if (name == standard) return true;
-    }
-    return false;
+    return cleaning::isStandardContainerFolderName(lastPathComponent(path));
 }
 
 bool folderExists(platform::FileSystem& fs, std::string_view path) {

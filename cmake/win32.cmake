@@ -92,6 +92,10 @@ endforeach()
 if(TARGET read_link)
     target_link_libraries(read_link PRIVATE ole32)
 endif()
+# The test authority goes into the prefix's root store through the system's own calls.
+if(TARGET trust_root)
+    target_link_libraries(trust_root PRIVATE crypt32)
+endif()
 
 # The reusable controls (src/ui/controls) on real windows: tests/win32/controls.
 file(GLOB CONTROLS_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/controls/*.cpp)

@@ -86,6 +86,9 @@ public:
     virtual bool createDirectory(const std::string& path) = 0;
     virtual bool moveFile(const std::string& from, const std::string& to) = 0;
     virtual bool copyFile(const std::string& from, const std::string& to, bool failIfExists) = 0;
+    // Has the system delete the file at its next start, before any program can hold it
+    // (the NT family; needs an administrator's process). False when it was refused.
+    virtual bool deleteAtRestart(const std::string& path) = 0;
     // Opens the file or folder (following links) and asks the system what it is; nullopt
     // when it cannot be opened.
     virtual std::optional<FolderIdentity> identify(const std::string& path) = 0;

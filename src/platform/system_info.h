@@ -15,12 +15,26 @@ enum class SpecialFolder {
     System = 0x0025, SystemX86 = 0x0029,
 };
 
+// The running Windows' version number (6.1 is Windows 7).
+struct WindowsVersion {
+    unsigned major = 0;
+    unsigned minor = 0;
+    bool atLeast(unsigned wantMajor, unsigned wantMinor) const {
+        return major > wantMajor || (major == wantMajor && minor >= wantMinor);
+    }
+};
+
 class SystemInfo {
 public:
     virtual ~SystemInfo() = default;
     virtual std::string windowsDirectory() = 0;  // without trailing backslash
     virtual std::string tempPath() = 0;          // with trailing backslash, as GetTempPath gives it
     virtual int platformId() = 0;                // 2 on the NT family, 1 on Windows 9x
+    // The true version, whatever compatibility shims would tell the program.
+    virtual WindowsVersion windowsVersion() = 0;
+    // Whether the process runs with an administrator's rights (elevated, on systems that
+    // split the token); always true on Windows 9x.
+    virtual bool isAdministrator() = 0;
     virtual std::string languageAbbreviation() = 0;  // "HUN", "ENU", ...
     // A text of the user's default locale by its LCTYPE number (3 the abbreviated
     // language name, 2 the language's name); empty when the system has none.

@@ -80,6 +80,16 @@ TEST_F(SystemContract, HungarianRegionalSettings) {
     EXPECT_NE(time.find("ss"), std::string::npos) << time;
 }
 
+// The program runs from Windows 7 on; the delete at the next start is granted exactly to an
+// administrator's process, and recording it leaves the file where it is until then.
+TEST_F(SystemContract, TheVersionAndTheRightsTellWhatTheNextStartCanDo) {
+    EXPECT_TRUE(sys.windowsVersion().atLeast(6, 1));
+    const std::string file = env->root() + "\\next start.tmp";
+    env->makeFile(file, "x");
+    EXPECT_EQ(fs.deleteAtRestart(file), sys.isAdministrator());
+    EXPECT_TRUE(fs.fileExists(file));
+}
+
 TEST_F(SystemContract, ClockGivesPlausibleLocalTime) {
     auto& clock = env->clock();
     double now = clock.now();

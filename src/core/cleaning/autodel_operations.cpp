@@ -1,6 +1,7 @@
 #include "core/cleaning/autodel_operations.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "core/cleaning/undeletable_batch.h"
@@ -165,9 +166,134 @@ void AutodelOperations::saveElsewhere() {
     }
 }
 
+std::vector<std::string> batchDeletePaths(const std::vector<std::string>& lines) {
+    std::vector<std::string> paths;
+    for (const std::string& line : lines) {
+        if (line.size() < 5 || text::asciiLower(line.substr(0, 4)) != "del ") continue;
+        std::string_view rest = std::string_view(line).substr(4);
+        while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
+        while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
+        if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') rest = rest.substr(1, rest.size() - 2);
+        // A blank outside quotes, a second quote or a wildcard would name more than one file.
+        if (rest.find_first_of("\"*?") != std::string_view::npos) continue;
+        if (line[4] != '"' && rest.find(' ') != std::string_view::npos) continue;
+        std::string path;
+        for (size_t i = 0; i < rest.size(); ++i) {
+            path += rest[i];
+            if (rest[i] == '%' && i + 1 < rest.size() && rest[i + 1] == '%') ++i;
+        }
+        // Only a full path: a relative one would depend on where the batch is started.
+        const bool drivePath = path.size() > 3 && path[1] == ':' && path[2] == '\\';
+        if (!drivePath && !path.starts_with("\\\\")) continue;
+        paths.push_back(std::move(path));
+    }
+    return paths;
+}
+
+AutodelWay AutodelOperations::way() const {
+    if (!ntFamily()) return AutodelWay::AutoexecBat;
+    return env_.sys.isAdministrator() ? AutodelWay::DeleteAtRestart : AutodelWay::RunAtLogon;
+}
+
+bool AutodelOperations::isSavedStartupCopy(const std::string& path) {
+    // The batch's own restore line deletes the program directory's copy of autoexec.bat.
+    const std::string lower = text::asciiLower(path);
+    return lower == text::asciiLower(env_.programDirectory + "autoexec.bat") ||
+           lower == text::asciiLower(withBackslash(env_.fs.shortPath(env_.programDirectory)) + "autoexec.bat");
+}
+
 void AutodelOperations::registerForNextStart(const std::function<void()>& saveConfiguration, bool diagnosticMode) {
     // The guard has already refused when there is no autodel.bat to register.
     if (!guard()) return;
+    const AutodelWay chosen = way();
+    bool restart = true;
+    if (chosen == AutodelWay::AutoexecBat) {
+        if (!registerInAutoexec()) return;
+    } else if (!registerOnNt(chosen, restart)) {
+        return;
+    }
+    if (!restart) return;
+    if (saveConfiguration) saveConfiguration();
+    if (diagnosticMode) return;
+    if (!env_.shell.restartWindows(ntFamily()) && chosen != AutodelWay::AutoexecBat) {
+        env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                        "A Windows nem engedte az újraindítást. A bejegyzés érvényben marad: indítsa újra a "
+                        "számítógépet saját maga!");
+    }
+}
+
+bool AutodelOperations::registerOnNt(AutodelWay chosen, bool& restart) {
+    const std::string path = autodelPath();
+    std::vector<std::string> files;
+    if (chosen == AutodelWay::DeleteAtRestart) {
+        const std::optional<std::string> bytes = env_.fs.readFile(path);
+        if (!bytes) {
+            env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                            "Nem sikerült beolvasni a következő állományt:\r\n" + path);
+            return false;
+        }
+        for (std::string& file : batchDeletePaths(text::decodeLines(*bytes))) {
+            // Gone already, or a folder: the system would have nothing (or too much) to delete.
+            if (isSavedStartupCopy(file) || !env_.fs.fileExists(file)) continue;
+            if (std::find(files.begin(), files.end(), file) == files.end()) files.push_back(std::move(file));
+        }
+        if (files.empty()) {
+            env_.ui.message(MessageKind::Information, Buttons::Ok,
+                            "Az \"autodel.bat\" állományban felsorolt állományok közül már egy sem létezik, így "
+                            "nincs mit törölni.");
+            return false;
+        }
+    }
+
+    const std::string how =
+        chosen == AutodelWay::DeleteAtRestart
+            ? "A Kefeló most bejegyzi a Windows rendszerbe, hogy a számítógép következő indításakor törölje a most "
+              "törölhetetlen átmeneti állományokat (" +
+                  std::to_string(files.size()) +
+                  " db), még mielőtt bármely program megnyithatná azokat.\r\n\r\n"
+            : "A Kefeló most bejegyzi, hogy az Ön következő bejelentkezésekor automatikusan elinduljon a törlést "
+              "végző segédprogram:\r\n" +
+                  path +
+                  "\r\nA Windows csak rendszergazdai jogosultsággal törölhet állományokat a rendszer indításakor, "
+                  "ezért a törlés a bejelentkezéskor történik.\r\n\r\n";
+    const std::string when = chosen == AutodelWay::DeleteAtRestart ? "indításakor" : "bejelentkezéskor";
+    const Answer answer = env_.ui.message(
+        MessageKind::Confirmation, Buttons::YesNoCancel,
+        how + "Kívánja a bejegyzés után azonnal újraindítani a számítógépet?\r\n\r\n"
+              "Válasszon az alábbi lehetőségek közül:\r\n"
+              " - \"Igen\" - Bejegyzés és újraindítás (előtte mentse el minden megnyitott dokumentumát és zárjon be "
+              "-a Kefeló kivételével- minden programot!);\r\n"
+              " - \"Nem\" - Csak bejegyzés, a törlés a következő " +
+            when +
+            " történik;\r\n"
+            " - \"Mégse\" - Kilépés műveletvégzés nélkül.");
+    if (answer != Answer::Yes && answer != Answer::No) return false;
+    restart = answer == Answer::Yes;
+
+    if (chosen == AutodelWay::RunAtLogon) {
+        // Quoted: the logon starts the command line as written, and the path may hold blanks.
+        if (env_.registry.writeString(platform::RegistryRoot::CurrentUser, std::string(kRunOnceKey),
+                                      std::string(kRunOnceValue), "\"" + path + "\""))
+            return true;
+        env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                        "Nem sikerült bejegyezni az \"autodel.bat\" automatikus indítását a Regisztrációs "
+                        "Adatbázisba!\r\nA törlést végző segédprogramot kézzel is elindíthatja:\r\n" +
+                            path);
+        return false;
+    }
+    std::string refused;
+    for (const std::string& file : files) {
+        if (!env_.fs.deleteAtRestart(file)) refused += "\r\n" + file;
+    }
+    if (refused.empty()) return true;
+    // A restart would not delete these, and would only cost the user's open work.
+    env_.ui.message(MessageKind::Warning, Buttons::Ok,
+                    "A Windows nem fogadta el a következő állományok törlésének bejegyzését:" + refused +
+                        "\r\n\r\nEzeket az \"autodel.bat\" állomány kézi futtatásával törölheti.");
+    return false;
+}
+
+bool AutodelOperations::registerInAutoexec() {
     const std::string& dir = env_.programDirectory;
     Answer ready = env_.ui.message(
         MessageKind::Information, Buttons::YesNo,
@@ -184,7 +310,7 @@ void AutodelOperations::registerForNextStart(const std::function<void()>& saveCo
             "NAGYON FONTOS, hogy mentse el minden megnyitott dokumentumát és ZÁRJON BE -a Kefeló kivételével- "
             "MINDEN PROGRAMOT!\r\n\r\n"
             "Csak a Kefeló program fut és készen áll az újraindításra?");
-    if (ready != Answer::Yes) return;
+    if (ready != Answer::Yes) return false;
 
     std::string startup = std::string(1, windowsDrive()) + ":\\autoexec.bat";
     if (!env_.fs.fileExists(startup)) {
@@ -192,7 +318,7 @@ void AutodelOperations::registerForNextStart(const std::function<void()>& saveCo
             env_.ui.message(MessageKind::Confirmation, Buttons::YesNo,
                             "Nem található a következő, automatikus indítást lehetővé tevő állomány:\r\n" + startup +
                                 "\r\n\r\nKívánja most létrehozatni azt és folytatja a műveletet?");
-        if (create != Answer::Yes) return;
+        if (create != Answer::Yes) return false;
         env_.fs.writeFileAtomic(startup, "");
     }
 
@@ -219,11 +345,9 @@ void AutodelOperations::registerForNextStart(const std::function<void()>& saveCo
                             "A kezeléshez szükség van a könyvtárban történő merevlemez-írásra, ennek hiányában a "
                             "kezelés nem végezhető el!\r\n"
                             "(Írási jogot a rendszergazdától kérhet)");
-        return;
+        return false;
     }
-
-    if (saveConfiguration) saveConfiguration();
-    if (!diagnosticMode) env_.shell.restartWindows(ntFamily());
+    return true;
 }
 
 }  // namespace kefelo::cleaning

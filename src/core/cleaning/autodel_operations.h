@@ -2,12 +2,14 @@
 // "autodel.bat": finishing and writing the batch of undeletable files, and the three
 // tool-page operations on it (view, save elsewhere, register for the next start).
 #include <functional>
+#include <vector>
 #include <string>
 #include <string_view>
 
 #include "core/cleaning/batch_text.h"
 #include "core/cleaning/cleaning_log.h"
 #include "platform/file_system.h"
+#include "platform/registry.h"
 #include "platform/shell.h"
 #include "platform/system_info.h"
 #include "platform/ui_services.h"
@@ -15,12 +17,31 @@
 namespace kefelo::cleaning {
 
 inline constexpr std::string_view kAutodelName = "autodel.bat";
+// Where the per-user registration of autodel.bat is kept: run once at the next logon.
+inline constexpr std::string_view kRunOnceKey = "Software\\Microsoft\\Windows\\CurrentVersion\\RunOnce";
+inline constexpr std::string_view kRunOnceValue = "Kefelo autodel.bat";
+
+// How the files of autodel.bat are deleted at the next start of the computer.
+enum class AutodelWay {
+    // Windows 9x: autoexec.bat calls the batch before Windows loads.
+    AutoexecBat,
+    // The NT family, an administrator's process: the system deletes each file at its next
+    // start, before any program can hold it.
+    DeleteAtRestart,
+    // The NT family without those rights: the batch runs once at the user's next logon.
+    RunAtLogon,
+};
+
+// The files the "del " lines of a batch name, in order, as written (quotes taken off and
+// doubled "%" made single); lines that name no single full path are left out.
+std::vector<std::string> batchDeletePaths(const std::vector<std::string>& lines);
 
 struct AutodelEnv {
     platform::FileSystem& fs;
     platform::SystemInfo& sys;
     platform::UiServices& ui;
     platform::Shell& shell;
+    platform::Registry& registry;
     BatchText& batch;              // mBAT
     CleaningLog& log;              // the report the batch note goes into
     std::string programDirectory;  // with trailing "\"
@@ -53,15 +74,22 @@ public:
     void saveElsewhere();
     // 0: go on (no such file, or replace it); 1: it was opened for a look first; 2: cancel.
     int FileMehet(const std::string& target);
-    // Makes the Windows drive's autoexec.bat call autodel.bat, saves the configuration and,
-    // unless in diagnostic mode, restarts Windows. When the call could not be written it
-    // says so and stops there: no save, no restart.
+    // The way registerForNextStart takes on this system and with these rights.
+    AutodelWay way() const;
+    // Registers the files of autodel.bat for the next start of the computer (the way
+    // above), then, when the user asked for it and not in diagnostic mode, saves the
+    // configuration and restarts Windows. When the registration failed it says so and
+    // stops there: no save, no restart.
     void registerForNextStart(const std::function<void()>& saveConfiguration, bool diagnosticMode);
 
     std::string autodelPath() const { return env_.programDirectory + std::string(kAutodelName); }
 
 private:
     bool guard();
+    bool registerInAutoexec();
+    // The NT family's ways; false after telling the user why nothing is to restart for.
+    bool registerOnNt(AutodelWay way, bool& restart);
+    bool isSavedStartupCopy(const std::string& path);
     char windowsDrive() const;
     bool writeBatch(const BatchText& batch);
 

@@ -6,7 +6,7 @@
 
 namespace kefelo::integration {
 
-std::string autodelButtonDescription(AutodelButton button, bool enabled, bool ntFamily) {
+std::string autodelButtonDescription(AutodelButton button, bool enabled, cleaning::AutodelWay way) {
     if (!enabled) return "Jelenleg nincsenek törölhetetlen átmeneti állományok!";
     switch (button) {
         case AutodelButton::View:
@@ -19,24 +19,30 @@ std::string autodelButtonDescription(AutodelButton button, bool enabled, bool nt
         case AutodelButton::Run:
             break;
     }
-    std::string text =
-        "A gombra kattintás után a Windows rendszere automatikusan újraindul, ezért minden munkáját mentse el a gomb "
-        "használata előtt!\r\nEzután az \"autoexec.bat\" állományba bekerül a \"autodel.bat\" állomány hivatkozása. "
-        "\r\n\r\n";
-    if (ntFamily) {
-        text +=
-            "Mentse el az \"autodel.bat\" állományt egy gyorsan hozzáférhető helyre, mielőtt e gombra kattint.\r\n"
-            "Amikor újraindult a gép, de a Windows még nem kezd töltődni, üssön F8 gombot és válassza a \"Csökkentett "
-            "mód\" indítási módot.\r\nEzután várja meg, míg betöltődik a Windows és keresse meg az elmentett "
-            "\"autodel.bat\" állományt és indítsa el, ha kész, akkor indítsa újra a számítógépét szokásos módban!";
-    } else {
-        text +=
-            "Újraindítás után meg fog jelenni a Kefeló program szöveges képernyője.\r\nOlvassa el FIGYELMESEN az ott "
-            "megjelenő segítséget a -Windows rendszer alatt törölhetetlen- átmeneti állományok eltávolításának "
-            "megkísérléséhez!\r\nMég a törlés megkísérlése előtt helyreállítódik a régi autoexec.bat állomány, a "
-            "törlés után pedig folytatódik a Windows betöltődésének folyamata.";
+    constexpr std::string_view kRestartOnlyWhenAsked =
+        "\r\n\r\nA számítógép csak akkor indul újra, ha a megjelenő kérdésre ezt kéri; ha nem, a törlés a következő ";
+    switch (way) {
+        case cleaning::AutodelWay::DeleteAtRestart:
+            return "A gombra kattintás után a Kefeló bejegyzi a Windows rendszerbe, hogy a számítógép következő "
+                   "indításakor törölje az \"autodel.bat\" állományban felsorolt, most törölhetetlen átmeneti "
+                   "állományokat, még mielőtt bármely program megnyithatná azokat." +
+                   std::string(kRestartOnlyWhenAsked) + "indításkor történik.";
+        case cleaning::AutodelWay::RunAtLogon:
+            return "A gombra kattintás után a Kefeló bejegyzi, hogy az Ön következő bejelentkezésekor automatikusan "
+                   "elinduljon az \"autodel.bat\" állomány, amely megkísérli törölni a most törölhetetlen átmeneti "
+                   "állományokat.\r\n(Rendszergazdai jogosultság nélkül a Windows a rendszer indításakor nem törölhet "
+                   "állományokat.)" +
+                   std::string(kRestartOnlyWhenAsked) + "bejelentkezéskor történik.";
+        case cleaning::AutodelWay::AutoexecBat:
+            break;
     }
-    return text;
+    return "A gombra kattintás után a Windows rendszere automatikusan újraindul, ezért minden munkáját mentse el a "
+           "gomb használata előtt!\r\nEzután az \"autoexec.bat\" állományba bekerül a \"autodel.bat\" állomány "
+           "hivatkozása. \r\n\r\n"
+        "Újraindítás után meg fog jelenni a Kefeló program szöveges képernyője.\r\nOlvassa el FIGYELMESEN az ott "
+        "megjelenő segítséget a -Windows rendszer alatt törölhetetlen- átmeneti állományok eltávolításának "
+        "megkísérléséhez!\r\nMég a törlés megkísérlése előtt helyreállítódik a régi autoexec.bat állomány, a "
+        "törlés után pedig folytatódik a Windows betöltődésének folyamata.";
 }
 
 }  // namespace kefelo::integration

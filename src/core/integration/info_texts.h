@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "core/cleaning/autodel_operations.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
 #include "platform/ui_services.h"
@@ -17,9 +18,9 @@ inline constexpr std::string_view kInfoGroupHint =
     "A leírást a Ctrl+F3 billentyűkombinációval kimentheti a Jegyzettömbbe";
 
 // The three buttons of the undeletable-files group; their text depends on whether they
-// are enabled (an "autodel.bat" exists) and, for the last, on the system family.
+// are enabled (an "autodel.bat" exists) and, for the last, on the way it registers.
 enum class AutodelButton { View, Save, Run };
-std::string autodelButtonDescription(AutodelButton button, bool enabled, bool ntFamily);
+std::string autodelButtonDescription(AutodelButton button, bool enabled, cleaning::AutodelWay way);
 
 // The controls of the options page that explain themselves. The page itself describes
 // nothing: over its background the box is cleared.

@@ -21,7 +21,7 @@ Session::Session(const SessionContext& context, app::ShellViews views)
       cleaningView_(shell_, context.fileVersion),
       record_([this] { return cleaning::nowTexts(ctx_.platform.clock, ctx_.platform.sys); }),
       autodel_(cleaning::AutodelEnv{context.platform.fs, context.platform.sys, context.platform.ui, context.shell,
-                                    record_.batch, record_.log, context.programDirectory,
+                                    context.platform.registry, record_.batch, record_.log, context.programDirectory,
                                     [this] { return config_.check_viewalerts; }}),
       foundFilesAutodel_(context.platform.fs, autodel_),
       typeLists_(masks_, context.platform.ui),

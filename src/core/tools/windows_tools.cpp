@@ -38,9 +38,16 @@ std::string withoutTrailingBackslash(std::string path) {
 
 bool isNotFoundHint(std::string_view hint) { return hint.starts_with("A "); }
 
-ToolCommands findToolCommands(platform::FileSystem& fs, const std::string& windowsDirectory, bool ntFamily) {
-    if (ntFamily) return {"dfrg.msc", "cleanmgr.exe"};
+ToolCommands findToolCommands(platform::FileSystem& fs, const std::string& windowsDirectory, bool ntFamily,
+                              platform::WindowsVersion version) {
     ToolCommands commands;
+    if (ntFamily) {
+        const std::string system = windowsDirectory + "\\System32\\";
+        const char* defrag = version.atLeast(6, 1) ? "dfrgui.exe" : "dfrg.msc";
+        commands.defrag = fs.fileExists(system + defrag) ? defrag : kDefragNotFound;
+        commands.diskCleanup = fs.fileExists(system + "cleanmgr.exe") ? "cleanmgr.exe" : kDiskCleanupNotFound;
+        return commands;
+    }
     commands.defrag = firstExisting(fs, windowsDirectory + "\\System32\\defrag.exe", windowsDirectory + "\\defrag.exe");
     if (commands.defrag.empty()) commands.defrag = kDefragNotFound;
     commands.diskCleanup =
@@ -56,7 +63,8 @@ std::string archiveDirectory(const config::ConfigModel& config, const std::strin
 WindowsTools::WindowsTools(const WindowsToolsContext& context, const app::Activity* activity)
     : ctx_(context),
       activity_(activity),
-      commands_(findToolCommands(context.platform.fs, context.platform.sys.windowsDirectory(), context.ntFamily)) {}
+      commands_(findToolCommands(context.platform.fs, context.platform.sys.windowsDirectory(), context.ntFamily,
+                                 context.platform.sys.windowsVersion())) {}
 
 std::string WindowsTools::hint(ToolButton button) const {
     switch (button) {
@@ -141,8 +149,21 @@ std::string WindowsTools::description(ToolButton button) const {
 void WindowsTools::open(const std::string& target) { ctx_.shell.executeFile(target, "", "", true); }
 
 void WindowsTools::startTool(const std::string& command) {
-    if (isNotFoundHint(command)) return;
+    // The button names what is missing; a click that did nothing would look like a fault.
+    if (isNotFoundHint(command)) {
+        ctx_.platform.ui.message(MessageKind::Information, Buttons::Ok, command);
+        return;
+    }
     open(command);
+}
+
+void WindowsTools::formatFloppy() {
+    // Without the drive the system's dialog would have nothing to format.
+    if (ctx_.platform.fs.driveType("A:\\") != platform::DriveType::Removable) {
+        ctx_.platform.ui.message(MessageKind::Information, Buttons::Ok, std::string(kFloppyDriveNotFound));
+        return;
+    }
+    ctx_.shell.formatFloppy();
 }
 
 void WindowsTools::viewLastLog() {
@@ -179,7 +200,7 @@ bool WindowsTools::run(ToolButton button) {
             startTool(commands_.diskCleanup);
             break;
         case ToolButton::FormatFloppy:
-            ctx_.shell.formatFloppy();
+            formatFloppy();
             break;
         case ToolButton::LastLog:
             viewLastLog();

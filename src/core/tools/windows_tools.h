@@ -3,7 +3,7 @@
 // disk clean-up, the floppy format dialog, the last cleaning log in Notepad, Explorer on
 // the program and archive folders, the web pages, the author's mail and two downloads.
 // The two Windows tools are looked for once; a button whose tool is missing carries the
-// reason in its hint and does nothing.
+// reason in its hint and tells it when clicked.
 #include <string>
 #include <string_view>
 
@@ -12,6 +12,7 @@
 #include "core/config/config_model.h"
 #include "platform/platform.h"
 #include "platform/shell.h"
+#include "platform/system_info.h"
 
 namespace kefelo::tools {
 
@@ -28,6 +29,7 @@ inline constexpr std::string_view kDefragNotFound =
     "A lemeztöredezedettség-mentesítő segédprogram (defrag.exe vagy dfrg.msc)\r\nnem található!";
 inline constexpr std::string_view kDiskCleanupNotFound =
     "A lemezkezelő segédprogram (defrag.exe vagy cleanmgr.exe) nem található!";
+inline constexpr std::string_view kFloppyDriveNotFound = "A kislemez-meghajtó (A:) nem található!";
 inline constexpr std::string_view kArchiveDirectoryMissing =
     "A könyvtár nem található!\r\n(A következő tömörítvény készítéskor automatikusan újból létrejön)";
 inline constexpr std::string_view kLastLogTooLong = "A napló elérési útja túl hosszú!\r\nNem tudom megjeleníteni!";
@@ -51,12 +53,16 @@ enum class ToolButton {
 // A hint that starts with "A " names a tool that was not found.
 bool isNotFoundHint(std::string_view hint);
 
-// The command each Windows tool is started with, or its not-found text.
+// The command each Windows tool is started with, or its not-found text. On the NT family
+// the tool the running version has (the defragmenter's window is "dfrgui.exe" from
+// Windows 7 on, the "dfrg.msc" console before), named as the shell finds it, when it is
+// in System32.
 struct ToolCommands {
     std::string defrag;
     std::string diskCleanup;
 };
-ToolCommands findToolCommands(platform::FileSystem& fs, const std::string& windowsDirectory, bool ntFamily);
+ToolCommands findToolCommands(platform::FileSystem& fs, const std::string& windowsDirectory, bool ntFamily,
+                              platform::WindowsVersion version);
 
 // Where the ZIP archives go: the folder of the last archive, the "Zipped" folder of the
 // program when none is known.
@@ -102,6 +108,7 @@ public:
 
 private:
     void startTool(const std::string& command);
+    void formatFloppy();
     void viewLastLog();
     void openArchiveDirectory();
     void open(const std::string& target);

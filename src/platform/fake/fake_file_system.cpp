@@ -646,6 +646,21 @@ bool FakeFileSystem::moveFile(const std::string& from, const std::string& to) {
     return true;
 }
 
+bool FakeFileSystem::deleteAtRestart(const std::string& path) {
+    if (!restartDeletesAllowed) return impl_->fail(kAccessDenied);
+    pendingRestartDeletes.push_back(path);
+    return true;
+}
+
+void FakeFileSystem::restartSystem() {
+    for (const std::string& path : pendingRestartDeletes) {
+        setLocked(path, false);
+        setAttributes(path, attr::kArchive);
+        deleteFile(path);
+    }
+    pendingRestartDeletes.clear();
+}
+
 bool FakeFileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
     Node* source = impl_->resolve(from);
     if (!source) return false;

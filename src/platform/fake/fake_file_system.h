@@ -47,6 +47,12 @@ public:
     void addShareAlias(const std::string& serverShare, const std::string& target);
     // identify() fails on this entry (access denied), as on a folder that cannot be opened.
     void setIdentifiable(const std::string& path, bool identifiable);
+    // Whether deleteAtRestart is granted, as it is to an administrator's process only.
+    bool restartDeletesAllowed = true;
+    // What deleteAtRestart registered, in order.
+    std::vector<std::string> pendingRestartDeletes;
+    // The next start of the system: the registered files go, as far as they still exist.
+    void restartSystem();
 
     // --- inspecting ---
     bool exists(const std::string& path) const;
@@ -70,6 +76,7 @@ public:
     bool createDirectory(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool deleteAtRestart(const std::string& path) override;
     std::optional<FolderIdentity> identify(const std::string& path) override;
     std::string shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;

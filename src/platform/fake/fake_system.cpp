@@ -38,7 +38,7 @@ std::optional<std::string> FakeRegistry::readString(RegistryRoot root, const std
 bool FakeRegistry::writeString(RegistryRoot root, const std::string& key, const std::string& name,
                                const std::string& value) {
     std::string path = normalizeKey(key);
-    if (path.empty()) return false;
+    if (path.empty() || refuseWrites) return false;
     // Creating a key creates every missing key above it.
     for (size_t pos = path.find('\\'); pos != std::string::npos; pos = path.find('\\', pos + 1)) {
         keys_[{static_cast<int>(root), path.substr(0, pos)}];

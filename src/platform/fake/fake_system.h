@@ -16,6 +16,8 @@ public:
     std::string windowsDir = "C:\\WINDOWS";
     std::string temp = "C:\\Users\\user\\Temp\\";
     int platform = 2;
+    WindowsVersion version{10, 0};
+    bool administrator = true;
     std::string language = "HUN";
     std::string shortDate = "yyyy. MM. dd.";
     std::string longTime = "H:mm:ss";
@@ -28,6 +30,8 @@ public:
     std::string windowsDirectory() override { return windowsDir; }
     std::string tempPath() override { return temp; }
     int platformId() override { return platform; }
+    WindowsVersion windowsVersion() override { return version; }
+    bool isAdministrator() override { return administrator; }
     std::string languageAbbreviation() override { return language; }
     // Locale texts by kind; kind 3 falls back to `language`.
     std::map<unsigned, std::string> locale;
@@ -43,6 +47,8 @@ public:
 
 class FakeRegistry : public Registry {
 public:
+    // Every write refused, as for a user without the rights.
+    bool refuseWrites = false;
     std::optional<std::string> readString(RegistryRoot root, const std::string& key, const std::string& name) override;
     bool writeString(RegistryRoot root, const std::string& key, const std::string& name,
                      const std::string& value) override;

@@ -177,6 +177,13 @@ bool Win32FileSystem::moveFile(const std::string& from, const std::string& to) {
     return false;
 }
 
+bool Win32FileSystem::deleteAtRestart(const std::string& path) {
+    // Recorded by the system and carried out at its next start, before programs run.
+    if (MoveFileExW(toWide(path).c_str(), nullptr, MOVEFILE_DELAY_UNTIL_REBOOT)) return true;
+    lastError_ = GetLastError();
+    return false;
+}
+
 bool Win32FileSystem::copyFile(const std::string& from, const std::string& to, bool failIfExists) {
     std::wstring target = toWide(to);
     // Windows refuses to overwrite a read-only or hidden file; some file systems under

@@ -25,6 +25,7 @@ public:
     bool createDirectory(const std::string& path) override;
     bool moveFile(const std::string& from, const std::string& to) override;
     bool copyFile(const std::string& from, const std::string& to, bool failIfExists) override;
+    bool deleteAtRestart(const std::string& path) override;
     std::optional<FolderIdentity> identify(const std::string& path) override;
     std::string shortPath(const std::string& path) override;
     std::optional<std::string> readFile(const std::string& path) override;
@@ -47,6 +48,8 @@ public:
     std::string windowsDirectory() override;
     std::string tempPath() override;
     int platformId() override;
+    WindowsVersion windowsVersion() override;
+    bool isAdministrator() override;
     std::string languageAbbreviation() override;
     std::string localeInfo(unsigned kind) override;
     std::string shortDateFormat() override;

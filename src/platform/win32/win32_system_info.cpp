@@ -61,6 +61,33 @@ int Win32SystemInfo::platformId() {
     return static_cast<int>(info.dwPlatformId);
 }
 
+WindowsVersion Win32SystemInfo::windowsVersion() {
+    // GetVersionEx answers what the manifest allows; the kernel's own call tells the truth.
+    using RtlGetVersion = LONG(WINAPI*)(OSVERSIONINFOW*);
+    OSVERSIONINFOW info{};
+    info.dwOSVersionInfoSize = sizeof(info);
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    const auto get = ntdll ? reinterpret_cast<RtlGetVersion>(
+                                 reinterpret_cast<void*>(GetProcAddress(ntdll, "RtlGetVersion")))
+                           : nullptr;
+    if (!(get && get(&info) == 0) && !GetVersionExW(&info)) return {};
+    return {info.dwMajorVersion, info.dwMinorVersion};
+}
+
+bool Win32SystemInfo::isAdministrator() {
+    // The token's own groups: with the administrators' group present but for deny only
+    // (a split token before elevation) the answer is no.
+    SID_IDENTIFIER_AUTHORITY nt = SECURITY_NT_AUTHORITY;
+    PSID administrators = nullptr;
+    if (!AllocateAndInitializeSid(&nt, 2, SECURITY_BUILTIN_DOMAIN_RID, DOMAIN_ALIAS_RID_ADMINS, 0, 0, 0, 0, 0, 0,
+                                  &administrators))
+        return false;
+    BOOL member = FALSE;
+    if (!CheckTokenMembership(nullptr, administrators, &member)) member = FALSE;
+    FreeSid(administrators);
+    return member != FALSE;
+}
+
 std::string Win32SystemInfo::languageAbbreviation() { return localeText(LOCALE_SABBREVLANGNAME); }
 std::string Win32SystemInfo::localeInfo(unsigned kind) {
     // The first call tells the size the text needs.

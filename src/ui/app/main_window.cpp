@@ -8,6 +8,7 @@
 #include "platform/win32/wide.h"
 #include "ui/app/main_window_ids.h"
 #include "ui/common/dpi.h"
+#include "ui/common/work_area.h"
 
 namespace kefelo::ui {
 namespace {
@@ -115,19 +116,9 @@ bool MainWindow::createPages() {
 }
 
 void MainWindow::applyConfiguration() {
-    // The stored place, but never smaller than the minimum and never off every screen.
     const config::ConfigModel& config = session_.config();
-    const config::WindowBounds& b = config.window;
-    RECT rect{b.left, b.top, b.left + std::max(b.width, scaleForDpi(config::kMainWindowMinWidth, dpi_)),
-              b.top + std::max(b.height, scaleForDpi(config::kMainWindowMinHeight, dpi_))};
-    if (!MonitorFromRect(&rect, MONITOR_DEFAULTTONULL)) {
-        RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-        SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-        OffsetRect(&rect, work.left + (work.right - work.left - (rect.right - rect.left)) / 2 - rect.left,
-                   work.top + (work.bottom - work.top - (rect.bottom - rect.top)) / 2 - rect.top);
-    }
-    SetWindowPos(hwnd(), nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    restoreWindowPlacement(hwnd(), config.window, scaleForDpi(config::kMainWindowMinWidth, dpi_),
+                           scaleForDpi(config::kMainWindowMinHeight, dpi_));
 
     const app::DiagnosticConsole& diagnostic = session_.shell().console;
     console_.show(diagnostic.enabled(), diagnostic.lines(), session_.masks().lines());

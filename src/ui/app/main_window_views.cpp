@@ -48,6 +48,7 @@ void MainWindow::storeWindowState() {
     config::ConfigModel& config = session_.config();
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
+    // Workspace coordinates, as restoreWindowPlacement takes them back.
     if (GetWindowPlacement(hwnd(), &placement)) {
         const RECT& r = placement.rcNormalPosition;
         config.window = config::WindowBounds{r.left, r.top, r.right - r.left, r.bottom - r.top};

@@ -1,5 +1,7 @@
 #include "ui/common/work_area.h"
 
+#include <algorithm>
+
 #include "core/config/window_placement.h"
 
 namespace kefelo::ui {
@@ -16,6 +18,29 @@ void keepWindowInWorkArea(HWND window, WINDOWPOS& position) {
                                                            {area.left, area.top, area.right, area.bottom});
     position.x = at.x;
     position.y = at.y;
+}
+
+void restoreWindowPlacement(HWND window, const config::WindowBounds& stored, int minWidth, int minHeight) {
+    RECT normal{stored.left, stored.top, stored.left + std::max(stored.width, minWidth),
+                stored.top + std::max(stored.height, minHeight)};
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    // Workspace coordinates count from the primary work area's corner.
+    RECT onScreen = normal;
+    OffsetRect(&onScreen, work.left, work.top);
+    if (!MonitorFromRect(&onScreen, MONITOR_DEFAULTTONULL)) {
+        const int width = normal.right - normal.left, height = normal.bottom - normal.top;
+        const int left = std::max(0, static_cast<int>(work.right - work.left - width) / 2);
+        const int top = std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
+        normal = {left, top, left + width, top + height};
+    }
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    GetWindowPlacement(window, &placement);
+    placement.flags = 0;
+    placement.rcNormalPosition = normal;
+    placement.showCmd = IsWindowVisible(window) ? SW_SHOWNOACTIVATE : SW_HIDE;
+    SetWindowPlacement(window, &placement);
 }
 
 void showWindowInFront(HWND window) {

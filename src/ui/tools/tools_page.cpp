@@ -100,7 +100,6 @@ bool ToolsPage::create(const MainPageContext& context) {
     status_ = &context.status;
     host_ = &context.host;
     session::Session& session = context.session;
-    // The description of "A kezelés indítása" depends on it.
     ntFamily_ = session.ntFamily();
     const session::SessionContext& sc = session.context();
     stores_ = std::make_unique<tools::SystemStores>(
@@ -438,7 +437,7 @@ std::string ToolsPage::describeUndeletables(HWND control) const {
             return {};
     }
     // The text follows the button's state at the moment of the mouse move.
-    return integration::autodelButtonDescription(which, IsWindowEnabled(control), ntFamily_);
+    return integration::autodelButtonDescription(which, IsWindowEnabled(control), session_->autodel().way());
 }
 
 void ToolsPage::onUndeletablesCommand(int id, int code) {

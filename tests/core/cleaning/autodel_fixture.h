@@ -22,6 +22,7 @@ protected:
     platform::fake::FakeSystemInfo sys;
     platform::fake::FakeUi ui;
     platform::fake::FakeShell shell;
+    platform::fake::FakeRegistry registry;
     cleaning::BatchText batch;
     cleaning::CleaningLog log;
     bool alerts = true;
@@ -37,7 +38,7 @@ protected:
     void useProgramDirectory(const std::string& programDir) {
         dir = programDir;
         ops = std::make_unique<cleaning::AutodelOperations>(
-            cleaning::AutodelEnv{fs, sys, ui, shell, batch, log, dir, [this] { return alerts; }});
+            cleaning::AutodelEnv{fs, sys, ui, shell, registry, batch, log, dir, [this] { return alerts; }});
     }
 
     std::string at(const std::string& name) const { return dir + name; }

@@ -204,10 +204,12 @@ TEST_F(SaveElsewhere, FailuresAreReportedAndTheOldTargetKeepsItsAttributes) {
     EXPECT_EQ(ui.messages.size(), 3u);
 }
 
+// Windows 9x: autoexec.bat calls the batch before Windows loads.
 class Register : public Autodel {
 protected:
     int saves = 0;
     Register() {
+        sys.platform = 1;
         fs.setShortName("C:\\Kefelo", "KEFELO~1");
         runWith({"C:\\A.TMP"});
     }
@@ -242,7 +244,7 @@ TEST_F(Register, TwiceLeavesOneCallAndKeepsTheRest) {
     EXPECT_EQ(file("C:\\autoexec.bat"), without + "\"C:\\KEFELO~1\\autodel.bat\"\r\n");
     EXPECT_EQ(fs.getAttributes("C:\\autoexec.bat"), attr::kReadOnly | attr::kHidden);
     EXPECT_EQ(saves, 1);
-    EXPECT_EQ(shell.restarts, std::vector<bool>{true});
+    EXPECT_EQ(shell.restarts, std::vector<bool>{false});
 
     ui.answers = {Answer::Yes};
     registerNow();
@@ -258,7 +260,6 @@ TEST_F(Register, NoStopsAndDiagnosticModeDoesNotRestart) {
     EXPECT_EQ(file("C:\\autoexec.bat"), "");
     EXPECT_EQ(saves, 0);
 
-    sys.platform = 1;
     ui.answers = {Answer::Yes};
     registerNow(true);
     EXPECT_EQ(file("C:\\autoexec.bat"), "\"C:\\KEFELO~1\\autodel.bat\"\r\n");
@@ -326,6 +327,161 @@ TEST_F(Register, FailureWarnsAndStopsWithoutSaveOrRestart) {
     EXPECT_EQ(file("C:\\autoexec.bat"), "REM\r\n");
     EXPECT_EQ(saves, 0);
     EXPECT_TRUE(shell.restarts.empty());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(BatchDeletePaths, TakesOneFullPathPerDelLine) {
+    const std::vector<std::string> lines = {
+        "@ECHO OFF",
+        "del \"C:\\Temp\\a b.tmp\"",
+        "del \"C:\\Temp\\100%%.tmp\"",
+        "DEL C:\\TEMP\\SHORT~1.TMP",
+        "del  \"\\\\server\\share\\x.tmp\" ",
+        "del relative.tmp",
+        "del \"C:\\Temp\\*.tmp\"",
+        "del C:\\Temp\\two words.tmp",
+        "del \"C:\\Temp\\a\" \"C:\\Temp\\b\"",
+        "@Echo del C:\\not\\this",
+        "del",
+    };
+    EXPECT_EQ(cleaning::batchDeletePaths(lines),
+              (std::vector<std::string>{"C:\\Temp\\a b.tmp", "C:\\Temp\\100%.tmp", "C:\\TEMP\\SHORT~1.TMP",
+                                        "\\\\server\\share\\x.tmp"}));
+}
+
+// The NT family: the system deletes the files at its next start when the process is an
+// administrator's; otherwise the batch runs once at the next logon.
+class RegisterOnNt : public Autodel {
+protected:
+    int saves = 0;
+    const std::string locked = "C:\\Temp\\zár%1.tmp";
+    const std::string other = "C:\\Temp\\b.tmp";
+    RegisterOnNt() {
+        fs.addFile(locked, "x");
+        fs.setLocked(locked, true);
+        fs.addFile(other, "y", attr::kReadOnly);
+        fs.addFile("C:\\Temp\\keep.txt", "keep");
+        // A copy of autoexec.bat beside the program, named by the batch's restore lines.
+        fs.addFile(at("autoexec.bat"), "REM");
+        runWith({locked, other, "C:\\Temp\\gone.tmp", locked});
+    }
+    void registerNow(bool diagnostic = false) { ops->registerForNextStart([this] { ++saves; }, diagnostic); }
+    std::optional<std::string> runOnce() {
+        return registry.readString(platform::RegistryRoot::CurrentUser, std::string(cleaning::kRunOnceKey),
+                                   std::string(cleaning::kRunOnceValue));
+    }
+};
+
+TEST_F(RegisterOnNt, AnAdministratorHasTheSystemDeleteTheFilesAtItsNextStart) {
+    EXPECT_EQ(ops->way(), cleaning::AutodelWay::DeleteAtRestart);
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Confirmation);
+    EXPECT_EQ(ui.messages[0].buttons, Buttons::YesNoCancel);
+    EXPECT_TRUE(ui.messages[0].text.starts_with(
+        "A Kefeló most bejegyzi a Windows rendszerbe, hogy a számítógép következő indításakor törölje a most "
+        "törölhetetlen átmeneti állományokat (2 db), még mielőtt bármely program megnyithatná azokat.\r\n\r\n"
+        "Kívánja a bejegyzés után azonnal újraindítani a számítógépet?"))
+        << ui.messages[0].text;
+    EXPECT_NE(ui.messages[0].text.find("a törlés a következő indításakor történik;"), std::string::npos);
+    // Each file once; not the vanished one, nor the program's copy of autoexec.bat.
+    EXPECT_EQ(fs.pendingRestartDeletes, (std::vector<std::string>{locked, other}));
+    EXPECT_FALSE(fs.exists("C:\\autoexec.bat"));
+    EXPECT_FALSE(runOnce());
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(shell.restarts, std::vector<bool>{true});
+
+    fs.restartSystem();
+    EXPECT_FALSE(fs.exists(locked));
+    EXPECT_FALSE(fs.exists(other));
+    EXPECT_TRUE(fs.exists("C:\\Temp\\keep.txt"));
+    EXPECT_TRUE(fs.exists(at("autoexec.bat")));
+    EXPECT_TRUE(fs.exists(at("autodel.bat")));
+}
+
+TEST_F(RegisterOnNt, NoRegistersWithoutRestartAndCancelDoesNothing) {
+    ui.answers = {Answer::Cancel};
+    registerNow();
+    EXPECT_TRUE(fs.pendingRestartDeletes.empty());
+    ui.answers = {Answer::No};
+    registerNow();
+    EXPECT_EQ(fs.pendingRestartDeletes.size(), 2u);
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(shell.restarts.empty());
+    // Diagnostic mode saves but does not restart.
+    ui.answers = {Answer::Yes};
+    registerNow(true);
+    EXPECT_EQ(saves, 1);
+    EXPECT_TRUE(shell.restarts.empty());
+}
+
+TEST_F(RegisterOnNt, AUserWithoutRightsGetsTheBatchRunAtTheNextLogon) {
+    sys.administrator = false;
+    EXPECT_EQ(ops->way(), cleaning::AutodelWay::RunAtLogon);
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_TRUE(ui.messages[0].text.starts_with(
+        "A Kefeló most bejegyzi, hogy az Ön következő bejelentkezésekor automatikusan elinduljon a törlést végző "
+        "segédprogram:\r\nC:\\Kefelo\\autodel.bat\r\n"))
+        << ui.messages[0].text;
+    EXPECT_NE(ui.messages[0].text.find("a törlés a következő bejelentkezéskor történik;"), std::string::npos);
+    EXPECT_EQ(runOnce(), "\"C:\\Kefelo\\autodel.bat\"");
+    EXPECT_TRUE(fs.pendingRestartDeletes.empty());
+    EXPECT_FALSE(fs.exists("C:\\autoexec.bat"));
+    EXPECT_EQ(shell.restarts, std::vector<bool>{true});
+
+    // Refused by the registry: said, and no restart for nothing.
+    registry.deleteValue(platform::RegistryRoot::CurrentUser, std::string(cleaning::kRunOnceKey),
+                         std::string(cleaning::kRunOnceValue));
+    registry.refuseWrites = true;
+    ui.messages.clear();
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].kind, MessageKind::Warning);
+    EXPECT_TRUE(ui.messages[1].text.ends_with("kézzel is elindíthatja:\r\nC:\\Kefelo\\autodel.bat"));
+    EXPECT_EQ(saves, 1);
+    EXPECT_EQ(shell.restarts.size(), 1u);
+}
+
+TEST_F(RegisterOnNt, ARefusalIsToldAndNothingRestarts) {
+    // The system refuses the registration.
+    fs.restartDeletesAllowed = false;
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[1].kind, MessageKind::Warning);
+    EXPECT_EQ(ui.messages[1].text, "A Windows nem fogadta el a következő állományok törlésének bejegyzését:\r\n" +
+                                       locked + "\r\n" + other +
+                                       "\r\n\r\nEzeket az \"autodel.bat\" állomány kézi futtatásával törölheti.");
+    EXPECT_EQ(saves, 0);
+    EXPECT_TRUE(shell.restarts.empty());
+
+    // The restart itself is refused: the registration stands, and the user is told.
+    fs.restartDeletesAllowed = true;
+    shell.accept = false;
+    ui.messages.clear();
+    ui.answers = {Answer::Yes};
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_TRUE(ui.messages[1].text.starts_with("A Windows nem engedte az újraindítást."));
+
+    // Every listed file is gone already: nothing to ask about.
+    fs.setLocked(locked, false);
+    fs.setAttributes(other, 0);
+    fs.deleteFile(locked);
+    fs.deleteFile(other);
+    ui.messages.clear();
+    registerNow();
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].kind, MessageKind::Information);
+    EXPECT_EQ(ui.messages[0].text,
+              "Az \"autodel.bat\" állományban felsorolt állományok közül már egy sem létezik, így nincs mit törölni.");
 }
 
 }  // namespace

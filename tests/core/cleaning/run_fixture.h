@@ -52,7 +52,7 @@ protected:
     void rebuild(std::vector<std::string> params = {}) {
         commandLine = app::CommandLine(std::move(params));
         autodel = std::make_unique<cleaning::AutodelOperations>(cleaning::AutodelEnv{
-            fs, sys, ui, shell, record.batch, record.log, dir, [this] { return config.check_viewalerts; }});
+            fs, sys, ui, shell, registry, record.batch, record.log, dir, [this] { return config.check_viewalerts; }});
         run = std::make_unique<cleaning::CleaningRun>(
             cleaning::CleaningRunContext{platform, config, Search, commandLine, host, host, host, record, *autodel, dir,
                                          "3.2.1.0", sys.platform >= 2});

@@ -11,27 +11,36 @@ using namespace kefelo;
 using integration::AutodelButton;
 using integration::autodelButtonDescription;
 
-TEST(InfoTexts, AutodelButtonsDescribeTheirStateAndSystem) {
+TEST(InfoTexts, AutodelButtonsDescribeTheirStateAndTheWayTheyRegister) {
+    using cleaning::AutodelWay;
     const std::string none = "Jelenleg nincsenek törölhetetlen átmeneti állományok!";
+    const AutodelWay ways[] = {AutodelWay::AutoexecBat, AutodelWay::DeleteAtRestart, AutodelWay::RunAtLogon};
     for (AutodelButton button : {AutodelButton::View, AutodelButton::Save, AutodelButton::Run}) {
-        EXPECT_EQ(autodelButtonDescription(button, false, true), none);
-        EXPECT_NE(autodelButtonDescription(button, true, true), none);
+        for (AutodelWay way : ways) {
+            EXPECT_EQ(autodelButtonDescription(button, false, way), none);
+            EXPECT_NE(autodelButtonDescription(button, true, way), none);
+        }
     }
-    EXPECT_EQ(autodelButtonDescription(AutodelButton::View, true, true),
-              autodelButtonDescription(AutodelButton::View, true, false));
+    EXPECT_EQ(autodelButtonDescription(AutodelButton::View, true, AutodelWay::RunAtLogon),
+              autodelButtonDescription(AutodelButton::View, true, AutodelWay::AutoexecBat));
 
-    const std::string common =
-        "A gombra kattintás után a Windows rendszere automatikusan újraindul, ezért minden munkáját mentse el a gomb "
-        "használata előtt!\r\nEzután az \"autoexec.bat\" állományba bekerül a \"autodel.bat\" állomány hivatkozása. "
-        "\r\n\r\n";
-    const std::string nt = autodelButtonDescription(AutodelButton::Run, true, true);
-    const std::string dos = autodelButtonDescription(AutodelButton::Run, true, false);
-    EXPECT_EQ(nt.substr(0, common.size()), common);
-    EXPECT_EQ(dos.substr(0, common.size()), common);
-    EXPECT_TRUE(nt.substr(common.size()).starts_with("Mentse el az \"autodel.bat\" állományt")) << nt;
-    EXPECT_TRUE(nt.ends_with("indítsa újra a számítógépét szokásos módban!"));
-    EXPECT_TRUE(dos.substr(common.size()).starts_with("Újraindítás után meg fog jelenni")) << dos;
+    const std::string dos = autodelButtonDescription(AutodelButton::Run, true, AutodelWay::AutoexecBat);
+    EXPECT_TRUE(dos.starts_with("A gombra kattintás után a Windows rendszere automatikusan újraindul, ezért minden "
+                                "munkáját mentse el a gomb használata előtt!\r\nEzután az \"autoexec.bat\" "
+                                "állományba bekerül a \"autodel.bat\" állomány hivatkozása. \r\n\r\nÚjraindítás "
+                                "után meg fog jelenni"))
+        << dos;
     EXPECT_TRUE(dos.ends_with("folytatódik a Windows betöltődésének folyamata."));
+    // The NT family: no safe mode, no autoexec.bat; the restart only when asked for.
+    const std::string system = autodelButtonDescription(AutodelButton::Run, true, AutodelWay::DeleteAtRestart);
+    const std::string logon = autodelButtonDescription(AutodelButton::Run, true, AutodelWay::RunAtLogon);
+    for (const std::string& nt : {system, logon}) {
+        EXPECT_EQ(nt.find("autoexec.bat"), std::string::npos) << nt;
+        EXPECT_EQ(nt.find("Csökkentett"), std::string::npos) << nt;
+        EXPECT_NE(nt.find("A számítógép csak akkor indul újra, ha a megjelenő kérdésre ezt kéri"), std::string::npos);
+    }
+    EXPECT_TRUE(system.ends_with("a törlés a következő indításkor történik.")) << system;
+    EXPECT_TRUE(logon.ends_with("a törlés a következő bejelentkezéskor történik.")) << logon;
 }
 
 TEST(InfoTexts, OptionsTableJoinsTheSharedRegSentence) {

@@ -16,23 +16,39 @@ struct WindowsToolsTest : platform::fake::FakePlatform, ::testing::Test {
     WindowsTools make(bool nt) { return WindowsTools({platform, shell, config, "C:\\Kefelo\\", "1.2.3.4", nt, "http://mirror:8080"}); }
 };
 
-TEST_F(WindowsToolsTest, TheToolCommandsFollowTheSystemFamilyAndWhatIsInstalled) {
-    // The NT family has both as shell commands, whatever is on the disk.
-    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true).defrag, "dfrg.msc");
-    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true).diskCleanup, "cleanmgr.exe");
+TEST_F(WindowsToolsTest, TheToolCommandsFollowTheSystemAndWhatIsInstalled) {
+    const platform::WindowsVersion xp{5, 1}, vista{6, 0}, seven{6, 1}, eleven{10, 0};
+    // The NT family: the version's own defragmenter, only when System32 holds it.
+    for (platform::WindowsVersion version : {xp, seven}) {
+        const ToolCommands none = findToolCommands(fs, "C:\\WINDOWS", true, version);
+        EXPECT_EQ(none.defrag, kDefragNotFound);
+        EXPECT_EQ(none.diskCleanup, kDiskCleanupNotFound);
+    }
+    fs.addFile("C:\\WINDOWS\\System32\\dfrg.msc");
+    fs.addFile("C:\\WINDOWS\\System32\\cleanmgr.exe");
+    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true, vista).defrag, "dfrg.msc");
+    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true, vista).diskCleanup, "cleanmgr.exe");
+    // A stale console file does not stand in for the Windows 7 window.
+    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true, seven).defrag, kDefragNotFound);
+    fs.addFile("C:\\WINDOWS\\System32\\dfrgui.exe");
+    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true, seven).defrag, "dfrgui.exe");
+    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true, eleven).defrag, "dfrgui.exe");
+    EXPECT_EQ(findToolCommands(fs, "C:\\WINDOWS", true, xp).defrag, "dfrg.msc");
 
-    fs.addFile("C:\\WINDOWS\\defrag.exe");
-    ToolCommands found = findToolCommands(fs, "C:\\WINDOWS", false);
+    // Windows 9x looks in the Windows directory and its System32.
+    platform::fake::FakeFileSystem old;
+    old.addFile("C:\\WINDOWS\\defrag.exe");
+    ToolCommands found = findToolCommands(old, "C:\\WINDOWS", false, {4, 10});
     EXPECT_EQ(found.defrag, "C:\\WINDOWS\\defrag.exe");
     EXPECT_EQ(found.diskCleanup, kDiskCleanupNotFound);
-    fs.addFile("C:\\WINDOWS\\System32\\defrag.exe");
-    fs.addFile("C:\\WINDOWS\\CLEANMGR.EXE");
-    found = findToolCommands(fs, "C:\\WINDOWS", false);
+    old.addFile("C:\\WINDOWS\\System32\\defrag.exe");
+    old.addFile("C:\\WINDOWS\\CLEANMGR.EXE");
+    found = findToolCommands(old, "C:\\WINDOWS", false, {4, 10});
     EXPECT_EQ(found.defrag, "C:\\WINDOWS\\System32\\defrag.exe");
     EXPECT_EQ(found.diskCleanup, "C:\\WINDOWS\\CLEANMGR.EXE");
 }
 
-TEST_F(WindowsToolsTest, AMissingToolLeavesItsButtonInertAndSilent) {
+TEST_F(WindowsToolsTest, AMissingToolIsToldInItsHintAndWhenClicked) {
     sys.windowsDir = "C:\\WINDOWS";
     fs.addFile("C:\\WINDOWS\\defrag.exe");
     WindowsTools tools = make(false);
@@ -43,6 +59,16 @@ TEST_F(WindowsToolsTest, AMissingToolLeavesItsButtonInertAndSilent) {
     tools.run(ToolButton::DiskCleanup);
     tools.run(ToolButton::Defrag);
     EXPECT_EQ(shell.executed, (std::vector<ExecutedFile>{{"C:\\WINDOWS\\defrag.exe", "", "", true}}));
+    // The floppy dialog only where there is a floppy drive.
+    tools.run(ToolButton::FormatFloppy);
+    EXPECT_EQ(shell.floppyFormats, 0);
+    ASSERT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages[0].text, kDiskCleanupNotFound);
+    EXPECT_EQ(ui.messages[1].text, kFloppyDriveNotFound);
+    fs.addDrive('A', platform::DriveType::Removable, {}, "");
+    tools.run(ToolButton::FormatFloppy);
+    EXPECT_EQ(shell.floppyFormats, 1);
+    EXPECT_EQ(ui.messages.size(), 2u);
 }
 
 TEST_F(WindowsToolsTest, TheLastLogOpensInNotepadOrTellsWhereItWasLookedFor) {

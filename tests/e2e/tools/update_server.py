@@ -7,10 +7,12 @@ but sends half of it and hangs up, "slow" waits before the version file and send
 in small pieces with pauses, "endless" sends new.zip and then more bytes without end (no
 length announced) until the client hangs up, and writes how many it sent to
 ROOT/endless.stopped. Every request is appended to ROOT/requests.log. The chosen port is
-written to the port file once the server listens.
+written to the port file once the server listens. With --cert and --key it speaks HTTPS
+with that certificate (PEM files).
 """
 import argparse
 import os
+import ssl
 import sys
 import time
 from http.server import BaseHTTPRequestHandler, ThreadingHTTPServer
@@ -91,9 +93,16 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--root", required=True)
     parser.add_argument("--port-file", required=True)
+    parser.add_argument("--cert")
+    parser.add_argument("--key")
     args = parser.parse_args()
     Handler.root = args.root
     server = ThreadingHTTPServer(("127.0.0.1", 0), Handler)
+    if args.cert:
+        context = ssl.SSLContext(ssl.PROTOCOL_TLS_SERVER)
+        context.load_cert_chain(args.cert, args.key)
+        # A client that refuses the certificate fails its handshake; the server goes on.
+        server.socket = context.wrap_socket(server.socket, server_side=True)
     with open(args.port_file + ".tmp", "w") as f:
         f.write(str(server.server_address[1]))
     os.replace(args.port_file + ".tmp", args.port_file)

@@ -86,6 +86,13 @@ if drv wait --window 'info.txt - Jegyzettömb' >/dev/null; then
     shot tools_page.info_export
     drv close --window 'info.txt - Jegyzettömb'
 fi
+# Wine has neither Windows tool nor a floppy drive: each button says so when clicked.
+drv click "${MAIN[@]}" --class Button --text 'Töredezettség mentesítés'
+NODEFRAG=$(drv message-box --window Információ --press OK)
+check "a missing defragmenter is told" grep -q '^A lemeztöredezedettség-mentesítő segédprogram' <<<"$NODEFRAG"
+drv click "${MAIN[@]}" --class Button --text 'A kislemez-formázás ablak megnyitása'
+NOFLOPPY=$(drv message-box --window Információ --press OK)
+expect "a missing floppy drive is told" "$NOFLOPPY" 'A kislemez-meghajtó (A:) nem található!'
 drv click "${MAIN[@]}" --class Button --text 'Lemezelemző táblázat megnyitása'
 must "the disk table opens" drv wait --window 'A számítógépéhez csatlakoztatott meghajtók elemzése'
 drv key --window 'A számítógépéhez csatlakoztatott meghajtók elemzése' --id 2601 escape
@@ -117,4 +124,19 @@ check "the useful programs group shows" drv wait "${MAIN[@]}" --text 'jv16 Power
 shot tools_page.usefulprograms
 
 check "the program ends when closed" close_program
+stop_wine
+
+# On Windows 7 with its defragmenter in System32, the button names that tool.
+DFRGUI=$(drive_c windows/system32/dfrgui.exe)
+cp "$(dirname "$EXE")/hold_open.exe" "$DFRGUI"
+wine reg add 'HKCU\Software\Wine\AppDefaults\kefelo.exe' /v Version /d win7 /f >/dev/null 2>&1
+write_settings "$PROG/beallitasok.cfg" page=2
+start_program tools_page_win7.wine.log
+must "main window appears as Windows 7" wait_main_window
+drv click "${MAIN[@]}" --class Button --text 'Lemezkezelés'
+drv click "${MAIN[@]}" --class Button --text 'Töredezettség mentesítés' --right
+check "the defragmenter's command is Windows 7's" drv wait "${MAIN[@]}" "${STATUS[@]}" --text-is 'dfrgui.exe'
+check "the program ends when closed" close_program
+wine reg delete 'HKCU\Software\Wine\AppDefaults\kefelo.exe' /f >/dev/null 2>&1
+rm -f "$DFRGUI"
 finish

@@ -22,7 +22,7 @@ cleanup() {
     rm -rf "$SERVED"
 }
 trap cleanup EXIT
-must "openssl is installed" command -v openssl
+must "openssl is installed" eval "command -v openssl >/dev/null"
 must "trust_root.exe was built" test -f "$TRUST"
 
 # The test authority, a server certificate it signed, and one signed by a stranger. Wine

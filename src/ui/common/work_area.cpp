@@ -21,22 +21,30 @@ void keepWindowInWorkArea(HWND window, WINDOWPOS& position) {
 }
 
 void restoreWindowPlacement(HWND window, const config::WindowBounds& stored, int minWidth, int minHeight) {
-    RECT normal{stored.left, stored.top, stored.left + std::max(stored.width, minWidth),
-                stored.top + std::max(stored.height, minHeight)};
-    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    // Workspace coordinates count from the primary work area's corner.
-    RECT onScreen = normal;
-    OffsetRect(&onScreen, work.left, work.top);
-    if (!MonitorFromRect(&onScreen, MONITOR_DEFAULTTONULL)) {
-        const int width = normal.right - normal.left, height = normal.bottom - normal.top;
-        const int left = std::max(0, static_cast<int>(work.right - work.left - width) / 2);
-        const int top = std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
-        normal = {left, top, left + width, top + height};
-    }
     WINDOWPLACEMENT placement{};
     placement.length = sizeof placement;
     GetWindowPlacement(window, &placement);
+    RECT work{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    // How far the placement's coordinates lie from the screen's: the work area's corner
+    // on Windows; measured on the window itself, since some systems (Wine) use screen
+    // coordinates for both.
+    POINT offset{work.left, work.top};
+    RECT current{};
+    if (!IsIconic(window) && !IsZoomed(window) && GetWindowRect(window, &current)) {
+        offset = {current.left - placement.rcNormalPosition.left, current.top - placement.rcNormalPosition.top};
+    }
+    RECT normal{stored.left, stored.top, stored.left + std::max(stored.width, minWidth),
+                stored.top + std::max(stored.height, minHeight)};
+    RECT onScreen = normal;
+    OffsetRect(&onScreen, offset.x, offset.y);
+    if (!MonitorFromRect(&onScreen, MONITOR_DEFAULTTONULL)) {
+        // Off every monitor (one that was unplugged): centred on the primary work area.
+        const int width = normal.right - normal.left, height = normal.bottom - normal.top;
+        const int left = work.left + std::max(0, static_cast<int>(work.right - work.left - width) / 2);
+        const int top = work.top + std::max(0, static_cast<int>(work.bottom - work.top - height) / 2);
+        normal = {left - offset.x, top - offset.y, left - offset.x + width, top - offset.y + height};
+    }
     placement.flags = 0;
     placement.rcNormalPosition = normal;
     placement.showCmd = IsWindowVisible(window) ? SW_SHOWNOACTIVATE : SW_HIDE;

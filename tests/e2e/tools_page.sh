@@ -7,7 +7,14 @@
 set -u
 EXE="${1:?usage: tools_page.sh path/to/kefelo.exe}"
 SANDBOX=$(mktemp -d)
-trap 'rm -rf "$SANDBOX"' EXIT
+# Whatever happens, the prefix is left as Wine has it: no stand-in tools, no version set.
+undo_versions() {
+    [ -n "${DFRGUI:-}" ] || return 0
+    rm -f "$DFRGUI" "$DFRGMSC"
+    wine reg delete 'HKCU\Software\Wine\AppDefaults\kefelo.exe' /f >/dev/null 2>&1
+    wineserver -w 2>/dev/null
+}
+trap 'undo_versions; rm -rf "$SANDBOX"' EXIT
 export HOME="$SANDBOX/home" XDG_DATA_HOME="$SANDBOX/home/.local/share"
 export WINEDLLOVERRIDES="winemenubuilder.exe=d${WINEDLLOVERRIDES:+;$WINEDLLOVERRIDES}"
 mkdir -p "$XDG_DATA_HOME"
@@ -126,17 +133,21 @@ shot tools_page.usefulprograms
 check "the program ends when closed" close_program
 stop_wine
 
-# On Windows 7 with its defragmenter in System32, the button names that tool.
+# Each version's defragmenter, when System32 holds it: Windows 7's window, Vista's console.
 DFRGUI=$(drive_c windows/system32/dfrgui.exe)
+DFRGMSC=$(drive_c windows/system32/dfrg.msc)
 cp "$(dirname "$EXE")/hold_open.exe" "$DFRGUI"
-wine reg add 'HKCU\Software\Wine\AppDefaults\kefelo.exe' /v Version /d win7 /f >/dev/null 2>&1
-write_settings "$PROG/beallitasok.cfg" page=2
-start_program tools_page_win7.wine.log
-must "main window appears as Windows 7" wait_main_window
-drv click "${MAIN[@]}" --class Button --text 'Lemezkezelés'
-drv click "${MAIN[@]}" --class Button --text 'Töredezettség mentesítés' --right
-check "the defragmenter's command is Windows 7's" drv wait "${MAIN[@]}" "${STATUS[@]}" --text-is 'dfrgui.exe'
-check "the program ends when closed" close_program
-wine reg delete 'HKCU\Software\Wine\AppDefaults\kefelo.exe' /f >/dev/null 2>&1
-rm -f "$DFRGUI"
+echo '<MMC_ConsoleFile/>' >"$DFRGMSC"
+for version in win7:dfrgui.exe vista:dfrg.msc; do
+    wine reg add 'HKCU\Software\Wine\AppDefaults\kefelo.exe' /v Version /d "${version%%:*}" /f >/dev/null 2>&1
+    write_settings "$PROG/beallitasok.cfg" page=2
+    start_program "tools_page_${version%%:*}.wine.log"
+    must "main window appears as ${version%%:*}" wait_main_window
+    drv click "${MAIN[@]}" --class Button --text 'Lemezkezelés'
+    drv click "${MAIN[@]}" --class Button --text 'Töredezettség mentesítés' --right
+    check "${version%%:*}: the defragmenter's command is ${version#*:}" \
+        drv wait "${MAIN[@]}" "${STATUS[@]}" --text-is "${version#*:}"
+    check "${version%%:*}: the program ends when closed" close_program
+    stop_wine
+done
 finish

@@ -23,5 +23,29 @@ expect "title is exactly the caption" "$(drv get-text "${MAIN[@]}")" "$TITLE"
 shot first_window
 check "Alt+F4 reaches the window" drv key "${MAIN[@]}" alt+F4
 check "process ends after the window is closed" wait_for 20 process_ended
+stop_wine
+
+# The window comes back where it was left, start after start, and a place that no monitor
+# shows is brought onto the screen.
+placed() {
+    python3 -c 'import struct, sys; print(*struct.unpack_from("<ii", open(sys.argv[1], "rb").read(), 16))' \
+        "$PROG/beallitasok.cfg"
+}
+run_once() {
+    start_program first_window_place.wine.log
+    must "main window appears at $(placed)" wait_main_window
+    drv key "${MAIN[@]}" alt+F4
+    must "the program ends" wait_for 20 process_ended
+    stop_wine
+}
+write_settings "$PROG/beallitasok.cfg" windowLeft=300 windowTop=200
+run_once
+run_once
+expect "the place stays after two starts" "$(placed)" "300 200"
+write_settings "$PROG/beallitasok.cfg" windowLeft=-20000 windowTop=30000
+run_once
+read -r left top <<<"$(placed)"
+check "a place off every monitor comes back on the screen ($left $top)" \
+    eval '[ "$left" -ge 0 ] && [ "$left" -lt 1280 ] && [ "$top" -ge 0 ] && [ "$top" -lt 1024 ]'
 
 finish

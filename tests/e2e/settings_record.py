@@ -12,6 +12,8 @@ FIELDS = {  # name: (offset, struct format)
     "goToTrayOnClose": (3, "<B"),
     "quitAfter": (4, "<B"),
     "days": (6, "<H"),
+    "windowLeft": (16, "<i"),
+    "windowTop": (20, "<i"),
     "lastCleaning": (8, "<d"),
     "viewAlerts": (32, "<B"),
     "startWithWindows": (33, "<B"),

@@ -2,7 +2,8 @@
 # The cleaning page in use: a double click ticks an inactive container, a click on the
 # "Hely" header sorts the containers, "Takarítás" empties them in the order shown and
 # brings up the report, "Ismétlés" runs again, "Rendben" goes back, and the tools page
-# shows the group "Törölhetetlenek". Screenshots of each step go to $ARTIFACTS.
+# shows the group "Törölhetetlenek". The diagnostic console is on ("teszt.mod") and shows
+# the batch text of the run. Screenshots of each step go to $ARTIFACTS.
 #
 # Usage: WINEPREFIX=... cleaning_page.sh path/to/kefelo.exe  (under a display)
 set -u
@@ -17,6 +18,7 @@ echo a >"$DATA/Temp/a.tmp"
 echo c >"$DATA/Cache/cache.dat"
 echo m >"$DATA/Munka/Temp/m.tmp"
 
+: >"$PROG/teszt.mod"
 # Settings: alerts on, recursive search, empty folders removed, no beep, never cleaned,
 # closing the window quits.
 write_settings "$PROG/beallitasok.cfg"
@@ -72,6 +74,7 @@ check "Rendben goes back to the lists" drv wait "${MAIN[@]}" --id 2111
 drv click "${MAIN[@]}" --id 1001 --item-text Műveletek
 drv click "${MAIN[@]}" --class Button --text Törölhetetlenek
 check "the tools page shows the group Törölhetetlenek" drv wait "${MAIN[@]}" --text 'autodel.bat megtekintése'
+check "the diagnostic console shows the run's batch text" drv wait "${MAIN[@]}" --id 1008 --text-has '@ECHO OFF'
 shot cleaning_page_tools
 
 # Closing saves the lists: the sorted order and the new tick are in the file.

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The disk analysis table opens from the tray menu's actions over the main window, lists
-# drive C: with its size and fill share, widens to every drive with its box, and Escape closes it.
+# drive C: with its size and fill share, scans again when it is activated after another
+# program's window, widens to every drive with its box, and Escape closes it.
 set -u
 EXE="${1:?usage: disk_table.sh path/to/kefelo.exe}"
 source "$(dirname "${BASH_SOURCE[0]}")/lib.sh"
@@ -24,6 +25,22 @@ check "its share is a percentage with the Hungarian comma ($SHARE)" eval '[[ "$S
 TOTAL=$(python3 -c 'import shutil, sys; print(shutil.disk_usage(sys.argv[1]).total // 1000)' "$(drive_c "")")
 expect "C: size in thousands of bytes" "$(drv items "${TABLE[@]}" "${GRID[@]}" --column 2 | head -1 | tr -d .)" "$TOTAL"
 shot disk_table
+
+# Another program takes the foreground while 300 MB of C: is taken; back at the table the
+# free space is measured again.
+free_of_c() { drv items "${TABLE[@]}" "${GRID[@]}" --column 4 | head -1 | tr -d .; }
+FREE=$(free_of_c)
+SPACE=$(drive_c e2e-disk-table-space.bin)
+wine "$(dirname "$EXE")/sample_window.exe" 60 >/dev/null 2>&1 &
+taker_pid=$!
+check "another window took the foreground" wait_for 20 eval '[ "$(drv foreground)" = kefelo-e2e-sample ]'
+fallocate -l 300M "$SPACE"
+drv key "${TABLE[@]}" "${GRID[@]}" Home
+less_free() { local now; now=$(free_of_c); [ -n "$now" ] && [ "$now" -le $((FREE - 250000)) ]; }
+check "back at the table, C: shows 300 MB less free" wait_for 15 less_free
+rm -f "$SPACE"
+kill "$taker_pid" 2>/dev/null
+wait "$taker_pid" 2>/dev/null
 drv click "${TABLE[@]}" --id 2602
 check "the all-drives box is ticked" drv wait "${TABLE[@]}" --id 2602 --checked
 check "the rescan ends" drv wait "${TABLE[@]}" "${GRID[@]}" --enabled

@@ -2,8 +2,9 @@
 # A directory start, "kefelo.exe C:\folder": every category and type is ticked, the folder
 # is searched at once and the window comes up with exactly the matching files listed
 # (protected names and other files left out). "Mind aktív" of the list's menu marks them,
-# Space takes one mark away, a click on the "Méret (bájt)" title sorts by size, and
-# "Visszalépés" goes back to the settings. Then a long search, stopped while it runs, lists
+# Space takes one mark away, a click on the "Méret (bájt)" title sorts by size, a name
+# protected from the menu shows on the options page at once, and "Visszalépés" goes back
+# to the settings. Then a long search, stopped while it runs, lists
 # what it found so far. Screenshots: search_results.png (rows coloured by their
 # attributes), search_settings.png and search_stopped.png.
 #
@@ -72,6 +73,19 @@ drv click "${MAIN[@]}" "${LIST[@]}" --item 0
 drv key "${MAIN[@]}" "${LIST[@]}" space
 check "Space takes the current row's mark away" drv wait "${MAIN[@]}" --id 2241 --text-is $'3 db\r\n1.234.575 bájt'
 shot search_results
+
+# The current row's name protected from the list's menu: the row goes, and the options
+# page's list holds the name when it comes up, without any edit there.
+drv key "${MAIN[@]}" "${LIST[@]}" return
+check "the menu protects the current row's name" drv menu --pick-index 7
+PROTECT=$(drv message-box --window Megerősítés --press '&Igen')
+check "the question names the file" grep -q 'régi.bak' <<<"$PROTECT"
+check "its row leaves the list" drv wait "${MAIN[@]}" "${LIST[@]}" --count 3
+drv click "${MAIN[@]}" --class SysTabControl32 --item-text Beállítások
+drv click "${MAIN[@]}" --class Button --text 'Védett állományok'
+check "the options page lists the new protected name" drv wait "${MAIN[@]}" --id 2481 --has-item régi.bak
+expect "beside the one it had" "$(drv count "${MAIN[@]}" --id 2481)" 2
+drv click "${MAIN[@]}" --class SysTabControl32 --item-text 'Átmeneti állományok keresése és kezelése'
 
 drv click "${MAIN[@]}" --id 2225
 check "Visszalépés goes back to the settings" drv wait "${MAIN[@]}" --id 2216

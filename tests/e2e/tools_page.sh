@@ -77,6 +77,32 @@ check "the protected name stays in its folder" test -f "$KB1/readme.txt"
 check "a folder that only begins with a dollar is untouched" test -f "$WINDIR/\$hf_mig/only-leading-dollar.txt"
 check "the Windows directory itself stays" test -d "$WINDIR/system32"
 check "the Recycle Bin was emptied" eval '[ ! -e "$XDG_DATA_HOME/Trash/files/old.txt" ]'
+check "the question named each uninstall folder by its path" grep -qF 'C:\windows\$NtUninstallKB1$' <<<"$QUESTION"
+
+# The result label speaks of this emptying only: another page takes it away, and so does
+# the disk table opened from the tray.
+drv click "${MAIN[@]}" --class SysTabControl32 --item-text Beállítások
+drv click "${MAIN[@]}" --class SysTabControl32 --item-text Műveletek
+check "a page change takes the result label away" drv wait "${MAIN[@]}" --id 2343 --gone
+drv key "${MAIN[@]}" "${LIST[@]}" space
+drv click "${MAIN[@]}" --class Button --text 'Aktív tárolók ürítése'
+drv message-box --window Megerősítés --press '&Igen' >/dev/null
+check "a second emptying shows the label again" \
+    drv wait "${MAIN[@]}" --id 2343 --text-is 'Az aktív tárolók kiürítése befejeződött!' --timeout 30000
+drv click --window "Wine System Tray" --class __winex11_tray_icon --right
+drv menu --pick-index 1 --then 2  # "Műveletek", "Lemezelemző táblázat megnyitása"
+must "the disk table opens from the tray" drv wait --window 'A számítógépéhez csatlakoztatott meghajtók elemzése'
+drv key --window 'A számítógépéhez csatlakoztatott meghajtók elemzése' --id 2601 escape
+check "the disk table closes" drv wait --window 'A számítógépéhez csatlakoztatott meghajtók elemzése' --gone
+check "the table from the tray took the result label away" drv wait "${MAIN[@]}" --id 2343 --gone
+
+# With no uninstall folder left, the description says so once, however often the store
+# is clicked.
+rm -rf "$KB1"
+drv click "${MAIN[@]}" "${LIST[@]}" --item 4
+drv click "${MAIN[@]}" "${LIST[@]}" --item 4
+eventually "the store's description says once that none is left" 1 \
+    eval 'drv get-text "${MAIN[@]}" --id 2321 | grep -c "^Jelenleg nincs a frissítések"'
 
 # The other groups, each with its own controls.
 drv click "${MAIN[@]}" --class Button --text 'Lemezkezelés'

@@ -13,6 +13,8 @@
 
 namespace kefelo::config {
 
+inline constexpr std::string_view kOwnTypesWindowTitle = "Saját állomány-típusok kezelése";
+
 // The fixed help text shown under the list.
 extern const std::array<std::string_view, 4> kOwnTypesHelpLines;
 

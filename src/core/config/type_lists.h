@@ -26,6 +26,8 @@ std::string joinTicked(const CheckList& list, std::string_view separator);
 inline std::string searchMaskString(const CheckList& types) { return joinTicked(types, ", "); }
 
 enum class SelectionCommand { All, None, Invert };  // "Mindet", "Egyiket sem", "Megfordít"
+// The popup's last item: it opens the own-types editor.
+inline constexpr std::string_view kMyTypesCaption = "Saját típusaim";
 
 // The numbers the selection popup knows the lists by.
 namespace list_number {
@@ -74,7 +76,7 @@ public:
     int popupList() const { return popupList_; }
     void popupCommand(SelectionCommand command);
 
-    // "Saját típusaim": shows the own-types editor over the main window; showModal runs
+    // kMyTypesCaption: shows the own-types editor over the main window; showModal runs
     // the window until it closes. The type list follows unless the editor was cancelled.
     void menuitem_selectmytypesClick(Tfrmmytype& editor, const WindowBounds& mainWindow,
                                      const std::function<void()>& showModal);

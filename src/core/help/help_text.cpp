@@ -9,8 +9,9 @@ std::string_view builtInHelpText() {
 
 A Kefeló a merevlemez felesleges, átmeneti állományait keresi meg és törli.
 Törölni csak azt törli, amit Ön kijelöl: a bejelölt Ürítendő tárolók teljes
-tartalmát, a bejelölt feladatok által talált állományokat, illetve a keresés
-eredménylistájában kiválasztott állományokat.
+tartalmát, a bejelölt feladatok által talált állományokat, a keresés
+eredménylistájában aktívvá tett állományokat, illetve a Műveletek lapon
+bejelölt rendszertárolók tartalmát.
 
 A törölt állományok NEM kerülnek a Lomtárba, tehát nem állíthatók vissza!
 Mielőtt egy könyvtárat Ürítendő tárolóként felvesz, győződjön meg róla, hogy
@@ -66,8 +67,10 @@ A Kefeló 22 kategóriában ismeri az ilyen állományokat, például:
 - hibanaplók és rendszernaplók,
 - fejlesztőkörnyezetek átmeneti állományai,
 - a Windows bélyegkép-gyorsítótárai (THUMBS.DB).
-A 22. kategória az Ön saját típusait tartalmazza, ezeket a "Saját típusok"
-ablakban veheti fel.
+A 22. kategória az Ön saját típusait tartalmazza. Ezeket a
+"Saját állomány-típusok kezelése" ablakban veheti fel, amelyet a kategóriák
+és típusok listáinak jobb gombos menüjéből, a "Saját típusaim" menüponttal
+nyithat meg.
 
 Nem minden találat felesleges! Egy *.BAK állomány lehet egy fontos dokumentum
 egyetlen biztonsági másolata is. Törlés előtt mindig nézze át a listát.
@@ -86,8 +89,8 @@ egyetlen biztonsági másolata is. Törlés előtt mindig nézze át a listát.
   a tárolók közé, inaktív állapotban.
 - Rendszertárolók ürítése: Lomtár, legutóbbi dokumentumok, előzmények,
   sablonok, a frissítések eltávolító könyvtárai és az illesztőprogram-tár.
-- Lemezelemző táblázat: minden meghajtó típusa, mérete, foglalt és szabad
-  területe egy táblázatban.
+- Lemezelemző táblázat: a merevlemezek (kérésre minden meghajtó) kötetneve,
+  mérete, foglalt és szabad területe és foglaltsága egy táblázatban.
 - Automatikus takarítás: a Windows indításakor, a megadott naponként,
   ablak nélkül.
 - Törölhetetlen állományok: amit a program futás közben nem tudott törölni,
@@ -99,17 +102,34 @@ egyetlen biztonsági másolata is. Törlés előtt mindig nézze át a listát.
 
 < A Kefeló első indítása >
 
-Az első indításkor a program még nem talál beállításokat, ezért felajánlja a
-telepítést: kiválaszthatja a célkönyvtárat és a kezdeti beállításokat. Ha a
-telepítést megszakítja, a program kilép, és semmit nem ír a lemezre.
+Az első indításkor a program még nem talál beállításokat (beallitasok.cfg),
+ezért a Telepítő jelenik meg. Három lehetőség közül választhat:
 
-Telepítés után ez az üdvözlő képernyő fogadja. Kérjük, olvassa el a Súgót!
+- "Tovább": kiválaszthatja a telepítés helyét (alapértelmezés szerint a
+  Program Files mappán belül a Kefelo könyvtárat, vagy ha oda nem írhat, a
+  saját programjai mappáját), a parancsikonokat és az első indításkor
+  végzendő frissítéskeresést; a "Telepítés" gomb bemásolja oda a programot,
+  és onnan indítja el.
+- "Futtatás a mostani helyről, telepítés nélkül": a program onnan fut, ahonnan
+  elindította, és a segédállományai (beállítások, listák, napló) is ott
+  keletkeznek.
+- "Kilépés": a program kilép, és nem ment beállításokat; a könyvtárában csak
+  ez a leírás marad meg (olvassel.txt). A következő indításkor ismét a
+  Telepítő jelenik meg.
+
+Ezt a leírást a Telepítő "A program dokumentációjának megtekintése" gombjával
+is elolvashatja a Jegyzettömbben.
+
+Telepítés után, illetve a telepítés nélküli futtatáskor ez az üdvözlő képernyő
+fogadja. Kérjük, olvassa el a Súgót!
 A főablakot a fent található, piros hátterű mezőre duplán kattintva nyithatja
 meg. Ekkor a program megkeresi a szabványos átmeneti könyvtárakat, és
 felveszi őket a tárolók listájába - inaktív állapotban. A takarítás előtt
 jelölje be (aktiválja) azokat, amelyeket valóban üríteni szeretne.
 
-Ha a rendszer nyelve nem magyar, egyes ékezetes betűk másképp jelenhetnek meg.
+Ha a Windows nem közép-európai kódlapot használ, a Jegyzettömbben megnyitott
+szöveges állományokban (olvassel.txt, utolso.log) egyes ékezetes betűk
+másképp jelenhetnek meg; a program ablakaiban minden betű helyesen látszik.
 
 < /A Kefeló első indítása >
 
@@ -127,8 +147,9 @@ info.txt        - az aktuális leírás kimentése (Ctrl+F3)
 teszt.mod       - ha létezik, bekapcsolja a hibadetektáló konzolt
 Zipped          - a tömörített állományok alapértelmezett könyvtára
 
-Frissítéskor ideiglenesen létrejön az update.txt, a new.zip, a new.exe és az
-update.bat, eltávolításkor az uninstall.bat; ezeket a program maga törli.
+Frissítéskor ideiglenesen létrejön az update.txt, a new.zip, a new.exe, az
+update.bat és az előző programállomány másolata (update.old), eltávolításkor
+az uninstall.bat; ezeket a program maga törli.
 Az áthelyezett állományokról az áthelyezés célkönyvtárában készül napló.
 
 Ha a program könyvtára írásvédett, a program figyelmeztet: a fenti állományok
@@ -147,11 +168,14 @@ található sorok vagy a teljes lista törlésével lehet. Az "Alapértékek" go
 a szabványos átmeneti könyvtárakat keresi meg.
 
 A jobb oldali lista a feladatoké: hely és állománytípusok. Új feladatot az
-"Új feladat" csoportban adhat meg, a meglévőt módosíthatja vagy törölheti.
+"Új feladat" gombbal vehet fel, a meglévőt a "Módosítás" gombbal változtathatja
+meg, az "Eltávolítás" gombbal törölheti.
 
-A "Takarítás" gomb elindítja a takarítást; a műveleti napló mutatja, mi
-törlődött (fekete), mi nem volt törölhető (piros). A futást a "Megszakít"
-gombbal állíthatja le. A napló elmenthető szövegként vagy formázott szövegként.
+A "Takarítás" gomb elindítja a takarítást; a műveleti napló színekkel mutatja,
+mi törlődött és mi nem volt törölhető (a színek jelentését a napló melletti
+Színleírás adja meg). A futást a "Megszakít" gombbal állíthatja le. A napló a
+"Naplózás" gombbal elmenthető szövegként vagy formázott szövegként, a
+"Nyomtatás" gombbal kinyomtatható.
 
 < /I.Ablak bemutatása >
 
@@ -165,25 +189,38 @@ A "Keresés" gomb indítja a keresést, amely alkönyvtárakban is folyik, ha a
 rekurzív keresés be van kapcsolva.
 
 A találatok rendezhető listában jelennek meg (név, kiterjesztés, hely, méret,
-dátum, attribútumok). A kiválasztott állományokat törölheti, áthelyezheti,
-ZIP-be tömörítheti, védetté teheti, megnyithatja vagy megmutathatja az
-Intézőben. A lista jobb gombos menüjéből a jelölések is kezelhetők.
+dátum, attribútumok). A sor színe az állomány mostani állapotát mutatja
+(írásvédett, rejtett, rendszer); egy másik program által közben törölt
+állomány sora azonnal a "Külsőleg eltávolított" színre vált. A színeket a
+Színleírás feliratainak kattintásával változtathatja meg.
+
+Az aktív állományokat törölheti, áthelyezheti vagy ZIP-be tömörítheti. A lista
+jobb gombos menüjéből a jelölések is kezelhetők, a kijelölt állomány pedig
+megnyitható a Jegyzettömbben, futtatható, megmutatható az Intézőben, a
+tulajdonságai megtekinthetők, a neve felvehető a védettek közé.
 
 < /II.Ablak bemutatása >
 
 < III. és IV. Ablak bemutatása >
 
-A harmadik lap ("Műveletek") eszközei csoportokba rendezve érhetők el: a
-rendszertárolók ürítése, a törölhetetlen állományok kezelése, a Windows
-eszközei (töredezettség-mentesítés, lemezkarbantartó, kislemez formázása),
-a lemezelemző táblázat és a program saját állományainak megtekintése.
+A harmadik lap ("Műveletek") eszközei a bal oldali gombokkal választható
+csoportokban érhetők el:
+- Rendszertárolók: a Lomtár és a Windows más tárolóinak ürítése; az ürítés
+  előtti kérdés minden tárolót a mappájával együtt megnevez;
+- Lemezkezelés: a Windows eszközei (töredezettség-mentesítés, lemezkarbantartó,
+  kislemez formázása) és a lemezelemző táblázat, amely újra felméri a
+  meghajtókat, valahányszor visszatér hozzá (például az Intézőből);
+- Naplózás: a legutóbbi takarítás naplója;
+- Kefeló: a program és a tömörítvények könyvtára, frissítés, eltávolítás;
+- Törölhetetlenek: az autodel.bat kezelése;
+- Hasznos programok: más készítők segédprogramjai.
 
 A negyedik lap ("Beállítások") a program viselkedését szabályozza: általános
 beállítások, automatikusan induló szolgáltatások (takarítás, frissítéskeresés),
 parancsikonok és a Védett állományok listája.
 
-Mindkét lapon a jobb oldali leírásmező elmagyarázza azt a vezérlőt, amely
-fölött az egér áll. A leírás a Ctrl+F3 billentyűkkel kimenthető.
+Mindkét lapon a leírásmező elmagyarázza azt a vezérlőt, amely fölött az egér
+áll. A leírás a Ctrl+F3 billentyűkkel kimenthető a Jegyzettömbbe.
 
 < /III. és IV. Ablak bemutatása >
 

@@ -18,6 +18,9 @@ inline constexpr const char* kContentsHint = "Válasszon témakört a program S�
 inline constexpr const char* kFontSizeHint = "A Súgó szövegének betűmérete";
 inline constexpr const char* kViewHint = "A Súgó szöveg kezeléséhez kattintson jobb egérgombbal";
 inline constexpr const char* kReadHelpHint = "Olvassa el figyelmesen a program leírását!";
+// The e-mail button of the contact group; the update wizard's copy of it shows it too.
+inline constexpr const char* kEmailToAuthorHint =
+    "Levél írása a Kefeló készítőjének az alapértelmezett levelezőprogrammal";
 
 // The view's context menu `pSugo`.
 inline constexpr const char* kMenuWordWrap = "Hosszú sorok tördelése";

@@ -107,13 +107,16 @@ std::string FoundFiles::fullPath(size_t index) const {
     return folders_[rows_[index].folder] + "\\" + rows_[index].name;
 }
 
-RowColour FoundFiles::rowColour(size_t index) const {
-    const FoundFile& r = rows_[index];
-    if (r.mark == Mark::None) return RowColour::Missing;
-    if (r.currentAttributes & attr::kReadOnly) return RowColour::ReadOnly;
-    if (r.currentAttributes & attr::kHidden) return RowColour::Hidden;
-    if (r.currentAttributes & attr::kSystem) return RowColour::System;
+RowColour FoundFiles::rowColour(size_t index, std::optional<uint32_t> attributesNow) const {
+    if (rows_[index].mark == Mark::None || !attributesNow) return RowColour::Missing;
+    if (*attributesNow & attr::kReadOnly) return RowColour::ReadOnly;
+    if (*attributesNow & attr::kHidden) return RowColour::Hidden;
+    if (*attributesNow & attr::kSystem) return RowColour::System;
     return RowColour::Normal;
+}
+
+std::optional<uint32_t> FoundFiles::attributesNow(size_t index, platform::FileSystem& fs) const {
+    return fileAttributes(fs, fullPath(index));
 }
 
 std::optional<std::string> FoundFiles::rowHint(int index) const {

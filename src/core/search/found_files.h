@@ -85,7 +85,12 @@ public:
     const std::string& folderText(size_t row) const { return folders_[rows_[row].folder]; }
     // Column 3 + "\" + column 1 + column 2: the path every operation works on.
     std::string fullPath(size_t row) const;
-    RowColour rowColour(size_t row) const;
+    RowColour rowColour(size_t row) const { return rowColour(row, rows_[row].currentAttributes); }
+    // The colour by the file's state now: `attributesNow` empty when it is gone (or is a
+    // folder). A missing mark stays grey until a refresh finds the file again.
+    RowColour rowColour(size_t row, std::optional<uint32_t> attributesNow) const;
+    // The attributes of the row's file on the disk now; empty when it is not a file there.
+    std::optional<uint32_t> attributesNow(size_t row, platform::FileSystem& fs) const;
     // The row click: the path with the extension in lower case; nothing for an empty row.
     std::optional<std::string> rowHint(int row) const;
 

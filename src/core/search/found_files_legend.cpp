@@ -2,9 +2,10 @@
 
 namespace kefelo::search {
 
-FoundCellFormat foundCellFormat(const FoundFiles& files, size_t row, int column) {
+FoundCellFormat foundCellFormat(const FoundFiles& files, size_t row, int column,
+                                std::optional<uint32_t> attributesNow) {
     FoundCellFormat format;
-    format.colour = files.rowColour(row);
+    format.colour = files.rowColour(row, attributesNow);
     if (column == col_mark && files.row(row).mark != config::Mark::None) {
         format.font = CellFont::Wingdings;
         format.windowText = true;

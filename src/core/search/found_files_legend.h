@@ -46,7 +46,8 @@ struct FoundCellFormat {
     bool rightAligned = false;
     bool operator==(const FoundCellFormat&) const = default;
 };
-FoundCellFormat foundCellFormat(const FoundFiles& files, size_t row, int column);
+// `attributesNow`: the row's file as the disk has it when the cell is drawn (empty: gone).
+FoundCellFormat foundCellFormat(const FoundFiles& files, size_t row, int column, std::optional<uint32_t> attributesNow);
 
 class ColourLegend {
 public:

@@ -97,6 +97,8 @@ public:
 
     SearchLocation location;
     FoundFiles found;
+    // What a row's colour is drawn by: its file on the disk at this moment.
+    std::optional<uint32_t> foundAttributesNow(size_t row) const { return found.attributesNow(row, ctx_.platform.fs); }
     FoundFilesMenu menu;
     FoundFilesSorting sorting;
     ColourLegend legend;

@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 
+#include "base/text/codec.h"
 #include "base/text/format.h"
 #include "core/app/busy_guard.h"
 #include "core/app/program_texts.h"
@@ -18,6 +19,14 @@ constexpr const char* kFolderMissing = "Nem létezik, vagy nem elérhető a köv
 constexpr const char* kNotMade = "\r\n\r\nA tömörítvény ezért nem készült el!";
 constexpr const char* kWhenZipHead = "Kérem türelmét! A tömörítvény elkészítése folyamatban van...\r\n\r\n";
 constexpr const char* kDirNotFound = "A tömörítvény könyvtárát nem találom a következő helyen:\r\n";
+
+// The settings keep the folder in at most 255 characters (not bytes of UTF-8: an accented
+// name would be cut short and name a folder that does not exist).
+std::string firstCharacters(const std::string& utf8, size_t count) {
+    size_t end = 0;
+    for (size_t n = 0; n < count && end < utf8.size(); ++n) text::nextCodePoint(utf8, end);
+    return utf8.substr(0, end);
+}
 
 std::string upper(std::string text) {
     for (char& c : text)
@@ -77,7 +86,7 @@ bool Ttomorit::button_findsselecttozipClick() {
 bool Ttomorit::closedModal() {
     openMark = 0;
     const std::string folder = folderOf(edit_compressname);
-    if (!folder.empty()) ctx_.config.zipDirectory = folder.substr(0, 255);
+    if (!folder.empty()) ctx_.config.zipDirectory = firstCharacters(folder, 255);
     if (!undeletedMark || listundeleted.empty()) return false;
     pc = zip_undeleted;
     caption = kUndeletedWindowCaption;

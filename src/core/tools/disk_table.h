@@ -17,6 +17,8 @@ namespace kefelo::tools {
 
 inline constexpr std::string_view kDiskTableCaption = "A számítógépéhez csatlakoztatott meghajtók elemzése";
 inline constexpr std::string_view kDiskTableBusyCaption = "Meghajtók felderítése folyamatban... Kérem várjon!";
+// The hint of every button that opens the table.
+inline constexpr std::string_view kDiskInfoHint = "A számítógépekhez csatlakoztatott lemezek terület-elemző táblázata";
 // Hints of the window's controls.
 inline constexpr std::string_view kAllDrivesHint = "A számítógéphez csatlakoztatott összes meghajtó méretadatainak megjelenítése";
 inline constexpr std::string_view kRefreshHint = "A lemezterület-adatok újboli kiszámítása";

@@ -263,11 +263,25 @@ bool SystemStores::allowed(const std::string& path) {
     return false;
 }
 
-// Deleting from system folders cannot be undone, so the ticked stores are named first.
-bool SystemStores::confirmEmptying(const std::array<bool, kSystemStoreCount>& named) {
+// Deleting from system folders cannot be undone, so the ticked stores are named first, each
+// with the folder it resolves to now: a History or Templates folder redirected elsewhere
+// shows before it is emptied.
+bool SystemStores::confirmEmptying(const Work& work) {
+    constexpr size_t kNamedDirectories = 5;
     std::string text(kEmptyingQuestion);
-    for (size_t store = 0; store < named.size(); ++store) {
-        if (named[store]) text += "\r\n- " + list.items[store].text;
+    for (size_t store = 0; store < work.stores.size(); ++store) {
+        if (!work.stores[store]) continue;
+        text += "\r\n- " + list.items[store].text;
+        if (store == store_updateuninstall) {
+            const std::vector<std::string>& directories = work.uninstallDirectories;
+            for (size_t i = 0; i < directories.size() && i < kNamedDirectories; ++i)
+                text += "\r\n    " + directories[i];
+            if (directories.size() > kNamedDirectories)
+                text +=
+                    "\r\n    " + std::string(kMoreDirectories) + std::to_string(directories.size() - kNamedDirectories);
+        } else if (!work.folders[store].empty()) {
+            text += "\r\n    " + work.folders[store];
+        }
     }
     return ctx_.platform.ui.message(MessageKind::Confirmation, Buttons::YesNo, text) == Answer::Yes;
 }
@@ -359,15 +373,16 @@ void SystemStores::emptyActive() {
         ui.message(MessageKind::Information, Buttons::Ok, std::string(kNothingTicked));
         return;
     }
-    if (!confirmEmptying(named)) return;
+    // The question shows what this copy holds, and the loops below, which pump the queue,
+    // work from it, never from the list.
+    const Work work = takeWork(named);
+    if (!confirmEmptying(work)) return;
     const app::BusyScope emptying(ctx_.Search.Tag, app::Activity::SystemStores);
     if (!emptying.owns()) {
         // Something started while the question was up.
         ui.message(MessageKind::Warning, Buttons::Ok, std::string(kBusy));
         return;
     }
-    // The loops below pump the queue: they work from this copy, never from the list.
-    const Work work = takeWork(named);
 
     ctx_.status.startBlinking(kBlinkStores);
     ctx_.status.setStatusCentred(true);

@@ -60,6 +60,8 @@ inline constexpr std::string_view kBusy =
     "szeretne!\r\n\r\nNyomjon az \"OK\" gombra az éppen futó keresési folyamat folytatásához!";
 inline constexpr std::string_view kNothingTicked = "Legalább egy tárolót jelöljön ki az ürítéshez!";
 inline constexpr std::string_view kEmptyingQuestion = "Biztosan kiüríti a következő tárolókat?\r\n";
+// After the first few update-uninstall directories the question names, their remaining number.
+inline constexpr std::string_view kMoreDirectories = "...és további könyvtárak: ";
 inline constexpr std::string_view kInProgress = "Folyamatban..";
 inline constexpr std::string_view kEmptyingDone = "Az aktív tárolók kiürítése befejeződött!";
 inline constexpr std::string_view kShellLibraryFailed =
@@ -155,9 +157,9 @@ public:
     // The window's menu on one name.
     void openUninstallDirectory(const std::string& name, bool properties);
 
-    // `button_defaultselectedtempscleanClick`. The stores the question names, their folders
-    // and the uninstall directories are taken once when the user agrees; what the list
-    // shows afterwards does not change the run.
+    // `button_defaultselectedtempscleanClick`. The ticked stores, their folders and the
+    // uninstall directories are taken once, named in the question with their folders, and
+    // emptied as named; what the list shows afterwards does not change the run.
     void emptyActive();
 
     // A click on the result label: true when the disk table may open (the label is hidden
@@ -181,7 +183,7 @@ private:
     void rebuildUninstallList();
     void openRecycleBin(bool properties);
     bool uninstallWindowReady();
-    bool confirmEmptying(const std::array<bool, kSystemStoreCount>& named);
+    bool confirmEmptying(const Work& work);
     Work takeWork(const std::array<bool, kSystemStoreCount>& named);
     void emptyRecycleBin();
     // Stores 1, 2, 3 and 5: false when the folder is missing or may not be emptied.

@@ -2,6 +2,7 @@
 
 #include "core/app/busy_guard.h"
 #include "core/cleaning/log_files.h"
+#include "core/tools/disk_table.h"
 
 namespace kefelo::tools {
 namespace {
@@ -9,7 +10,6 @@ namespace {
 using platform::Buttons;
 using platform::MessageKind;
 
-constexpr std::string_view kDiskInfoHint = "A számítógépekhez csatlakoztatott lemezek terület-elemző táblázata";
 constexpr std::string_view kArchiveDirectoryHint = "A Windows Intézőben megnyitja az utolsó tömörítvény helyét";
 constexpr std::string_view kInternetNeeded =
     "FIGYELEM! A weblap megtekintéséhez természetesen élő Internet-kapcsolat szükséges!";

@@ -48,7 +48,8 @@ bool ConsoleView::create(HINSTANCE instance, HWND parent) {
     console_ = memo(IDC_MTESZT);
     componentNames_ = memo(IDC_COMPONENTNAMES);
     maskTable_ = memo(IDC_MKIT);
-    if (!console_ || !componentNames_ || !maskTable_) return false;
+    batch_ = memo(IDC_MBAT);
+    if (!console_ || !componentNames_ || !maskTable_ || !batch_) return false;
     // Read once the click has placed the caret: the line under it then is the clicked one.
     clicks_.attach(console_, [this](HWND, UINT message, WPARAM, LPARAM) -> std::optional<LRESULT> {
         if (message == WM_LBUTTONUP) PostMessageW(console_, kLineClickedMessage, 0, 0);
@@ -60,14 +61,20 @@ bool ConsoleView::create(HINSTANCE instance, HWND parent) {
     return true;
 }
 
-void ConsoleView::show(bool shown, const std::vector<std::string>& lines, const std::vector<std::string>& maskTable) {
-    for (HWND memo : {console_, componentNames_, maskTable_}) ShowWindow(memo, shown ? SW_SHOW : SW_HIDE);
+void ConsoleView::show(bool shown, const std::vector<std::string>& lines, const std::vector<std::string>& maskTable,
+                       const std::vector<std::string>& batch) {
+    for (HWND memo : {console_, componentNames_, maskTable_, batch_}) ShowWindow(memo, shown ? SW_SHOW : SW_HIDE);
     if (!shown) return;
     SetWindowTextW(
         componentNames_,
         widen(joinLines(std::vector<std::string>(std::begin(kComponentNames), std::end(kComponentNames)))).c_str());
     SetWindowTextW(maskTable_, widen(joinLines(maskTable)).c_str());
     SetWindowTextW(console_, widen(joinLines(lines)).c_str());
+    showBatch(batch);
+}
+
+void ConsoleView::showBatch(const std::vector<std::string>& batch) {
+    if (batch_ && IsWindowVisible(batch_)) SetWindowTextW(batch_, widen(joinLines(batch)).c_str());
 }
 
 void ConsoleView::append(const std::string& line) {
@@ -82,17 +89,18 @@ void ConsoleView::clear() {
 }
 
 void ConsoleView::setFont(HFONT font) {
-    for (HWND memo : {console_, componentNames_, maskTable_}) {
+    for (HWND memo : {console_, componentNames_, maskTable_, batch_}) {
         if (memo) SendMessageW(memo, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     }
 }
 
 void ConsoleView::place(int top, int width, int height) {
     const int half = width / 2;
-    const int quarter = (width - half) / 2;
+    const int sixth = (width - half) / 3;
     MoveWindow(console_, 0, top, half, height, TRUE);
-    MoveWindow(componentNames_, half, top, quarter, height, TRUE);
-    MoveWindow(maskTable_, half + quarter, top, width - half - quarter, height, TRUE);
+    MoveWindow(componentNames_, half, top, sixth, height, TRUE);
+    MoveWindow(maskTable_, half + sixth, top, sixth, height, TRUE);
+    MoveWindow(batch_, half + 2 * sixth, top, width - half - 2 * sixth, height, TRUE);
 }
 
 std::string ConsoleView::clickedLine() const {

@@ -121,7 +121,7 @@ void MainWindow::applyConfiguration() {
                            scaleForDpi(config::kMainWindowMinHeight, dpi_));
 
     const app::DiagnosticConsole& diagnostic = session_.shell().console;
-    console_.show(diagnostic.enabled(), diagnostic.lines(), session_.masks().lines());
+    console_.show(diagnostic.enabled(), diagnostic.lines(), session_.masks().lines(), session_.record().batch.lines());
     showWelcome(config.firstRunScreen);
     if (!config.firstRunScreen) selectPage(std::clamp(config.activePage, 0, app::kMainPageCount - 1));
 }
@@ -188,12 +188,14 @@ void MainWindow::pcChange() {
     session_.refreshLists();
     const auto shown = static_cast<app::MainPage>(activePage());
     for (Page& p : pages_) p.page->pageChanged(shown);
+    console_.showBatch(session_.record().batch.lines());
     showHint("");
 }
 
 void MainWindow::onActivated() {
     session_.refreshLists();
     for (Page& p : pages_) p.page->activated();
+    console_.showBatch(session_.record().batch.lines());
 }
 
 void MainWindow::onDpiChanged(UINT dpi, const RECT& suggested) {

@@ -104,9 +104,6 @@ void MainWindow::onCommand(UINT id) {
         case IDM_TRAYCLEAN:
             session_.run().menu_traycleanClick();
             return;
-        case IDM_MENUELEMZES:
-            secondaries_.showDiskAnalysis(hwnd());
-            return;
         case IDM_TRAYQUIT:
         case IDM_PMENU_QUIT:
             shell.Kilps1Click();

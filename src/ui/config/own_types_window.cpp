@@ -30,7 +30,8 @@ bool OwnTypesWindow::create(HINSTANCE instance, HWND owner) {
     const UINT dpi = dpiOf(nullptr);
     CreateArgs args;
     args.className = kClassName;
-    args.title = L"Saját állomány-típusok kezelése";
+    const std::wstring title = platform::win32::widen(config::kOwnTypesWindowTitle);
+    args.title = title.c_str();
     args.style = WS_POPUP | WS_CAPTION | WS_SYSMENU;
     args.exStyle = WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT;
     args.x = args.y = 0;

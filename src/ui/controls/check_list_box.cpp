@@ -153,7 +153,7 @@ bool runSelectionPopup(HWND owner, POINT at, config::TypeLists& lists, int numbe
                        const std::function<void()>& openOwnTypes) {
     PopupMenu menu;
     menu.add(kMenuAll, "Mindet").add(kMenuNone, "Egyiket sem").add(kMenuInvert, "Megfordít");
-    menu.separator().add(kMenuMyTypes, "Saját típusaim");
+    menu.separator().add(kMenuMyTypes, config::kMyTypesCaption);
     lists.openPopup(number);
     const int command = static_cast<int>(menu.track(owner, at));
     switch (command) {

@@ -117,13 +117,33 @@ void SelectorPage::makeControls() {
     // narrow, and the text would start right at the border.
     RECT box{0, 0, 296, 54};
     MapDialogRect(hwnd(), &box);
-    Window::createChild(hwnd(), {.className = L"EDIT",
-                                 .style = ES_MULTILINE | ES_READONLY | WS_VSCROLL,
-                                 .exStyle = WS_EX_CLIENTEDGE,
-                                 .id = setup_.infoTextId,
-                                 .font = font,
-                                 .width = box.right,
-                                 .height = box.bottom});
+    const HWND info = Window::createChild(hwnd(), {.className = L"EDIT",
+                                                   .style = ES_MULTILINE | ES_READONLY | WS_VSCROLL,
+                                                   .exStyle = WS_EX_CLIENTEDGE,
+                                                   .id = setup_.infoTextId,
+                                                   .font = font,
+                                                   .width = box.right,
+                                                   .height = box.bottom});
+    // Disabled, the box would draw its text grey; so it stays enabled and the clicks that
+    // would give it the focus go nowhere.
+    infoHook_.attach(info, [](HWND, UINT message, WPARAM wParam, LPARAM) -> std::optional<LRESULT> {
+        switch (message) {
+            case WM_LBUTTONDOWN:
+            case WM_LBUTTONDBLCLK:
+            case WM_RBUTTONDOWN:
+            case WM_RBUTTONUP:
+            case WM_MBUTTONDOWN:
+            case WM_CONTEXTMENU:
+                return 0;
+            case WM_SETFOCUS: {
+                const auto previous = reinterpret_cast<HWND>(wParam);
+                if (previous && IsWindow(previous)) SetFocus(previous);
+                return 0;
+            }
+            default:
+                return std::nullopt;
+        }
+    });
 }
 
 void SelectorPage::show(int group) {
@@ -173,14 +193,13 @@ int SelectorPage::groupOf(HWND window) const {
 }
 
 void SelectorPage::onHover(HWND window) {
-    if (GetParent(window) == hwnd()) {
-        // The selector buttons and the box itself have nothing to say and leave the text.
-        const int id = GetDlgCtrlID(window);
-        const int count = static_cast<int>(groups_.size());
-        if (id == setup_.infoTextId && setup_.infoHovered) setup_.infoHovered();
-        if (id == setup_.infoTextId || (id >= setup_.firstButtonId && id < setup_.firstButtonId + count)) return;
+    // The box itself shows its group's hint and keeps its text, so that a long one can be
+    // scrolled; the selector buttons, like a group's background and the frame's, have
+    // nothing to describe and clear it.
+    if (GetParent(window) == hwnd() && GetDlgCtrlID(window) == setup_.infoTextId) {
+        if (setup_.infoHovered) setup_.infoHovered();
+        return;
     }
-    // A group's background, like the frame's, clears the box.
     const int index = groupOf(window);
     const Group* group = index >= 0 ? &setup_.groups[index] : nullptr;
     const bool control = index >= 0 && window != groups_[index]->hwnd();

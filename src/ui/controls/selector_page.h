@@ -99,6 +99,8 @@ private:
     SelButtons buttons_;
     HoverTracker hover_;
     Subclass pageHook_;
+    // The description box only shows: it never takes the focus.
+    Subclass infoHook_;
     int shown_ = -1;
 };
 

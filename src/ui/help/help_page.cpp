@@ -72,7 +72,8 @@ void HelpPage::initialize() {
     setComboItems(GetDlgItem(hwnd(), IDC_LIST_CONTENTS), viewer_.titles());
     setComboItems(GetDlgItem(hwnd(), IDC_LIST_CONTENTSFONTSIZE), help::fontSizeItems());
     SendDlgItemMessageW(hwnd(), IDC_LIST_CONTENTSFONTSIZE, CB_SETCURSEL, viewer_.fontSize() - help::kFirstFontSize, 0);
-    for (int id : {IDC_LIST_CONTENTS, IDC_LIST_CONTENTSFONTSIZE}) hover_.trackControl(GetDlgItem(hwnd(), id));
+    for (int id : {IDC_LIST_CONTENTS, IDC_LIST_CONTENTSFONTSIZE, IDC_BUTTON_EMAILTOAUTHOR})
+        hover_.trackControl(GetDlgItem(hwnd(), id));
     hover_.trackControl(view_);
     hover_.setCallback([this](HWND control) {
         // Mouse moves come often; the status bar changes only with the control.
@@ -89,6 +90,8 @@ std::string HelpPage::hintOf(HWND control) const {
             return help::kContentsHint;
         case IDC_LIST_CONTENTSFONTSIZE:
             return help::kFontSizeHint;
+        case IDC_BUTTON_EMAILTOAUTHOR:
+            return help::kEmailToAuthorHint;
         default:
             return {};
     }

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/config/window_placement.h"
+#include "core/help/help_viewer.h"
 #include "platform/win32/wide.h"
 #include "ui/common/work_area.h"
 #include "ui/maintenance/update_wizard_ids.h"
@@ -86,6 +87,8 @@ void TfrmUpdate::addHints() {
         {IDC_UPDATE_CANCEL4, m::kHintCancel},
         {IDC_UPDATE_BACK, m::kHintBack},
         {IDC_UPDATE_GAUGE, m::kHintGauge},
+        // Caption, hint and click of the help page's e-mail button.
+        {IDC_UPDATE_BUTTON1, help::kEmailToAuthorHint},
     };
     for (const auto& [id, hint] : hints) tooltip_.set(id, hint);
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "core/config/protected_names.h"
 #include "core/integration/info_texts.h"
 #include "core/integration/shortcuts.h"
 #include "core/maintenance/update_rules.h"
@@ -88,11 +89,13 @@ bool OptionsPage::create(const MainPageContext& context) {
     shortcut.describe = [this](HWND control) { return describe(control); };
     SelectorPage::Group& protect = setup.groups[integration::group_protectfiles];
     protectedNames_.setUp(context.session, protect);
-    // The list explains itself through its view; the group box explains the whole group.
-    protect.describe = [names = std::move(protect.describe)](HWND control) {
-        if (GetDlgCtrlID(control) == IDC_BOX_PROTECTFILES)
-            return integration::optionsInfoText(OptionsInfo::group_protectfiles);
-        return names ? names(control) : std::string();
+    // The group explains itself in the box, over its frame and over its list; the list's
+    // own hint goes to the status line, as every control's hint does.
+    protect.describe = [this](HWND control) {
+        const int id = GetDlgCtrlID(control);
+        if (id != IDC_BOX_PROTECTFILES && id != IDC_LIST_PROTECTFILES) return std::string();
+        status_->showHint(id == IDC_LIST_PROTECTFILES ? std::string(config::kProtectFilesHint) : std::string());
+        return integration::optionsInfoText(OptionsInfo::group_protectfiles);
     };
     // The general options must show whole.
     setup.groupsHeight = [this](int width) { return layoutGeneral(width, false); };

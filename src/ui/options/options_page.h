@@ -25,10 +25,14 @@ public:
     }
     // Ctrl+F3 while the page shows: its description goes to Notepad.
     bool previewKey(const MSG& msg) override;
-    // The last update attempt may have changed while another page showed.
+    // The last update attempt, and the protected names (a found file protected), may have
+    // changed while another page showed.
     void pageChanged(app::MainPage shown) override {
-        if (shown == app::page_options) refresh();
+        if (shown != app::page_options) return;
+        refresh();
+        protectedNames_.refreshIfChanged();
     }
+    void activated() override { protectedNames_.refreshIfChanged(); }
 
     int selectedGroup() const { return model_->selector().selected(); }
     // As a click on the group's selector button: the page shows and its first control

@@ -46,9 +46,6 @@ void ProtectedNamesView::setUp(session::Session& session, SelectorPage::Group& g
     group.message = [this](HWND, UINT message, WPARAM wParam, LPARAM lParam) {
         return onMessage(message, wParam, lParam);
     };
-    group.describe = [this](HWND control) {
-        return control == list_ ? std::string(config::kProtectFilesHint) : std::string();
-    };
 }
 
 void ProtectedNamesView::initialize(SelectorPage& frame, int group) {
@@ -111,6 +108,13 @@ void ProtectedNamesView::refresh() {
     SendMessageW(list_, LB_SETCURSEL, model.hasSelection() ? model.selected : -1, 0);
     SendMessageW(list_, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(list_, nullptr, TRUE);
+    shown_ = model.items;
+}
+
+void ProtectedNamesView::refreshIfChanged() {
+    if (!list_ || !session_ || shown_ == session_->config().list_protectfiles.items) return;
+    session_->config().list_protectfiles.selected = static_cast<int>(SendMessageW(list_, LB_GETCURSEL, 0, 0));
+    refresh();
 }
 
 template <typename Operation>

@@ -6,6 +6,8 @@
 #include <windows.h>
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "core/config/protected_names.h"
 #include "ui/controls/selector_page.h"
@@ -25,6 +27,9 @@ public:
     void initialize(SelectorPage& frame, int group);
     // The list follows the model (after a load, or an edit).
     void refresh();
+    // The names may have changed elsewhere (a found file protected): the list follows the
+    // model when it differs, keeping the user's selection.
+    void refreshIfChanged();
     HWND list() const { return list_; }
 
 private:
@@ -42,6 +47,8 @@ private:
     HWND dialog_ = nullptr;
     HWND list_ = nullptr;
     Subclass listHook_;
+    // The names the list box holds now.
+    std::vector<std::string> shown_;
 };
 
 }  // namespace kefelo::ui

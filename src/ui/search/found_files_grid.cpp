@@ -79,11 +79,26 @@ std::string FoundFilesGrid::cellText(int row, int column) const {
 GridCellStyle FoundFilesGrid::cellStyle(int row, int column) const {
     const search::FoundFiles& files = model_->found;
     if (!files.validRow(row)) return {};
-    const search::FoundCellFormat format = search::foundCellFormat(files, static_cast<size_t>(row), column);
+    const search::FoundCellFormat format =
+        search::foundCellFormat(files, static_cast<size_t>(row), column, attributesNow(row));
     GridCellStyle style;
     style.symbolFont = format.font == search::CellFont::Wingdings;
     if (!format.windowText) style.text = colourRef(model_->legend.colour(format.colour));
     return style;
+}
+
+// The cells of a row are drawn one after the other: the disk is asked once per row and
+// paint, and only for the rows the list draws.
+std::optional<uint32_t> FoundFilesGrid::attributesNow(int row) const {
+    const ULONGLONG now = GetTickCount64();
+    const uint64_t generation = model_->found.generation();
+    if (row != lookedUpRow_ || generation != lookedUpGeneration_ || now - lookedUpAt_ > kLookupReuseMs) {
+        lookedUpRow_ = row;
+        lookedUpGeneration_ = generation;
+        lookedUpAt_ = now;
+        lookedUpAttributes_ = model_->foundAttributesNow(static_cast<size_t>(row));
+    }
+    return lookedUpAttributes_;
 }
 
 void FoundFilesGrid::onCurrentRow(int row) {

@@ -5,6 +5,9 @@
 // core's; this view turns clicks and keys into its commands.
 #include <windows.h>
 
+#include <cstdint>
+#include <optional>
+
 #include "core/search/search_page_model.h"
 #include "ui/controls/sort_grid.h"
 
@@ -29,6 +32,7 @@ private:
     void fitDateColumn(UINT dpi);
     std::string cellText(int row, int column) const;
     GridCellStyle cellStyle(int row, int column) const;
+    std::optional<uint32_t> attributesNow(int row) const;
     void onCurrentRow(int row);
     void onMenu(POINT at);
     bool onKey(UINT key);
@@ -38,6 +42,12 @@ private:
     search::SearchPageModel* model_ = nullptr;
     // Set while the view moves the current row itself: the core knows it already.
     bool moving_ = false;
+    // The last row whose file was looked at, for the other cells of the same row.
+    static constexpr ULONGLONG kLookupReuseMs = 50;
+    mutable int lookedUpRow_ = -1;
+    mutable uint64_t lookedUpGeneration_ = 0;
+    mutable ULONGLONG lookedUpAt_ = 0;
+    mutable std::optional<uint32_t> lookedUpAttributes_;
 };
 
 }  // namespace kefelo::ui

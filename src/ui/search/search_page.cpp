@@ -36,6 +36,7 @@ bool SearchPage::create(const MainPageContext& context) {
     if (!create(context.instance, context.page, context.session.search(), context.session.typeLists(), ours))
         return false;
     session_ = &context.session;
+    diagnosticMode_ = [&host] { return host.diagnosticMode(); };
     session_->attachSearchView(&view());
     return true;
 }
@@ -70,7 +71,15 @@ void SearchPage::refresh() {
 }
 
 void SearchPage::pageChanged(app::MainPage shown) {
-    if (shown == app::page_filesearch) refresh();
+    if (shown != app::page_filesearch) return;
+    refresh();
+    // Outside diagnostic mode the inner page's main list takes the focus.
+    if (diagnosticMode_ && diagnosticMode_()) return;
+    if (innerPage_ == search::search_results) {
+        results_.focusList();
+    } else if (HWND categories = GetDlgItem(settings_.hwnd(), IDC_LIST_SEARCHCATEGORY)) {
+        SetFocus(categories);
+    }
 }
 
 void SearchPage::activated() {

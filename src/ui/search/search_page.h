@@ -40,7 +40,8 @@ public:
     // --- MainPage ---
     // Over the session's search model; the page becomes the model's view.
     bool create(const MainPageContext& context) override;
-    // The page came up: other parts may have ticked the lists (a directory hand-over).
+    // The page came up: other parts may have ticked the lists (a directory hand-over);
+    // the found-files grid or the category list takes the focus.
     void pageChanged(app::MainPage shown) override;
     // The found files are checked against the disk.
     void activated() override;
@@ -80,6 +81,8 @@ private:
     std::function<bool()> searchPageShown_;
     std::function<void()> showSearchPage_;
     std::function<void()> openOwnTypes_;
+    // The focus stays where it is while the diagnostic console is on.
+    std::function<bool()> diagnosticMode_;
     HWND page_ = nullptr;
     int innerPage_ = search::search_settings;
     SearchSettingsView settings_;

@@ -10,6 +10,7 @@
 
 #include "core/config/window_placement.h"
 #include "core/search/zip_rules.h"
+#include "core/tools/disk_table.h"
 #include "platform/win32/wide.h"
 #include "ui/common/window.h"
 #include "ui/common/work_area.h"
@@ -26,6 +27,8 @@ using platform::win32::widen;
 constexpr WPARAM kMoveCommand = 0xF012;
 constexpr UINT kNameFieldDoubleClick = WM_APP + 1;
 constexpr UINT kUndeletedRightButton = WM_APP + 2;
+// A key pressed in the undeletable list: its entry is selected once the key has moved it.
+constexpr UINT kUndeletedKey = WM_APP + 3;
 // Subclass ids of the controls that need more than the dialog gives them.
 constexpr UINT_PTR kNameField = 1;
 constexpr UINT_PTR kUndeletedList = 2;
@@ -69,6 +72,15 @@ LRESULT CALLBACK ZipWindow::controlProc(HWND window, UINT message, WPARAM wParam
         PostMessageW(zip.hwnd(), kUndeletedRightButton, 0, lParam);
         return 0;
     }
+    if (id == kUndeletedList && message == WM_KEYDOWN) {
+        // Every key selects the entry it leaves current, once: the selection change the key
+        // may cause on the way is not a selection of its own.
+        zip.keyInUndeletedList_ = true;
+        const LRESULT result = DefSubclassProc(window, message, wParam, lParam);
+        zip.keyInUndeletedList_ = false;
+        PostMessageW(zip.hwnd(), kUndeletedKey, 0, 0);
+        return result;
+    }
     if (id == kNameField && message == WM_LBUTTONDBLCLK) {
         PostMessageW(zip.hwnd(), kNameFieldDoubleClick, 0, 0);
         return 0;
@@ -91,6 +103,13 @@ void ZipWindow::makeHints() {
     tips_.set(IDC_BUTTON1, search::kZipAbortHint);
     tips_.set(IDC_LABELFREE, search::kZipBalanceHint);
     tips_.set(IDC_LABELFREE2, search::kZipBalanceHint);
+    // Caption, hint and action of the main window's table button.
+    tips_.set(IDC_BUTTON2, tools::kDiskInfoHint);
+}
+
+void ZipWindow::selectUndeleted() {
+    const LRESULT index = SendDlgItemMessageW(hwnd(), IDC_LISTUNDELETED, LB_GETCURSEL, 0, 0);
+    if (index != LB_ERR) model_.listundeletedSelect(static_cast<int>(index));
 }
 
 void ZipWindow::undeletedMenu(POINT client) {
@@ -267,10 +286,7 @@ void ZipWindow::onCommand(int id, int code) {
             }
             break;
         case IDC_LISTUNDELETED:
-            if (code == LBN_SELCHANGE || code == LBN_DBLCLK) {
-                const LRESULT index = SendDlgItemMessageW(hwnd(), IDC_LISTUNDELETED, LB_GETCURSEL, 0, 0);
-                if (index != LB_ERR) model_.listundeletedSelect(static_cast<int>(index));
-            }
+            if ((code == LBN_SELCHANGE && !keyInUndeletedList_) || code == LBN_DBLCLK) selectUndeleted();
             break;
         default:
             break;
@@ -290,6 +306,9 @@ INT_PTR ZipWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case kUndeletedRightButton:
             undeletedMenu(POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))});
+            return TRUE;
+        case kUndeletedKey:
+            if (model_.pc == search::zip_undeleted) selectUndeleted();
             return TRUE;
         case kNameFieldDoubleClick:
             if (model_.pc == search::zip_name && !model_.compressRunning) chooseName();

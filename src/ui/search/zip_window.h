@@ -39,6 +39,8 @@ private:
     void onCommand(int id, int code);
     void makeHints();
     void undeletedMenu(POINT client);
+    // The current entry of `listundeleted`, as a click, a double click or a key selects it.
+    void selectUndeleted();
     static LRESULT CALLBACK controlProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                         DWORD_PTR self);
 
@@ -49,6 +51,7 @@ private:
     std::vector<std::string> shownList_;
     int shownPage_ = -1;
     Tooltips tips_;
+    bool keyInUndeletedList_ = false;
 };
 
 }  // namespace kefelo::ui

@@ -17,6 +17,8 @@ using platform::win32::widen;
 
 // The system's move command: dragging the window by its background.
 constexpr WPARAM kMoveCommand = 0xF012;
+// Posted by the activation, so the scan and its pumping run outside WM_ACTIVATE.
+constexpr UINT kRescanMessage = WM_APP + 1;
 
 COLORREF fillColour(double percent) {
     if (percent >= 90) return RGB(0xD9, 0x3B, 0x3B);
@@ -97,6 +99,7 @@ void DiskTableWindow::showModal(HWND over) {
     ShowWindow(hwnd(), SW_SHOW);
     SetForegroundWindow(hwnd());
     SetFocus(grid_);
+    leftWhileOpen_ = false;
     scan();
     runModalLoop(hwnd(), running_, [&](WPARAM key) {
         // Enter and Escape close the window wherever the focus is; the key goes no further.
@@ -208,6 +211,17 @@ INT_PTR DiskTableWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         case WM_WINDOWPOSCHANGING:
             keepWindowInWorkArea(hwnd(), *reinterpret_cast<WINDOWPOS*>(lParam));
             return FALSE;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                leftWhileOpen_ = running_;
+            } else if (leftWhileOpen_ && running_) {
+                leftWhileOpen_ = false;
+                PostMessageW(hwnd(), kRescanMessage, 0, 0);
+            }
+            break;
+        case kRescanMessage:
+            if (running_ && table_.gridEnabled) scan();
+            return TRUE;
         case WM_LBUTTONDOWN:
             ReleaseCapture();
             SendMessageW(hwnd(), WM_SYSCOMMAND, kMoveCommand, 0);

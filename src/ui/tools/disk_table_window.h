@@ -49,6 +49,9 @@ private:
     HWND owner_ = nullptr;
     HWND grid_ = nullptr, allDrives_ = nullptr, refresh_ = nullptr;
     bool running_ = false;
+    // The window lost the activation while open: coming back (from Explorer or a property
+    // sheet) scans again, as the sizes may have changed meanwhile.
+    bool leftWhileOpen_ = false;
 };
 
 }  // namespace kefelo::ui

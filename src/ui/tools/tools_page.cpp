@@ -190,8 +190,13 @@ void ToolsPage::initializeGroups() {
     selectGroup(selector_.selected());
 }
 
-void ToolsPage::pageChanged(app::MainPage) {
+void ToolsPage::pageChanged(app::MainPage shown) {
+    // The stores' result label speaks of the emptying just done, not of a later visit.
+    setResultLabel("", false);
     setAutodelButtonsEnabled(session_->context().platform.fs.fileExists(session_->autodel().autodelPath()));
+    if (shown == app::page_tools && !host_->diagnosticMode() && selector_.selected() == tools::group_systemstores &&
+        storeList_.hwnd())
+        SetFocus(storeList_.hwnd());
 }
 
 bool ToolsPage::previewKey(const MSG& msg) {
@@ -200,9 +205,19 @@ bool ToolsPage::previewKey(const MSG& msg) {
 }
 
 bool ToolsPage::command(UINT id) {
+    if (id == IDM_MENUELEMZES) {
+        button_diskinfoClick();
+        return true;
+    }
     if (id != IDM_TRAYFORMAT) return false;
     windowsTools_->run(ToolButton::FormatFloppy);
     return true;
+}
+
+// The table button, the stores' result label and the tray's item: the label goes first.
+void ToolsPage::button_diskinfoClick() {
+    setResultLabel("", false);
+    host_->showDiskAnalysis();
 }
 
 void ToolsPage::selectGroup(int group) {
@@ -240,7 +255,11 @@ void ToolsPage::setResultLabel(const std::string& text, bool visible) {
     if (visible) UpdateWindow(parent);
 }
 
-void ToolsPage::prefixDescription(const std::string& text) { frame_.setDescription(text + frame_.description()); }
+void ToolsPage::prefixDescription(const std::string& text) {
+    // The box may already show the store's description with the prefix in it: one is enough.
+    const std::string shown = frame_.description();
+    if (!shown.starts_with(text)) frame_.setDescription(text + shown);
+}
 
 void ToolsPage::layoutStores(HWND group) {
     if (!storeList_.hwnd()) return;
@@ -336,7 +355,7 @@ void ToolsPage::onStoresCommand(int id, int code) {
     if (id == IDC_BUTTON_DEFAULTSELECTEDTEMPSCLEAN && code == BN_CLICKED) {
         stores_->emptyActive();
     } else if (id == IDC_LABEL_DEFAULTTEMPINFOAFTERCLEAN && code == STN_CLICKED) {
-        if (stores_->resultLabelClicked()) host_->showDiskAnalysis();
+        if (stores_->resultLabelClicked()) button_diskinfoClick();
     }
 }
 
@@ -396,11 +415,7 @@ void ToolsPage::onToolCommand(int id, int code) {
     }
     const ToolButtonEntry* entry = toolButton(id);
     if (!entry || !windowsTools_->run(entry->button)) return;
-    if (entry->button == ToolButton::DiskInfo) {
-        // The table hides the stores' result label as it opens.
-        setResultLabel("", false);
-        host_->showDiskAnalysis();
-    }
+    if (entry->button == ToolButton::DiskInfo) button_diskinfoClick();
 }
 
 std::string ToolsPage::describeTool(HWND control) {

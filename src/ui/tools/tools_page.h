@@ -21,10 +21,12 @@ namespace kefelo::ui {
 class ToolsPage : public MainPage, private tools::SystemStoresView {
 public:
     bool create(const MainPageContext& context) override;
-    // pcChange: the undeletable-files group offers its buttons exactly while there is an
-    // "autodel.bat" to work on.
+    // pcChange: the stores' result label goes; the undeletable-files group offers its
+    // buttons exactly while there is an "autodel.bat" to work on; on this page the stores'
+    // list takes the focus when its group shows.
     void pageChanged(app::MainPage shown) override;
-    // The tray's "Kislemez formázása" is the floppy button's.
+    // The tray's "Kislemez formázása" is the floppy button's, its disk table item the
+    // table button's.
     bool command(UINT id) override;
     // Ctrl+F3: the description box goes to Notepad.
     bool previewKey(const MSG& msg) override;
@@ -41,6 +43,7 @@ public:
     tools::SystemStores& stores() { return *stores_; }
 
 private:
+    void button_diskinfoClick();
     // --- tools::SystemStoresView ---
     void storesChanged() override;
     void setResultLabel(const std::string& text, bool visible) override;

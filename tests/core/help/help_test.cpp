@@ -3,7 +3,11 @@
 #include <algorithm>
 
 #include "base/text/codec.h"
+#include "core/app/main_pages.h"
+#include "core/config/own_types_editor.h"
+#include "core/config/type_lists.h"
 #include "core/help/help_viewer.h"
+#include "core/tools/tool_groups.h"
 #include "platform/fake/fake_platform.h"
 
 namespace kefelo::help {
@@ -29,6 +33,26 @@ TEST(HelpText, HasTheSixteenTopicsInOrderEachWithText) {
         EXPECT_EQ(std::count(lines.begin(), lines.end(), "< /" + topic.title + " >"), 1) << topic.title;
         for (const std::string& line : topic.lines) EXPECT_NE(line.rfind('<', 0), 0u) << topic.title << ": " << line;
     }
+}
+
+// The help calls pages, groups, windows and menu items by the names the program shows,
+// in quotes, each on one line so that a search for the name finds it.
+TEST(HelpText, NamesWhatTheUserSeesAsTheProgramShowsIt) {
+    const std::string_view text = builtInHelpText();
+    const auto quoted = [&text](std::string_view name) {
+        return text.find("\"" + std::string(name) + "\"") != std::string_view::npos;
+    };
+    // The four working pages; the help itself is on the last one.
+    for (size_t page = 0; page + 1 < app::kMainPageCaptions.size(); ++page)
+        EXPECT_TRUE(quoted(app::kMainPageCaptions[page])) << app::kMainPageCaptions[page];
+    EXPECT_TRUE(quoted(config::kOwnTypesWindowTitle));
+    EXPECT_TRUE(quoted(config::kMyTypesCaption));
+    EXPECT_EQ(text.find("\"Saját típusok\""), std::string_view::npos);
+    // The tools page's groups are listed by name, each starting a line of the list.
+    for (std::string_view group : tools::kToolGroupCaptions)
+        EXPECT_NE(text.find("- " + std::string(group) + ":"), std::string_view::npos) << group;
+    for (std::string_view option : {"Futtatás a mostani helyről, telepítés nélkül", "Kilépés", "Tovább"})
+        EXPECT_TRUE(quoted(option)) << option;
 }
 
 TEST(HelpText, TopicShowsItsLinesWithoutMarkersOrTheEmptyLineAfterTheTitle) {

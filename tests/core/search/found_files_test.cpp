@@ -216,17 +216,27 @@ TEST_F(Found, SortsNumbersDatesAndTextEachByItsKind) {
     EXPECT_FALSE(sorting.titleClick(one, search::col_size, false));
 }
 
-TEST_F(Found, CellsAreDrawnInTheRowsColourMarksInTheSymbolFont) {
+TEST_F(Found, CellsAreDrawnInTheColourOfTheDiskAsItIsNow) {
     using search::CellFont;
     using search::FoundCellFormat;
-    EXPECT_EQ(search::foundCellFormat(files, 1, search::col_mark),
-              (FoundCellFormat{CellFont::Wingdings, true, RowColour::ReadOnly, false}));
-    EXPECT_EQ(search::foundCellFormat(files, 1, search::col_name),
-              (FoundCellFormat{CellFont::Arial, false, RowColour::ReadOnly, true}));
+    const auto format = [this](size_t row, int column) {
+        return search::foundCellFormat(files, row, column, files.attributesNow(row, fs));
+    };
+    EXPECT_EQ(format(1, search::col_mark), (FoundCellFormat{CellFont::Wingdings, true, RowColour::ReadOnly, false}));
+    EXPECT_EQ(format(1, search::col_name), (FoundCellFormat{CellFont::Arial, false, RowColour::ReadOnly, true}));
+
+    // Another program deletes one file and hides another: the next paint shows it, before
+    // any refresh; the mark stays until the refresh.
     fs.deleteFile("C:\\Temp\\a.tmp");
+    fs.setAttributes("C:\\Temp\\sub\\B.TMP", attr::kArchive | attr::kHidden);
+    EXPECT_EQ(format(0, search::col_name).colour, RowColour::Missing);
+    EXPECT_EQ(format(0, search::col_mark), (FoundCellFormat{CellFont::Wingdings, true, RowColour::Missing, false}));
+    EXPECT_EQ(format(1, search::col_name).colour, RowColour::Hidden);
     files.refreshRow(0, fs, clock, false);
-    EXPECT_EQ(search::foundCellFormat(files, 0, search::col_mark),
-              (FoundCellFormat{CellFont::Arial, false, RowColour::Missing, false}));
+    EXPECT_EQ(format(0, search::col_mark), (FoundCellFormat{CellFont::Arial, false, RowColour::Missing, false}));
+    // Back on the disk, a row with the missing mark stays grey until a refresh finds it.
+    fs.addFile("C:\\Temp\\a.tmp");
+    EXPECT_EQ(format(0, search::col_name).colour, RowColour::Missing);
 }
 
 TEST(FoundFilesLegend, ColoursChangeAndResetAfterAsking) {

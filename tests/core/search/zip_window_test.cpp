@@ -95,6 +95,22 @@ TEST_F(ZipWindow, OpensOnlyPastTheLabelGuardWithTheDefaultName) {
     EXPECT_TRUE(zip->closedModal() == false);
     EXPECT_EQ(config.zipDirectory, "D:\\Keep");
     EXPECT_EQ(zip->openMark, 0);
+
+    // The folder is remembered in up to 255 characters, however many bytes its accents take.
+    const std::string accented = "D:\\" + std::string(25, 'x') + [] {
+        std::string deep;
+        for (int i = 0; i < 25; ++i) deep += "\\ő" + std::string(7, 'a');  // 9 characters, 10 bytes
+        return deep;
+    }();
+    ASSERT_EQ(accented.size(), 278u);  // 253 characters
+    ASSERT_TRUE(zip->button_findsselecttozipClick());
+    zip->nameChosen(accented + "\\a.zip");
+    zip->closedModal();
+    EXPECT_EQ(config.zipDirectory, accented);
+    ASSERT_TRUE(zip->button_findsselecttozipClick());
+    zip->nameChosen(accented + "őőőő\\a.zip");
+    zip->closedModal();
+    EXPECT_EQ(config.zipDirectory, accented + "őő");
 }
 
 TEST_F(ZipWindow, HiddenFilesStayOutAndOnlyStoredSourcesAreDeleted) {

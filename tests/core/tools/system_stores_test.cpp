@@ -168,14 +168,19 @@ TEST_F(SystemStoresTest, NothingHappensUntilSomethingIsTickedAndTheUserAgrees) {
     EXPECT_EQ(ui.messages.back().text, kBusy);
     walker.Tag = app::Activity::Idle;
 
-    // The question names the ticked stores and only them; No leaves everything.
+    // The question names the ticked stores and only them, each with the folder it resolves
+    // to (a redirected Templates folder shows where it is); No leaves everything.
+    sys.folders[SpecialFolder::Templates] = "D:\\Elsewhere\\Sablonok";
     tick(store_templates);
     ui.answers = {Answer::No};
     stores->emptyActive();
     const std::string question = ui.messages.back().text;
     EXPECT_EQ(ui.messages.back().kind, MessageKind::Confirmation);
-    EXPECT_NE(question.find(kSystemStoreCaptions[store_recent]), std::string::npos);
-    EXPECT_NE(question.find(kSystemStoreCaptions[store_templates]), std::string::npos);
+    EXPECT_NE(question.find("- " + std::string(kSystemStoreCaptions[store_recent]) + "\r\n    C:\\Users\\user\\Recent"),
+              std::string::npos);
+    EXPECT_NE(
+        question.find("- " + std::string(kSystemStoreCaptions[store_templates]) + "\r\n    D:\\Elsewhere\\Sablonok"),
+        std::string::npos);
     EXPECT_EQ(question.find(kSystemStoreCaptions[store_recyclebin]), std::string::npos);
     EXPECT_TRUE(fs.exists("C:\\Users\\user\\Recent\\a.lnk"));
     EXPECT_TRUE(stores->list.items[store_recent].ticked);
@@ -197,6 +202,10 @@ TEST_F(SystemStoresTest, EmptyingKeepsProtectedNamesAndClearsEveryTick) {
     ui.answers = {Answer::Yes};
     stores->emptyActive();
 
+    // The question named each uninstall directory it would empty.
+    EXPECT_NE(
+        ui.messages.front().text.find("\r\n    C:\\WINDOWS\\$NtUninstallKB1$\r\n    C:\\WINDOWS\\$NtUninstallKB2$"),
+        std::string::npos);
     EXPECT_EQ(shell.recycleBinEmptied, 1);
     EXPECT_FALSE(fs.exists("C:\\Users\\user\\Recent\\a.lnk"));
     EXPECT_TRUE(fs.exists("C:\\Users\\user\\Recent\\desktop.ini"));

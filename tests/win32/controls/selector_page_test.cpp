@@ -78,12 +78,26 @@ TEST_P(SelectorPageTest, DescriptionFollowsTheMouseAndCommandsReachTheGroup) {
     frame.show(1);
     const HWND check = GetDlgItem(frame.group(1), kCheck);
     SendMessageW(check, WM_MOUSEMOVE, 0, 0);
-    SendMessageW(frame.button(kFirstButton)->hwnd(), WM_MOUSEMOVE, 0, 0);  // the selector keeps the text
     EXPECT_EQ(frame.description(), "Leírás 120");
+    SendMessageW(frame.button(kFirstButton)->hwnd(), WM_MOUSEMOVE, 0, 0);  // a selector button clears it
+    EXPECT_EQ(frame.description(), "");
     SendMessageW(GetDlgItem(frame.group(1), kDrawn), WM_MOUSEMOVE, 0, 0);
     EXPECT_EQ(frame.description(), "Leírás 121");
     SendMessageW(frame.hwnd(), WM_MOUSEMOVE, 0, MAKELPARAM(1, 1));
     EXPECT_EQ(frame.description(), "");
+
+    // The box itself keeps its text, to be scrolled, but a click leaves the focus where it was.
+    const HWND info = GetDlgItem(frame.hwnd(), kInfoText);
+    SendMessageW(check, WM_MOUSEMOVE, 0, 0);
+    SendMessageW(info, WM_MOUSEMOVE, 0, 0);
+    EXPECT_EQ(frame.description(), "Leírás 120");
+    ShowWindow(page, SW_SHOW);
+    SetFocus(check);
+    SendMessageW(info, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    SendMessageW(info, WM_LBUTTONUP, 0, MAKELPARAM(2, 2));
+    EXPECT_EQ(GetFocus(), check);
+    SetFocus(info);
+    EXPECT_EQ(GetFocus(), check);
 
     SendMessageW(frame.group(1), WM_COMMAND, MAKEWPARAM(kCheck, BN_CLICKED), reinterpret_cast<LPARAM>(check));
     EXPECT_EQ(commands, (std::vector<std::pair<int, int>>{{kCheck, BN_CLICKED}}));

@@ -170,4 +170,38 @@ TEST_F(ZipWindowTest, EscapeStopsDeletingAfterTheCurrentFileAndTheWindowStaysClo
     EXPECT_EQ(walker.Tag, app::Activity::Idle);
 }
 
+// Every key pressed in the list of files left undeleted selects the current entry once, as
+// a click does, also when it does not move the selection.
+TEST_F(ZipWindowTest, EveryKeyInTheUndeletedListSelectsItsEntry) {
+    search::Ttomorit& m = zip->model();
+    m.button_compressClick();
+    ASSERT_EQ(m.pc, search::zip_result);
+    std::vector<HANDLE> held;
+    for (size_t i : {1u, 2u}) {
+        held.push_back(CreateFileW(sources[i].c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_NE(held.back(), INVALID_HANDLE_VALUE);
+    }
+    m.button_activefiledelClick();
+    ASSERT_TRUE(m.closedModal());
+    ASSERT_EQ(m.pc, search::zip_undeleted);
+    ASSERT_EQ(m.listundeleted.size(), 2u);
+    const HWND list = GetDlgItem(zip->hwnd(), IDC_LISTUNDELETED);
+    const auto press = [&](WPARAM key) {
+        SendMessageW(list, WM_KEYDOWN, key, 0);
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+    };
+
+    m.windowHint.clear();
+    model->found.currentRow = -1;
+    press(VK_SPACE);  // the selection stays on the first entry
+    EXPECT_EQ(m.windowHint, m.listundeleted[0]);
+    EXPECT_EQ(model->found.currentRow, 0);
+    press(VK_DOWN);
+    EXPECT_EQ(m.windowHint, m.listundeleted[1]);
+    EXPECT_EQ(model->found.currentRow, 1);
+    EXPECT_EQ(m.listundeletedIndex, 1);
+    for (HANDLE h : held) CloseHandle(h);
+}
+
 }  // namespace

@@ -121,6 +121,9 @@ beallitasok.cfg - a program beállításai
 konyvtarak.lst  - az Ürítendő tárolók és a feladatok listája
 vedettek.lst    - a Védett állományok listája
 utolso.log      - a legutóbbi takarítás műveleti naplója
+takaritasok.csv - minden takarítás eredménye egy-egy sorban (dátum, mód, törölt
+                  állományok, felszabadított bájt, törölhetetlen állományok);
+                  táblázatkezelővel is megnyitható
 autodel.bat     - a legutóbbi takarításkor nem törölhető állományok törlése
 olvassel.txt    - ez a leírás, egyszerű szöveges formában
 info.txt        - az aktuális leírás kimentése (Ctrl+F3)
@@ -152,6 +155,17 @@ A jobb oldali lista a feladatoké: hely és állománytípusok. Új feladatot az
 A "Takarítás" gomb elindítja a takarítást; a műveleti napló mutatja, mi
 törlődött (fekete), mi nem volt törölhető (piros). A futást a "Megszakít"
 gombbal állíthatja le. A napló elmenthető szövegként vagy formázott szövegként.
+
+A jelentés jobb oldalán, a színleírás alatt, az "Eddigi takarítások" kis
+oszlopdiagramja mutatja, mennyi helyet szabadítottak fel az utolsó (legfeljebb
+30) takarítások: minden oszlop egy takarítás, a legújabb a jobb szélen, a
+legmagasabb oszlop értéke a "max." sorban áll. Fölötte olvasható az összesen
+felszabadított terület a legelső feljegyzett takarítás óta. Minden véget ért
+takarítás, a kézi és az automatikus is (a megszakított is, az addig törölt
+állományokkal), egy sort ír a takaritasok.csv állományba. Ha ez nem sikerül
+(például megtelt a lemez), a program szól, a korábbi sorok megmaradnak, és a
+következő takarítás végén újra megpróbálja. A nagyon régi takarításokat a
+program egyetlen összesítő sorba vonja össze, így az állomány nem nő korlátlanul.
 
 < /I.Ablak bemutatása >
 

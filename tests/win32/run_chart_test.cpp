@@ -78,7 +78,7 @@ private:
 ui::RunChartData history(std::vector<int64_t> bytes) {
     ui::RunChartData data;
     data.bytes = std::move(bytes);
-    data.texts = {"1.234.567 bájt", "2026. 12. 01. óta", "max. 4.000.000.000 bájt"};
+    data.texts = {"7.000.000.001", "2026. 12. 01. óta", "max. 4.000.000.000"};
     return data;
 }
 

@@ -228,11 +228,11 @@ HistorySummary summarise(const std::vector<HistoryLine>& lines, size_t latestCou
 
 RunChartTexts runChartTexts(const HistorySummary& s, std::string_view shortDatePicture) {
     RunChartTexts t;
-    t.total = text::Ezredel(text::toDecimal(s.totalFreed)) + " bájt";
+    t.total = text::Ezredel(text::toDecimal(s.totalFreed));
     t.since = s.runs == 0 ? "Még nem volt takarítás." : timeutil::formatDate(s.since, shortDatePicture) + " óta";
     int64_t most = 0;
     for (const RunEntry& e : s.latest) most = std::max(most, e.bytesFreed);
-    if (!s.latest.empty()) t.scale = "max. " + text::Ezredel(text::toDecimal(most)) + " bájt";
+    if (!s.latest.empty()) t.scale = "max. " + text::Ezredel(text::toDecimal(most));
     return t;
 }
 

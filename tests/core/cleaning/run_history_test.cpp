@@ -59,6 +59,13 @@ TEST_F(RunHistoryTest, EveryRunIsOneLineThatReadsBackAsWritten) {
     EXPECT_EQ(s.latest[1].kind, RunKind::Automatic);
     EXPECT_TRUE(s.latest[1].halted);
     EXPECT_TRUE(ui.messages.empty());
+
+    // What the chart writes beside its bars, grouped as every byte count of the program.
+    const cleaning::RunChartTexts texts = cleaning::runChartTexts(s, "yyyy. MM. dd.");
+    EXPECT_EQ(texts.total, "3.000.000.000");
+    EXPECT_EQ(texts.since, "2026. 12. 08. óta");
+    EXPECT_EQ(texts.scale, "max. 3.000.000.000");
+    EXPECT_EQ(cleaning::runChartTexts({}, "yyyy. MM. dd.").since, "Még nem volt takarítás.");
 }
 
 TEST_F(RunHistoryTest, DamagedLinesAreSkippedAndKeptWhereTheyStand) {

@@ -94,8 +94,8 @@ std::vector<std::string_view> splitFields(std::string_view line) {
     size_t start = 0;
     for (;;) {
         const size_t semicolon = line.find(';', start);
-        fields.push_back(line.substr(start, semicolon == std::string_view::npos ? std::string_view::npos
-                                                                                : semicolon - start));
+        fields.push_back(
+            line.substr(start, semicolon == std::string_view::npos ? std::string_view::npos : semicolon - start));
         if (semicolon == std::string_view::npos) return fields;
         start = semicolon + 1;
     }
@@ -185,9 +185,8 @@ std::vector<HistoryLine> parseHistory(const std::vector<std::string>& lines) {
 }
 
 std::vector<std::string> formatHistory(std::vector<HistoryLine> lines, size_t maxDetailed) {
-    const auto detailed = static_cast<size_t>(std::count_if(lines.begin(), lines.end(), [](const HistoryLine& l) {
-        return l.entry && l.entry->kind != RunKind::Folded;
-    }));
+    const auto detailed = static_cast<size_t>(std::count_if(
+        lines.begin(), lines.end(), [](const HistoryLine& l) { return l.entry && l.entry->kind != RunKind::Folded; }));
     if (detailed > maxDetailed) {
         size_t excess = detailed - maxDetailed;
         RunEntry folded;
@@ -232,7 +231,7 @@ RunChartTexts runChartTexts(const HistorySummary& s, std::string_view shortDateP
     t.since = s.runs == 0 ? "Még nem volt takarítás." : timeutil::formatDate(s.since, shortDatePicture) + " óta";
     int64_t most = 0;
     for (const RunEntry& e : s.latest) most = std::max(most, e.bytesFreed);
-    if (!s.latest.empty()) t.scale = "max. " + text::Ezredel(text::toDecimal(most));
+    if (!s.latest.empty()) t.scale = text::Ezredel(text::toDecimal(most));
     return t;
 }
 

@@ -62,12 +62,13 @@ HistorySummary summarise(const std::vector<HistoryLine>& lines, size_t latestCou
 
 // What the report page's chart writes beside its bars.
 inline constexpr std::string_view kChartTotalCaption = "Felszabadítva:";
-// Follows the total and the scale where the chart is wide enough; a number is never cut.
+// Around the total and the scale where the chart is wide enough; a number is never cut.
 inline constexpr std::string_view kChartUnit = " bájt";
+inline constexpr std::string_view kChartScalePrefix = "max. ";
 struct RunChartTexts {
     std::string total;  // "1.234.567"
     std::string since;  // "2026. 12. 01. óta", or that there was no run yet
-    std::string scale;  // the tallest bar: "max. 1.234"; empty without bars
+    std::string scale;  // the tallest bar: "1.234"; empty without bars
 };
 RunChartTexts runChartTexts(const HistorySummary& summary, std::string_view shortDatePicture);
 

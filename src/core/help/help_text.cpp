@@ -159,8 +159,9 @@ gombbal állíthatja le. A napló elmenthető szövegként vagy formázott szöv
 A jelentés jobb oldalán, a színleírás alatt, az "Eddigi takarítások" kis
 oszlopdiagramja mutatja, mennyi helyet szabadítottak fel az utolsó (legfeljebb
 30) takarítások: minden oszlop egy takarítás, a legújabb a jobb szélen, a
-legmagasabb oszlop értéke a "max." sorban áll. Fölötte olvasható az összesen
-felszabadított terület a legelső feljegyzett takarítás óta. Minden véget ért
+legmagasabb oszlop értékét (bájtban) a szürke szám mutatja az oszlopok fölött.
+Legfelül az összesen felszabadított terület áll a legelső feljegyzett
+takarítás óta. Minden véget ért
 takarítás, a kézi és az automatikus is (a megszakított is, az addig törölt
 állományokkal), egy sort ír a takaritasok.csv állományba. Ha ez nem sikerül
 (például megtelt a lemez), a program szól, a korábbi sorok megmaradnak, és a

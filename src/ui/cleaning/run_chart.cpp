@@ -25,13 +25,17 @@ void textLine(HDC dc, const std::string& text, int left, int right, int& top, in
     top += height;
 }
 
-// The number with its unit when both fit, else the number alone.
-std::string withUnit(HDC dc, const std::string& number, int width) {
+// The number with as much of its prefix and unit as fits beside it; the number itself is
+// never cut.
+std::string fitted(HDC dc, std::string_view prefix, const std::string& number, int width) {
     if (number.empty()) return number;
-    const std::wstring full = widen(number + std::string(cleaning::kChartUnit));
-    SIZE size{};
-    if (GetTextExtentPoint32W(dc, full.c_str(), static_cast<int>(full.size()), &size) && size.cx <= width) {
-        return number + std::string(cleaning::kChartUnit);
+    const std::string unit(cleaning::kChartUnit);
+    for (const std::string& candidate : {std::string(prefix) + number + unit, std::string(prefix) + number}) {
+        const std::wstring wide = widen(candidate);
+        SIZE size{};
+        if (GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size) && size.cx <= width) {
+            return candidate;
+        }
     }
     return number;
 }
@@ -60,10 +64,11 @@ void drawRunChart(HDC dc, const RECT& area, const RunChartData& data, HFONT font
     int top = area.top + 2;
     const COLORREF text = GetSysColor(COLOR_WINDOWTEXT), grey = GetSysColor(COLOR_GRAYTEXT);
     textLine(dc, std::string(cleaning::kChartTotalCaption), left, right, top, lineHeight, text);
-    textLine(dc, withUnit(dc, data.texts.total, right - left), left, right, top, lineHeight, kRunChartBarColour);
+    textLine(dc, fitted(dc, "", data.texts.total, right - left), left, right, top, lineHeight, kRunChartBarColour);
     textLine(dc, data.texts.since, left, right, top, lineHeight, grey);
     top += lineHeight / 2;
-    textLine(dc, withUnit(dc, data.texts.scale, right - left), left, right, top, lineHeight, grey);
+    textLine(dc, fitted(dc, cleaning::kChartScalePrefix, data.texts.scale, right - left), left, right, top, lineHeight,
+             grey);
 
     // The plot: a base line, and above it one slot per run of the last ones.
     const int baseline = area.bottom - 3;

@@ -160,7 +160,7 @@ void Win32Startup::showInformationBalloon(const std::string& title, const std::s
     main_->showBalloon(title, text, ui::BalloonIcon::Information);
 }
 
-void Win32Startup::startCleaningRun() { main_->session().run().button_begincleanClick(); }
+void Win32Startup::startCleaningRun() { main_->session().startAutomaticRun(); }
 
 bool Win32Startup::terminated() { return main_->terminated(); }
 

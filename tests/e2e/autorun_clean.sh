@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # "kefelo.exe /autorun" in a prepared program directory: the active container is emptied,
 # the inactive one kept, the active task run, protected and busy files kept; the log and
-# "autodel.bat" are written and the program ends by itself with today as the
-# last-cleaning date in its settings.
+# "autodel.bat" are written, the history counts an automatic run, and the program ends
+# by itself with today as the last-cleaning date in its settings.
 #
 # Usage: WINEPREFIX=... autorun_clean.sh path/to/kefelo.exe  (under a display)
 set -u
@@ -78,6 +78,11 @@ if [ -f "$PROG/autodel.bat" ]; then
 else
     fail "no autodel.bat"
 fi
+
+# The run is in the history as an automatic one, with the busy file left undeletable.
+expect "the history holds the automatic run" \
+    "$(iconv -f cp1250 -t utf-8 "$PROG/takaritasok.csv" 2>/dev/null | tr -d '\r' | sed -n '2,$p' | cut -d';' -f2,5)" \
+    'automatikus;1'
 
 today=$(python3 -c 'import datetime; print((datetime.date.today() - datetime.date(1899, 12, 30)).days)')
 last=$(python3 -c 'import struct,sys; print(int(struct.unpack_from("<d", open(sys.argv[1],"rb").read(), 8)[0]))' \

@@ -407,6 +407,7 @@ void CleaningRun::TakaritVege(bool halted) {
     ctx_.view.showLog(record_.log);
 
     if (!halted) ctx_.config.lastCleaning = timeutil::dateOnly(ctx_.platform.clock.now());
+    if (runEnded) runEnded(halted);
     handBack();
     if (quitAfterwards) ctx_.frame.quit();
 }

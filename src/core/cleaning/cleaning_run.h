@@ -54,6 +54,8 @@ public:
     // The search's beep suppression mark: while a stopped search holds it, the end of a
     // run stays quiet.
     std::function<bool()> beepSuppressed;
+    // Told at the end of every run, halted or not, with the record's totals final.
+    std::function<void(bool halted)> runEnded;
 
     // "Takarítás", "Ismétlés" and the automatic modes.
     void button_begincleanClick();

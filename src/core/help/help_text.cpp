@@ -141,6 +141,9 @@ beallitasok.cfg - a program beállításai
 konyvtarak.lst  - az Ürítendő tárolók és a feladatok listája
 vedettek.lst    - a Védett állományok listája
 utolso.log      - a legutóbbi takarítás műveleti naplója
+takaritasok.csv - minden takarítás eredménye egy-egy sorban (dátum, mód, törölt
+                  állományok, felszabadított bájt, törölhetetlen állományok);
+                  táblázatkezelővel is megnyitható
 autodel.bat     - a legutóbbi takarításkor nem törölhető állományok törlése
 olvassel.txt    - ez a leírás, egyszerű szöveges formában
 info.txt        - az aktuális leírás kimentése (Ctrl+F3)
@@ -176,6 +179,18 @@ mi törlődött és mi nem volt törölhető (a színek jelentését a napló me
 Színleírás adja meg). A futást a "Megszakít" gombbal állíthatja le. A napló a
 "Naplózás" gombbal elmenthető szövegként vagy formázott szövegként, a
 "Nyomtatás" gombbal kinyomtatható.
+
+A jelentés jobb oldalán, a színleírás alatt, az "Eddigi takarítások" kis
+oszlopdiagramja mutatja, mennyi helyet szabadítottak fel az utolsó (legfeljebb
+30) takarítások: minden oszlop egy takarítás, a legújabb a jobb szélen, a
+legmagasabb oszlop értékét (bájtban) a szürke szám mutatja az oszlopok fölött.
+Legfelül az összesen felszabadított terület áll a legelső feljegyzett
+takarítás óta. Minden véget ért
+takarítás, a kézi és az automatikus is (a megszakított is, az addig törölt
+állományokkal), egy sort ír a takaritasok.csv állományba. Ha ez nem sikerül
+(például megtelt a lemez), a program szól, a korábbi sorok megmaradnak, és a
+következő takarítás végén újra megpróbálja. A nagyon régi takarításokat a
+program egyetlen összesítő sorba vonja össze, így az állomány nem nő korlátlanul.
 
 < /I.Ablak bemutatása >
 

@@ -30,7 +30,7 @@ private:
 // What an atomic save leaves beside its target when it is cut off: "<name>.<process>-<n>.tmp".
 bool interruptedSaveOf(std::string_view entry) {
     for (std::string_view own : {"beallitasok.cfg", "konyvtarak.lst", "vedettek.lst", "utolso.log", "autodel.bat",
-                                 "olvassel.txt", "info.txt"}) {
+                                 "olvassel.txt", "info.txt", "takaritasok.csv"}) {
         if (entry.size() <= own.size() + 1 || !text::equalsNoCase(entry.substr(0, own.size()), own) ||
             entry[own.size()] != '.') {
             continue;
@@ -117,6 +117,7 @@ const std::vector<std::string>& uninstalledFileNames() {
         "konyvtarak.lst",
         "olvassel.txt",
         "utolso.log",
+        "takaritasok.csv",
         "autodel.bat",
         "new.zip",
         "new.exe",

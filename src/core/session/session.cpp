@@ -29,6 +29,7 @@ Session::Session(const SessionContext& context, app::ShellViews views)
       run_(cleaning::CleaningRunContext{context.platform, config_, walker_, context.commandLine, status_,
                                         shell_.frame(), cleaningView_, record_, autodel_, context.programDirectory,
                                         context.fileVersion, ntFamily_}),
+      history_(context.platform.fs, context.platform.ui, context.programDirectory),
       options_(integration::OptionsPageModel::Context{
           config_, context.platform.registry, context.platform.ui, context.platform.sys.executablePath(),
           [this](bool on) { walker_.DoRecursive = on; }, [this](bool on) { cleaningView_.setContainerAddEnabled(on); },
@@ -50,6 +51,7 @@ Session::Session(const SessionContext& context, app::ShellViews views)
     };
     walker_.OnChanged = [this](search::TSearchFolders&, int64_t, int64_t) { walkerChanged(); };
     run_.beepSuppressed = [this] { return search_.beepSuppressed; };
+    run_.runEnded = [this](bool halted) { recordRun(halted); };
     search_.shell = &context.shell;
     search_.undeletables = &foundFilesAutodel_;
 }
@@ -88,6 +90,26 @@ void Session::walkerChanged() {
     }
 }
 
+void Session::startAutomaticRun() {
+    automaticRun_ = true;
+    run_.button_begincleanClick();
+    automaticRun_ = false;
+}
+
+void Session::recordRun(bool halted) {
+    cleaning::RunEntry entry;
+    entry.when = ctx_.platform.clock.now();
+    // Only the run the start-up began is automatic; one started from the tray afterwards,
+    // even while it is still on the call stack, is the user's.
+    entry.kind = automaticRun_ ? cleaning::RunKind::Automatic : cleaning::RunKind::Manual;
+    automaticRun_ = false;
+    entry.deletedFiles = record_.deletedFiles;
+    entry.bytesFreed = record_.runTotal;
+    entry.undeletable = static_cast<int64_t>(record_.undeletable.size());
+    entry.halted = halted;
+    history_.record(entry, ctx_.commandLine.isAutomatic());
+}
+
 void Session::haltOperation() {
     if (run_.running()) {
         run_.button_reporthaltClick();
@@ -107,6 +129,7 @@ bool Session::loadConfiguration(int screenWidth, int screenHeight) {
     containers::sortRows(config_.list_projects, containers::kLoadedTaskOrder);
     walker_.DoRecursive = config_.check_resursivesearchmode;
     options_.applyStoredSettings();
+    history_.load();
     return updated;
 }
 

@@ -15,6 +15,7 @@
 #include "core/cleaning/autodel_operations.h"
 #include "core/cleaning/cleaning_run.h"
 #include "core/cleaning/found_files_autodel.h"
+#include "core/cleaning/run_history.h"
 #include "core/cleaning/run_record.h"
 #include "core/config/categories.h"
 #include "core/config/config_model.h"
@@ -80,6 +81,9 @@ public:
     cleaning::RunRecord& record() { return record_; }
     cleaning::AutodelOperations& autodel() { return autodel_; }
     cleaning::CleaningRun& run() { return run_; }
+    // The automatic cleaning of "/a" and "/autorun": the run that the history counts as such.
+    void startAutomaticRun();
+    cleaning::RunHistory& history() { return history_; }
     config::TypeLists& typeLists() { return typeLists_; }
     containers::TaskEditors& taskEditors() { return taskEditors_; }
     integration::OptionsPageModel& options() { return options_; }
@@ -94,6 +98,7 @@ public:
 private:
     void walkerProcess(const std::string& dir, int64_t countFiles);
     void walkerChanged();
+    void recordRun(bool halted);
 
     SessionContext ctx_;
     bool ntFamily_;
@@ -111,6 +116,8 @@ private:
     config::TypeLists typeLists_;
     containers::TaskEditors taskEditors_;
     cleaning::CleaningRun run_;
+    cleaning::RunHistory history_;
+    bool automaticRun_ = false;
     integration::OptionsPageModel options_;
     containers::ContainerDiscovery discovery_;
     search::SearchPageModel search_;

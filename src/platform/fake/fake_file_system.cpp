@@ -24,6 +24,7 @@ constexpr uint32_t kInvalidName = 123;
 constexpr uint32_t kDirNotEmpty = 145;
 constexpr uint32_t kAlreadyExists = 183;
 constexpr uint32_t kDirectoryInvalid = 267;
+constexpr uint32_t kDiskFull = 112;
 
 // The same limit as the Win32 readFile: whole-file reads are for small files.
 constexpr uint64_t kMaxReadSize = 256ull << 20;
@@ -184,6 +185,7 @@ struct FakeFileSystem::Impl {
     int listCalls = 0;
     uint64_t nextId = 1;
     unsigned nextTemp = 0;
+    bool diskFull = false;
     uint32_t nextSerial = 0x1A2B0001;
 
     std::unique_ptr<Node> fresh() {
@@ -483,6 +485,8 @@ void FakeFileSystem::setShortName(const std::string& path, const std::string& sh
 
 void FakeFileSystem::setListable(const std::string& path, bool listable) { impl_->existing(path)->listable = listable; }
 
+void FakeFileSystem::setDiskFull(bool full) { impl_->diskFull = full; }
+
 void FakeFileSystem::setWritable(const std::string& folder, bool writable) {
     impl_->existing(folder)->writable = writable;
 }
@@ -757,6 +761,8 @@ bool FakeFileSystem::writeFileAtomic(const std::string& path, const std::string&
     Node* parent = impl_->resolveParent(p);
     if (!parent) return false;
     if (!parent->writable) return impl_->fail(kAccessDenied);
+    // The new file beside could not be filled: the old one stays as it was.
+    if (impl_->diskFull && !bytes.empty()) return impl_->fail(kDiskFull);
     Node* node = parent->child(text::lower(p.parts.back()));
     if (node) {
         // A rename over a file that someone holds open is refused as access denied.
@@ -784,6 +790,10 @@ public:
         if (!node || node->dir) {
             discard();
             return false;
+        }
+        if (fs_.impl_->diskFull && !bytes.empty()) {
+            discard();
+            return fs_.impl_->fail(kDiskFull);
         }
         node->content.append(bytes);
         return true;

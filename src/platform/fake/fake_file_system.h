@@ -35,6 +35,9 @@ public:
     void setListable(const std::string& path, bool listable);
     // Creating, writing or deleting anything directly inside this folder fails with error 5.
     void setWritable(const std::string& folder, bool writable);
+    // Every drive is full: writing any bytes fails with error 112 and leaves the old file
+    // as it was. Deleting, and writing an empty file, still work.
+    void setDiskFull(bool full);
     void addDrive(char letter, DriveType type, DiskSpace space, const std::string& label);
     // A junction at `path` (a folder entry with the reparse-point attribute) that leads to
     // `target`; the target need not exist.

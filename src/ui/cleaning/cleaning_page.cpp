@@ -23,6 +23,7 @@ CleaningPage::~CleaningPage() {
     if (session_) {
         session_->attachCleaningView(nullptr);
         session_->attachDiscoveryView(nullptr);
+        session_->history().changed = nullptr;
     }
 }
 
@@ -107,8 +108,17 @@ bool CleaningPage::createViews(const MainPageContext& context) {
             return cleaning::printJobTitle(s.context().fileVersion,
                                            timeutil::formatDate(p.clock.now(), p.sys.shortDateFormat()));
         }};
-    return lists_->create(context.instance, page_, std::move(listCallbacks)) &&
-           report_.create(context.instance, page_, std::move(reportCallbacks));
+    if (!lists_->create(context.instance, page_, std::move(listCallbacks)) ||
+        !report_.create(context.instance, page_, std::move(reportCallbacks))) {
+        return false;
+    }
+    s.history().changed = [this, &s] {
+        const cleaning::HistorySummary& summary = s.history().summary();
+        const std::string picture = s.context().platform.sys.shortDateFormat();
+        report_.setRunChart(runChartData(summary, cleaning::runChartTexts(summary, picture)));
+    };
+    s.history().changed();
+    return true;
 }
 
 // The new-task and modify editors over the task group, and the own-types window they open.

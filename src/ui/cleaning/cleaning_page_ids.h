@@ -38,3 +38,5 @@
 #define IDC_BUTTONAUTODELBAT 2175
 #define IDC_GROUP_REPORTCOLURS 2180
 #define IDC_LABEL_COLOUR_FIRST 2181  // five labels, in the legend's order
+#define IDC_GROUP_RUNCHART 2190
+#define IDC_RUN_CHART 2191

@@ -127,6 +127,18 @@ bool CleaningReportView::printLog(const std::string& jobTitle) {
     return log_ && printRichText(GetAncestor(hwnd(), GA_ROOT), log_, widen(jobTitle));
 }
 
+void CleaningReportView::setRunChart(RunChartData data) {
+    chart_ = std::move(data);
+    if (HWND chart = GetDlgItem(hwnd(), IDC_RUN_CHART)) InvalidateRect(chart, nullptr, FALSE);
+}
+
+bool CleaningReportView::drawItem(LPARAM item) {
+    const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(item);
+    if (draw->CtlID != IDC_RUN_CHART) return buttons_.draw(item);
+    drawRunChart(draw->hDC, draw->rcItem, chart_, reinterpret_cast<HFONT>(SendMessageW(hwnd(), WM_GETFONT, 0, 0)));
+    return true;
+}
+
 void CleaningReportView::onButton(int id) {
     auto call = [](const std::function<void()>& f) {
         if (f) f();
@@ -168,6 +180,13 @@ void CleaningReportView::layout() {
         place.place(IDC_LABEL_COLOUR_FIRST + i, legendLeft + place.x(6), top + place.y(12) + i * rowHeight,
                     legendWidth - place.x(12), place.y(10));
     }
+
+    // The chart fills the column under the legend down to the page's foot.
+    const int chartTop = top + place.y(16) + kLegendCount * rowHeight + place.y(2);
+    const int chartBottom = h - place.y(4);
+    place.place(IDC_GROUP_RUNCHART, legendLeft, chartTop, legendWidth, chartBottom - chartTop);
+    place.place(IDC_RUN_CHART, legendLeft + place.x(4), chartTop + place.y(11), legendWidth - place.x(8),
+                chartBottom - chartTop - place.y(15));
 
     const int left = margin, width = legendLeft - margin - margin;
     const int stripHeight = place.y(28);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "core/cleaning/cleaning_log.h"
+#include "ui/cleaning/run_chart.h"
 #include "ui/common/dialog.h"
 #include "ui/common/gdi.h"
 #include "ui/controls/sel_button.h"
@@ -38,6 +39,8 @@ public:
     void setAutodelEnabled(bool enabled);
     SelButton* button(int id) { return buttons_.find(id); }
     bool printLog(const std::string& jobTitle);
+    // The chart of what the latest runs freed, under the colour legend.
+    void setRunChart(RunChartData data);
 
 protected:
     INT_PTR handleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -47,7 +50,7 @@ private:
     // (Re)creates the empty log control in the place of the old one.
     void createLog();
     void layout() override;
-    bool drawItem(LPARAM item) override { return buttons_.draw(item); }
+    bool drawItem(LPARAM item) override;
     void onButton(int id);
 
     Callbacks callbacks_;
@@ -56,6 +59,7 @@ private:
     bool haltVisible_ = false;
     bool buttonsVisible_ = true;
     SelButtons buttons_;
+    RunChartData chart_;
 };
 
 }  // namespace kefelo::ui

@@ -175,3 +175,22 @@ TEST_F(SessionTest, LoadedGridsAreSortedByFolderAndByLocation) {
     ASSERT_EQ(projects.size(), 2u);
     EXPECT_EQ(projects[0].location, "C:\\A");
 }
+
+// Every run that ends, manual, automatic or halted, leaves its totals in the history; only
+// the run the start-up began counts as automatic.
+TEST_F(SessionTest, EveryFinishedRunAddsItsTotalsToTheHistory) {
+    fs.addFileOfSize("C:\\Work\\a.tmp", 1500);
+    fs.addFileOfSize("C:\\Work\\b.tmp", 2500);
+    session.config().list_projects.rows.front() = {config::Mark::Active, "C:\\Work", "*.tmp"};
+    session.startAutomaticRun();
+    fs.addFileOfSize("C:\\Work\\c.tmp", 7);
+    fs.setLocked("C:\\Work\\c.tmp", true);
+    session.run().button_begincleanClick();
+
+    const std::vector<std::string> lines =
+        text::decodeLines(fs.content("C:\\Kefelo\\takaritasok.csv").value_or(""));
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_NE(lines[1].find(";automatikus;2;4000;0;"), std::string::npos) << lines[1];
+    EXPECT_NE(lines[2].find(";kézi;0;0;1;"), std::string::npos) << lines[2];
+    EXPECT_EQ(session.history().summary().totalFreed, 4000);
+}

@@ -51,6 +51,17 @@ int checkHeight(HWND check, int width, int minimum) {
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     return std::max(minimum, static_cast<int>(rect.bottom) + 2);
 }
+// The width a one-line label needs for its caption.
+int labelWidth(HWND label, int minimum) {
+    const std::wstring caption = widen(windowText(label));
+    const WindowDc dc(label);
+    if (!dc.dc()) return minimum;
+    const SelectScope font(dc.dc(), reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT rect{0, 0, 0, 0};
+    DrawTextW(dc.dc(), caption.c_str(), static_cast<int>(caption.size()), &rect,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    return std::max(minimum, static_cast<int>(rect.right) + 2);
+}
 }  // namespace
 
 bool OptionsPage::create(const MainPageContext& context) {
@@ -545,10 +556,10 @@ void OptionsPage::layoutCleaning() {
 
     int top = y;
     y += place.y(11);
-    const int labelWidth = place.x(52);
-    place.place(IDC_LABEL_KEEPFRESH, inner, y + place.y(2), labelWidth, place.y(8));
-    place.place(IDC_EDIT_KEEPFRESHHOURS, inner + labelWidth + place.x(2), y, place.x(30), place.y(12));
-    const int hoursLeft = inner + labelWidth + place.x(36);
+    const int leading = labelWidth(GetDlgItem(deleting, IDC_LABEL_KEEPFRESH), place.x(20));
+    place.place(IDC_LABEL_KEEPFRESH, inner, y + place.y(2), leading, place.y(8));
+    place.place(IDC_EDIT_KEEPFRESHHOURS, inner + leading + place.x(2), y, place.x(30), place.y(12));
+    const int hoursLeft = inner + leading + place.x(36);
     place.place(IDC_LABEL_KEEPFRESHHOURS, hoursLeft, y + place.y(2), std::max(1, w - outer - place.x(4) - hoursLeft),
                 place.y(8));
     y += place.y(12) + place.y(3);

@@ -51,6 +51,11 @@ if(WIN32_TEST_SOURCES)
     target_link_libraries(win32_tests PRIVATE kefelo_ui gtest gtest_main)
     target_link_options(win32_tests PRIVATE ${STATIC_FLAGS})
     add_test(NAME win32_tests COMMAND win32_tests --gtest_brief=1)
+    # Wine's Recycle Bin is the Linux trash: the tests' own, never the user's.
+    set(RECYCLE_SANDBOX ${CMAKE_BINARY_DIR}/recycle-sandbox)
+    file(MAKE_DIRECTORY ${RECYCLE_SANDBOX}/data)
+    set_tests_properties(win32_tests PROPERTIES ENVIRONMENT
+                         "HOME=${RECYCLE_SANDBOX};XDG_DATA_HOME=${RECYCLE_SANDBOX}/data")
 endif()
 
 # Benchmarks that run under Wine.

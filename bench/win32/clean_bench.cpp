@@ -1,9 +1,12 @@
 // A cleaning run against a bare loop that lists and deletes the same tree: what the log,
 // the protection test, the attribute handling and the message pumping of a run cost.
+// And the run's preview against a bare listing of that tree: what deciding each file as
+// the run would and collecting the rows cost.
 // Usage: clean_bench [folder]   (the tree is made anew before every timing)
 #include <windows.h>
 
 #include <algorithm>
+#include <optional>
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -71,6 +74,25 @@ void bareDelete(const std::wstring& folder, bool removeSelf) {
     if (removeSelf) RemoveDirectoryW(folder.c_str());
 }
 
+// The least a preview must do: list every folder of the tree.
+long bareList(const std::wstring& folder) {
+    long files = 0;
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileExW((folder + L"\\*.*").c_str(), FindExInfoBasic, &data, FindExSearchNameMatch, nullptr,
+                                   FIND_FIRST_EX_LARGE_FETCH);
+    if (find == INVALID_HANDLE_VALUE) return 0;
+    do {
+        if (wcscmp(data.cFileName, L".") == 0 || wcscmp(data.cFileName, L"..") == 0) continue;
+        if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+            files += bareList(folder + L"\\" + data.cFileName);
+        } else {
+            ++files;
+        }
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return files;
+}
+
 double seconds(std::chrono::steady_clock::duration d) { return std::chrono::duration<double>(d).count(); }
 
 class PumpCountingUi : public platform::win32::Win32UiServices {
@@ -83,7 +105,10 @@ public:
 };
 
 // One cleaning run over the tree, wired as the main window wires it.
-double timedRun(const std::string& root, const std::string& programDir, long& pumps, int64_t& deleted) {
+// One cleaning run over the tree, wired as the main window wires it; with `preview` only
+// its preview, which leaves the tree as it is.
+double timedRun(const std::string& root, const std::string& programDir, long& pumps, int64_t& deleted,
+                bool preview = false) {
     platform::win32::Win32FileSystem fs;
     platform::win32::Win32SystemInfo sys;
     platform::win32::Win32Registry registry;
@@ -113,6 +138,12 @@ double timedRun(const std::string& root, const std::string& programDir, long& pu
     };
 
     const auto start = std::chrono::steady_clock::now();
+    if (preview) {
+        const std::optional<cleaning::RunPreview> found = run.previewRun();
+        const double elapsed = seconds(std::chrono::steady_clock::now() - start);
+        deleted = found ? static_cast<int64_t>(found->files.size()) : -1;
+        return elapsed;
+    }
     run.button_begincleanClick();
     const double elapsed = seconds(std::chrono::steady_clock::now() - start);
     pumps = ui.pumps;
@@ -133,8 +164,23 @@ int wmain(int argc, wchar_t** argv) {
     double bestBare = 1e9, bestRun = 1e9;
     long pumps = 0;
     int64_t logLines = 0;
+    double bestList = 1e9, bestPreview = 1e9;
+    long listed = 0;
+    int64_t previewed = 0;
+    long unused = 0;
     for (int round = 0; round < kRounds; ++round) {
         makeTree(container);
+        // The listing first, on a tree no timing has touched yet, then the preview: both
+        // read what the system has cached alike.
+        bareList(container);
+        for (int pass = 0; pass < 2; ++pass) {
+            auto listStart = std::chrono::steady_clock::now();
+            listed = bareList(container);
+            bestList = std::min(bestList, seconds(std::chrono::steady_clock::now() - listStart));
+            bestPreview = std::min(bestPreview, timedRun(platform::win32::narrow(container),
+                                                         platform::win32::narrow(programDir) + "\\", unused,
+                                                         previewed, true));
+        }
         auto start = std::chrono::steady_clock::now();
         bareDelete(container, false);
         bestBare = std::min(bestBare, seconds(std::chrono::steady_clock::now() - start));
@@ -147,5 +193,8 @@ int wmain(int argc, wchar_t** argv) {
                  kTopFolders * (kSubFolders + 1) * kFilesPerFolder, kTopFolders * (kSubFolders + 1), bestBare, bestRun,
                  pumps, static_cast<long long>(logLines));
     std::printf("clean_vs_bare_delete: %.3f\n", bestBare / bestRun);
+    std::fprintf(stderr, "listing %ld files %.3f s, preview of %lld files %.3f s\n", listed, bestList,
+                 static_cast<long long>(previewed), bestPreview);
+    std::printf("preview_vs_bare_listing: %.3f\n", bestList / bestPreview);
     return 0;
 }

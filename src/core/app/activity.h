@@ -9,6 +9,7 @@ namespace kefelo::app {
 enum class Activity {
     Idle,
     Cleaning,
+    CleaningPreview,
     FileSearch,
     ContainerSearch,
     FoundFilesDelete,

@@ -16,6 +16,9 @@ inline constexpr unsigned kWaitingPanelMs = 5000;
 
 // The hint of `button_beginclean`, with the date of the last full run when there was one.
 std::string beginCleanHint(timeutil::TDateTime lastCleaning, std::string_view shortDatePicture);
+// The hint of the preview button.
+inline constexpr const char* kPreviewCleanHint =
+    "Megmutatja, mely állományokat törölné a Takarítás, de semmit sem töröl";
 
 // The print job of the report: "Kefeló v" + version + " - Takarítási napló " + date.
 std::string printJobTitle(std::string_view fileVersion, std::string_view date);

@@ -1,6 +1,7 @@
 #include "core/cleaning/cleaning_run.h"
 
 #include <algorithm>
+#include <unordered_set>
 
 #include "core/app/busy_guard.h"
 #include "core/app/program_texts.h"
@@ -32,6 +33,7 @@ constexpr int kBlinkCleaning = 0;
 
 constexpr const char* kNothingActive = "Nem jelölt ki egy Ürítendő könyvtárat és egy Feladatot sem!";
 constexpr const char* kOldLogNotDeleted = "Nem sikerült az előző Takarítási naplót törölni!";
+constexpr const char* kPreviewStatus = " A takarítás előnézete készül... Kérem várjon!";
 constexpr const char* kOldBatchNotDeleted = "Nem sikerült az előző \"autodel.bat\" állományt törölni!";
 
 template <typename Row>
@@ -74,10 +76,102 @@ void CleaningRun::button_begincleanClick() {
     // while the run pumps (a row added, removed or ticked) waits for the next run.
     containerRows_ = ctx_.config.list_temps.rows;
     taskRows_ = ctx_.config.list_projects.rows;
+    rule_.emplace(runFileRule(ctx_.config, ctx_.platform.clock));
+    recycle_.reset();
+    if (ctx_.config.check_recyclerun && ctx_.shell) {
+        recycle_ = std::make_unique<search::RecycleBatch>(
+            *ctx_.shell, [this](const search::RecycleBatch::Item& item, platform::Recycling outcome) {
+                recycled(item, outcome);
+            });
+    }
     beginReport();
     search::MessagePump pump(ctx_.platform.clock, ctx_.platform.ui, PumpIntervalMs);
     containerPhase(pump);
     taskPhase(pump);
+}
+
+void CleaningRun::button_previewClick() {
+    if (app::FutValami(activity(), ctx_.platform.ui)) return;
+    if (!refreshLists()) {
+        ctx_.platform.ui.message(MessageKind::Information, Buttons::Ok, kNothingActive);
+        return;
+    }
+    const std::string previous = ctx_.status.statusText();
+    ctx_.status.setStatusText(kPreviewStatus);
+    ctx_.frame.setHourglassCursor(true);
+    std::optional<RunPreview> preview = previewRun();
+    ctx_.frame.setHourglassCursor(false);
+    ctx_.status.setStatusText(previous);
+    if (preview && showPreview) showPreview(std::move(*preview));
+}
+
+std::optional<RunPreview> CleaningRun::previewRun() {
+    app::BusyScope busy(ctx_.Search.Tag, app::Activity::CleaningPreview);
+    if (!busy.owns()) return std::nullopt;
+    // The lists as they stand now, like the run takes them.
+    const std::vector<config::ContainerRow> containers = ctx_.config.list_temps.rows;
+    const std::vector<config::TaskRow> tasks = ctx_.config.list_projects.rows;
+    platform::FileSystem& fs = ctx_.platform.fs;
+    const RunFileRule rule = runFileRule(ctx_.config, ctx_.platform.clock);
+    RunPreview preview;
+    search::MessagePump pump(ctx_.platform.clock, ctx_.platform.ui, PumpIntervalMs);
+
+    // A container's files are not found again by a task that walks the same folder: the
+    // run would have deleted them already.
+    std::unordered_set<std::string> listed;
+    size_t counted = 0;
+    const auto dropRepeats = [&] {
+        std::vector<search::TFilePack>& files = preview.files;
+        size_t kept = counted;
+        for (size_t i = counted; i < files.size(); ++i) {
+            if (!listed.insert(text::asciiUpper(files[i].Folder + files[i].Name)).second) continue;
+            if (kept != i) files[kept] = std::move(files[i]);
+            ++kept;
+        }
+        files.resize(kept);
+        counted = kept;
+    };
+
+    RunRecord& scratch = record_;  // the preview writes nothing into it: it does not log
+    const EmptyingEnvironment env{fs,          pump,        ctx_.Search, ctx_.frame, ctx_.view,
+                                  ctx_.config, ctx_.commandLine, &rule,  &preview.files, &preview.keptFresh};
+    ContainerEmptying emptying(env, scratch, EmptyingMode::Preview);
+    const ProtectedLocations guard(fs, ctx_.platform.sys, ctx_.programDirectory);
+    for (const config::ContainerRow& row : containers) {
+        if (!busy.owns()) return std::nullopt;
+        if (row.path.empty() || row.mark != Mark::Active) continue;
+        const LocationJudgement judged = judgeContainer(guard, row.path);
+        if (!judged.allowed()) continue;
+        const std::string& location = judged.location;
+        emptying.emptyContainer(location.back() == '\\' ? location : location + "\\", "*.*", true);
+        dropRepeats();
+    }
+    for (const config::TaskRow& row : tasks) {
+        if (!busy.owns()) return std::nullopt;
+        if (row.mark != Mark::Active || !locationExists(fs, row.location)) continue;
+        const LocationJudgement judged = judgeTaskLocation(fs, row.location);
+        if (!judged.allowed()) continue;
+        ctx_.Search.FileMask = config::FileMask(row.masks);
+        ctx_.Search.ScanDir = judged.location;
+        try {
+            ctx_.Search.Execute();
+        } catch (const search::InvalidMask&) {
+            continue;  // the run passes such a task over too
+        }
+        if (!busy.owns()) return std::nullopt;
+        for (search::TFilePack& match : ctx_.Search.TakeMatches()) {
+            const RunFileVerdict verdict = rule.judge(match.Name, match.Attr, match.LastWriteUtc);
+            if (verdict == RunFileVerdict::TooFresh) preview.keptFresh.insert(text::asciiUpper(match.Folder + match.Name));
+            if (verdict == RunFileVerdict::Delete) preview.files.push_back(std::move(match));
+        }
+        dropRepeats();
+    }
+    return preview;
+}
+
+LocationJudgement CleaningRun::judgeContainer(const ProtectedLocations& guard, const std::string& path) const {
+    const LocationScope scope{ctx_.config.check_noadd && ctx_.config.check_nodrive, false};
+    return guard.judge(path, scope);
 }
 
 // Returns whether some row of either list is active afterwards.
@@ -143,11 +237,11 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
                                         [](const config::ContainerRow& row) { return row.mark == Mark::Active; });
     if (someActive) record_.writer.runStart();
 
-    const EmptyingEnvironment env{ctx_.platform.fs, pump,        ctx_.Search,     ctx_.frame,
-                                  ctx_.view,        ctx_.config, ctx_.commandLine};
+    const EmptyingEnvironment env{ctx_.platform.fs, pump,        ctx_.Search,      ctx_.frame,   ctx_.view,
+                                  ctx_.config,      ctx_.commandLine, &*rule_, nullptr, &record_.keptFresh, recycle_.get()};
     ContainerEmptying emptying(env, record_, EmptyingMode::CleaningRun);
     const ProtectedLocations protectedLocations(ctx_.platform.fs, ctx_.platform.sys, ctx_.programDirectory);
-    const LocationScope scope{ctx_.config.check_noadd && ctx_.config.check_nodrive, false};
+    inContainerPhase_ = true;
     for (const config::ContainerRow& row : containerRows_) {
         if (row.path.empty() || row.mark != Mark::Active || activity() != app::Activity::Cleaning) continue;
         const std::string path = row.path;
@@ -155,7 +249,7 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
         if (activity() != app::Activity::Cleaning) break;
         // The list may have been edited by hand: a drive or a system folder is never
         // emptied, whatever its line says. The row stays for the user to see and remove.
-        const LocationJudgement judged = protectedLocations.judge(path, scope);
+        const LocationJudgement judged = judgeContainer(protectedLocations, path);
         if (!judged.allowed()) {
             record_.writer.containerSkipped(path, judged.verdict);
             record_.writer.blank();
@@ -167,6 +261,7 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
         record_.writer.containerHeading(path);
         ctx_.view.setLastPathText(path);
         emptying.emptyContainer(location.back() == '\\' ? location : location + "\\", "*.*", true);
+        if (recycle_) recycle_->settle(activity() == app::Activity::Cleaning);
         // A halted run has written its summary: nothing more goes into the log.
         if (activity() != app::Activity::Cleaning) break;
         record_.writer.containerResult(path, folderIsEmpty(ctx_.platform.fs, location));
@@ -177,6 +272,7 @@ void CleaningRun::containerPhase(search::MessagePump& pump) {
         record_.runTotal += record_.containerTotal;
         containerTotalCounted_ = true;
     }
+    inContainerPhase_ = false;
 }
 
 void CleaningRun::taskPhase(search::MessagePump& pump) {
@@ -269,36 +365,73 @@ void CleaningRun::SearchFoldersChanged(search::TSearchFolders& sender) {
 }
 
 int64_t CleaningRun::processMatches(search::TSearchFolders& sender) {
-    platform::FileSystem& fs = ctx_.platform.fs;
-    const config::ProtectionTest isProtected(ctx_.config.list_protectfiles.items);
     search::MessagePump pump(ctx_.platform.clock, ctx_.platform.ui, PumpIntervalMs);
-    int64_t taskTotal = 0;
+    taskTotal_ = 0;
     for (const search::TFilePack& match : sender.Matches()) {
         // A halt stops the deleting too, not only the logging.
         if (activity() != app::Activity::Cleaning) break;
-        if (isProtected(match.Name)) continue;
-        const LogColour colour = matchColour(match.Attr);
-        const std::string full = match.Folder + match.Name;
-        const std::optional<uint32_t> attributes = fs.getAttributes(full);
-        fs.setAttributes(full, 0);
-        const bool deleted = fs.deleteFile(full);
-        if (deleted) {
-            taskTotal += match.Size;
-            record_.runTotal += match.Size;
-            record_.deletedFiles += 1;
+        const RunFileVerdict verdict = rule_->judge(match.Name, match.Attr, match.LastWriteUtc);
+        if (verdict == RunFileVerdict::TooFresh) record_.keptFresh.insert(text::asciiUpper(match.Folder + match.Name));
+        if (verdict != RunFileVerdict::Delete) continue;
+        if (recycle_) {
+            recycle_->add({match.Folder + match.Name, match.Size, match.Attr});
         } else {
-            if (attributes) fs.setAttributes(full, *attributes);
-            record_.undeletable.push_back(taskUndeletableEntry(match.Folder, match.Name, match.Size));
-            record_.writer.taskUndeletableFile(match.Folder, match.Name, match.Size);
-            addUndeletableToBatch(fs, record_, full);
-        }
-        if (!fs.fileExists(full)) {
-            record_.writer.taskDeletedFile(match.Folder, match.Name, match.Size, colour, !deleted);
-            taskDeletedPaths_.push_back(full);
+            deleteMatch(match);
         }
         pump.pumpWhenDue();
     }
-    return taskTotal;
+    if (recycle_) recycle_->settle(activity() == app::Activity::Cleaning);
+    return taskTotal_;
+}
+
+void CleaningRun::deleteMatch(const search::TFilePack& match) {
+    platform::FileSystem& fs = ctx_.platform.fs;
+    const LogColour colour = matchColour(match.Attr);
+    const std::string full = match.Folder + match.Name;
+    const std::optional<uint32_t> attributes = fs.getAttributes(full);
+    fs.setAttributes(full, 0);
+    const bool deleted = fs.deleteFile(full);
+    if (deleted) {
+        taskTotal_ += match.Size;
+        record_.runTotal += match.Size;
+        record_.deletedFiles += 1;
+    } else {
+        if (attributes) fs.setAttributes(full, *attributes);
+        record_.undeletable.push_back(taskUndeletableEntry(match.Folder, match.Name, match.Size));
+        record_.writer.taskUndeletableFile(match.Folder, match.Name, match.Size);
+        addUndeletableToBatch(fs, record_, full);
+    }
+    if (!fs.fileExists(full)) {
+        record_.writer.taskDeletedFile(match.Folder, match.Name, match.Size, colour, !deleted);
+        taskDeletedPaths_.push_back(full);
+    }
+}
+
+// A file the bin did not take stays where it is, listed with the undeletable ones; no
+// batch line is written for it, since that would delete it for good after all.
+void CleaningRun::recycled(const search::RecycleBatch::Item& item, platform::Recycling outcome) {
+    const size_t cut = item.path.rfind('\\') + 1;
+    const std::string folder = item.path.substr(0, cut);
+    const std::string name = item.path.substr(cut);
+    if (outcome == platform::Recycling::Recycled) {
+        record_.deletedFiles += 1;
+        if (inContainerPhase_) {
+            record_.containerTotal += item.size;
+            record_.writer.deletedFile(item.path, item.size);
+        } else {
+            taskTotal_ += item.size;
+            record_.runTotal += item.size;
+            record_.writer.taskDeletedFile(folder, name, item.size, matchColour(item.attributes), false);
+            taskDeletedPaths_.push_back(item.path);
+        }
+        return;
+    }
+    record_.writer.notRecycled(item.path, item.size, search::recyclingRefusalText(outcome));
+    if (inContainerPhase_) {
+        record_.addContainerUndeletable(containerUndeletableEntry(item.path, item.size));
+    } else {
+        record_.undeletable.push_back(taskUndeletableEntry(folder, name, item.size));
+    }
 }
 
 void CleaningRun::button_reporthaltClick() {
@@ -386,6 +519,9 @@ void CleaningRun::TakaritVege(bool halted) {
                         tasks[static_cast<size_t>(currentTaskRow_)].mark == Mark::Active;
     summary.runTotal = record_.runTotal;
     summary.deletedFiles = record_.deletedFiles;
+    summary.keptFresh = static_cast<int64_t>(record_.keptFresh.size());
+    summary.keepFreshHours = ctx_.config.keepFreshHours;
+    summary.recycled = recycle_ != nullptr;
     summary.undeletable = record_.undeletable;
     record_.writer.closingAndSummary(summary);
 

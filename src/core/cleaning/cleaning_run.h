@@ -8,7 +8,10 @@
 // Activity::Cleaning. A run chains its tasks through OnChanged.
 #include <cstdint>
 #include <functional>
+#include <memory>
+#include <optional>
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "core/app/activity.h"
@@ -17,11 +20,15 @@
 #include "core/app/status_line.h"
 #include "core/cleaning/autodel_operations.h"
 #include "core/cleaning/cleaning_page_view.h"
+#include "core/cleaning/protected_locations.h"
+#include "core/cleaning/run_file_rule.h"
 #include "core/cleaning/run_record.h"
 #include "core/config/config_model.h"
 #include "core/search/message_pump.h"
+#include "core/search/recycle_batch.h"
 #include "core/search/search_folders.h"
 #include "platform/platform.h"
+#include "platform/shell.h"
 
 namespace kefelo::cleaning {
 
@@ -43,6 +50,15 @@ struct CleaningRunContext {
     std::string programDirectory;  // with trailing "\"
     std::string fileVersion;
     bool ntFamily = true;
+    // The Recycle Bin, for a run that sends the deleted files there.
+    platform::Shell* shell = nullptr;
+};
+
+// What a preview found: the files the run would delete, in the order it would.
+struct RunPreview {
+    std::vector<search::TFilePack> files;
+    // Files the age option keeps, by their upper-case path.
+    std::unordered_set<std::string> keptFresh;
 };
 
 class CleaningRun {
@@ -56,9 +72,16 @@ public:
     std::function<bool()> beepSuppressed;
     // Told at the end of every run, halted or not, with the record's totals final.
     std::function<void(bool halted)> runEnded;
+    // Where a finished preview goes (the found-files list).
+    std::function<void(RunPreview)> showPreview;
 
     // "Takarítás", "Ismétlés" and the automatic modes.
     void button_begincleanClick();
+    // "Előnézet": walks the active containers and tasks as the run would and deletes
+    // nothing; the files the run would delete go to showPreview.
+    void button_previewClick();
+    // The walk of a preview itself; nullopt when it was halted.
+    std::optional<RunPreview> previewRun();
     // "Megszakít" on the report page, on the tray menu and on the splash.
     void button_reporthaltClick();
     // The tray menu item: the cleaning page, then start or halt by its caption.
@@ -84,6 +107,10 @@ private:
     app::Activity activity() const { return ctx_.Search.Tag; }
     void setActivity(app::Activity activity) { ctx_.Search.Tag = activity; }
     bool refreshLists();
+    // The location guard of both the run and the preview.
+    LocationJudgement judgeContainer(const ProtectedLocations& guard, const std::string& path) const;
+    RunFileVerdict judgeMatch(const search::TFilePack& match) const;
+    void recycled(const search::RecycleBatch::Item& item, platform::Recycling outcome);
     bool deleteLeftovers();
     void beginReport();
     void containerPhase(search::MessagePump& pump);
@@ -91,6 +118,7 @@ private:
     bool taskWalkable(const std::string& location);
     void startTask(int row);
     int64_t processMatches(search::TSearchFolders& sender);
+    void deleteMatch(const search::TFilePack& match);
     void notifyHidden(bool halted, bool& quitAfterwards);
     void handBack();
     std::string grouped(int64_t value) const;
@@ -107,6 +135,11 @@ private:
     // The lists as they stood when the run started: its work, whatever changes meanwhile.
     std::vector<config::ContainerRow> containerRows_;
     std::vector<config::TaskRow> taskRows_;
+    // Taken at the start of a run: the decision on each file, and the bin when it is used.
+    std::optional<RunFileRule> rule_;
+    std::unique_ptr<search::RecycleBatch> recycle_;
+    bool inContainerPhase_ = false;
+    int64_t taskTotal_ = 0;
 };
 
 }  // namespace kefelo::cleaning

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "core/cleaning/undeletable_batch.h"
+#include "base/text/codec.h"
 
 namespace kefelo::cleaning {
 namespace {
@@ -27,7 +28,43 @@ struct ContainerEmptying::Frame {
 };
 
 ContainerEmptying::ContainerEmptying(const EmptyingEnvironment& env, RunRecord& record, EmptyingMode mode)
-    : env_(env), record_(record), mode_(mode), isProtected_(env.config.list_protectfiles.items) {}
+    : env_(env), record_(record), mode_(mode), ownRule_(env.config, 0, 0) {}
+
+bool ContainerEmptying::active() const {
+    switch (mode_) {
+        case EmptyingMode::CleaningRun:
+            return env_.Search.Tag == app::Activity::Cleaning;
+        case EmptyingMode::SystemStores:
+            return env_.Search.Tag == app::Activity::SystemStores;
+        case EmptyingMode::Preview:
+            return env_.Search.Tag == app::Activity::CleaningPreview;
+    }
+    return false;
+}
+
+bool ContainerEmptying::goes(const std::string& folder, const platform::DirEntry& entry) {
+    const RunFileRule& rule = env_.rule ? *env_.rule : ownRule_;
+    const RunFileVerdict verdict = rule.judge(entry.name, entry.attributes, entry.lastWriteUtc);
+    if (verdict == RunFileVerdict::TooFresh && env_.keptFresh) {
+        env_.keptFresh->insert(text::asciiUpper(folder.back() == '\\' ? folder + entry.name : folder + "\\" + entry.name));
+    }
+    return verdict == RunFileVerdict::Delete;
+}
+
+void ContainerEmptying::listForPreview(const std::string& folder, const platform::DirEntry& entry) {
+    if (!env_.preview) return;
+    search::TFilePack pack;
+    pack.Name = entry.name;
+    pack.Folder = folder.back() == '\\' ? folder : folder + "\\";
+    pack.Size = static_cast<int64_t>(entry.size);
+    pack.Attr = entry.attributes;
+    pack.LastWriteUtc = entry.lastWriteUtc;
+    env_.preview->push_back(std::move(pack));
+}
+
+void ContainerEmptying::recycleLater(const std::string& fullPath, const platform::DirEntry& entry) {
+    env_.recycle->add({fullPath, static_cast<int64_t>(entry.size), entry.attributes});
+}
 
 void ContainerEmptying::showOnSplash(const std::string& path) {
     env_.frame.setSplashPath(env_.fs.shortPath(path), path);
@@ -76,11 +113,19 @@ void ContainerEmptying::emptyContainer(const std::string& folder, const std::str
             const bool folderEntry = isFolder(entry);
             if (splashEveryEntry || (splashFolders && folderEntry)) showOnSplash(path);
             env_.view.setLastPathText(path);
-            if (isProtected_(entry.name)) continue;
+            // Folders cannot be deleted as files; the second pass empties them.
+            if (!folderEntry && !goes(folder, entry)) continue;
             env_.pump.pumpWhenDue();
             if (!active()) break;
-            // Folders cannot be deleted as files; the second pass empties them.
             if (folderEntry) continue;
+            if (mode_ == EmptyingMode::Preview) {
+                listForPreview(folder, entry);
+                continue;
+            }
+            if (env_.recycle && logging()) {
+                recycleLater(path, entry);
+                continue;
+            }
 
             // The listing already told the attributes; only the bits that can stand in the
             // way are worth a call to clear (each call is a round trip to the file system).
@@ -101,6 +146,8 @@ void ContainerEmptying::emptyContainer(const std::string& folder, const std::str
             if (!deleted && cleared) env_.fs.setAttributes(path, entry.attributes);
         }
     }
+    // The folder's files are settled before its sub-folders are looked at.
+    if (env_.recycle) env_.recycle->settle(active());
     if (!recurse) return;
 
     std::unique_ptr<platform::Listing> listing = env_.fs.list(folder + "*.*");
@@ -134,16 +181,19 @@ void ContainerEmptying::emptySubFolder(std::string path) {
         Frame& frame = frames.back();
         if (frame.returningFromChild) {
             frame.returningFromChild = false;
-            if (active() && env_.config.check_deleteemptyfolder) {
+            if (active() && env_.config.check_deleteemptyfolder && mode_ != EmptyingMode::Preview) {
                 if (std::optional<uint32_t> attributes = env_.fs.getAttributes(frame.child)) {
                     removeIfEmpty(frame.child, *attributes, false);
                 }
             }
         }
         if (!frame.listing || !active() || !frame.listing->next(entry)) {
+            // Files still on their way to the bin would keep the folder from being empty.
+            if (env_.recycle) env_.recycle->settle(active());
             // The end steps: the folder goes when it was left empty, but never the root
             // of the container being emptied.
-            if (active() && frame.path != record_.currentContainerRoot && env_.config.check_deleteemptyfolder) {
+            if (active() && frame.path != record_.currentContainerRoot && env_.config.check_deleteemptyfolder &&
+                mode_ != EmptyingMode::Preview) {
                 if (std::optional<uint32_t> attributes = env_.fs.getAttributes(frame.path)) {
                     removeIfEmpty(frame.path, *attributes, true);
                 }
@@ -161,7 +211,15 @@ void ContainerEmptying::emptySubFolder(std::string path) {
         }
         std::string full = frame.path + "\\" + entry.name;
         if (!isFolder(entry)) {
-            if (isProtected_(entry.name)) continue;
+            if (!goes(frame.path, entry)) continue;
+            if (mode_ == EmptyingMode::Preview) {
+                listForPreview(frame.path, entry);
+                continue;
+            }
+            if (env_.recycle && logging()) {
+                recycleLater(full, entry);
+                continue;
+            }
             const bool cleared = clearBlockingAttributes(full, entry.attributes);
             // A delete that reports failure may still have taken the file (it can vanish
             // meanwhile), so only then is the path looked up again. A reported success

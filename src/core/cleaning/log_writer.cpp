@@ -141,6 +141,12 @@ void LogWriter::deleteByHand(const std::string& fullPath) {
                  " neve nem írható be az \"autodel.bat\" állományba, ezért kézzel kell törölni!");
 }
 
+void LogWriter::notRecycled(const std::string& fullPath, int64_t size, const std::string& reason) {
+    log_.setAttributes(kRegular, LogColour::Red);
+    log_.addLine(" ! " + fullPath + "  (" + grouped(size) + " bájt) - nem került a Lomtárba (" + reason +
+                 "), ezért megmaradt.");
+}
+
 void LogWriter::taskEnd(const std::string& location, const std::string& masks, int64_t taskTotal) {
     log_.setAttributes(kBold, LogColour::WindowText);
     log_.addLine(location + whereText(location) + "\"" + masks +
@@ -175,7 +181,12 @@ void LogWriter::closingAndSummary(const Summary& summary) {
     log_.insertAtCaret("Összegzés:\r\n");
     log_.setAttributes(kRegular, LogColour::WindowText);
     log_.insertAtCaret(" - Felszabadított lemezterület mérete: " + grouped(summary.runTotal) + " bájt.");
-    log_.addLine(" - Törölt állományok száma: " + grouped(summary.deletedFiles) + " db.");
+    log_.addLine((summary.recycled ? " - A Lomtárba helyezett állományok száma: " : " - Törölt állományok száma: ") +
+                 grouped(summary.deletedFiles) + " db.");
+    if (summary.keptFresh > 0) {
+        log_.addLine(" - Az utolsó " + grouped(summary.keepFreshHours) + " órában módosított, ezért megtartott állományok száma: " +
+                     grouped(summary.keptFresh) + " db.");
+    }
     if (!summary.undeletable.empty()) {
         log_.addLine("  " + std::to_string(summary.undeletable.size()) +
                      " állományt pillanatnyilag nem sikerült törölni:");

@@ -48,6 +48,8 @@ public:
     void taskUndeletableFile(const std::string& dir, const std::string& name, int64_t size);
     // red: an undeletable file that no line of "autodel.bat" can name exactly
     void deleteByHand(const std::string& fullPath);
+    // red: a file the Recycle Bin did not take, which the run therefore left, and why
+    void notRecycled(const std::string& fullPath, int64_t size, const std::string& reason);
     void taskEnd(const std::string& location, const std::string& masks, int64_t taskTotal);
     void blank();  // a line " "
 
@@ -57,6 +59,11 @@ public:
         bool tasksLine = false;
         int64_t runTotal = 0;
         int64_t deletedFiles = 0;
+        // Files left for being modified within the last `keepFreshHours` hours.
+        int64_t keptFresh = 0;
+        int32_t keepFreshHours = 0;
+        // The deleted files went to the Recycle Bin.
+        bool recycled = false;
         std::vector<std::string> undeletable;
     };
     // Closing lines and summary, written once (never when " - Felszabad" is already there).

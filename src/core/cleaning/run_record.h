@@ -29,7 +29,11 @@ struct RunRecord {
 
     int64_t containerTotal = 0;
     int64_t runTotal = 0;
+    // Files deleted (or sent to the Recycle Bin).
     int64_t deletedFiles = 0;
+    // Files left for being too new, by their upper-case path: a task that walks a container
+    // again meets the same file twice.
+    std::unordered_set<std::string> keptFresh;
     // The container being emptied; that folder itself is never removed.
     std::string currentContainerRoot;
 
@@ -41,6 +45,7 @@ struct RunRecord {
         containerTotal = 0;
         runTotal = 0;
         deletedFiles = 0;
+        keptFresh.clear();
         currentContainerRoot.clear();
     }
 

@@ -41,6 +41,9 @@ void applyStoredSettings(ConfigModel& m, const Settings& s) {
         if (!entry.empty() && entry != kBrowseItem) m.edit_searchpath.items.push_back(entry);
     }
     m.lastCleaning = s.lastCleaning;
+    m.keepFreshHours = s.keepFreshHours;
+    m.check_recyclerun = s.recycleRun;
+    m.check_recyclefound = s.recycleFound;
     m.stored = s;
 }
 
@@ -67,6 +70,9 @@ void applyDefaults(ConfigModel& m, const LoadContext& context) {
     m.cNaplo = false;
     m.check_updatesearch = false;
     m.edit_updatesearch = "15";
+    m.keepFreshHours = 0;
+    m.check_recyclerun = false;
+    m.check_recyclefound = false;
     m.stored = Settings{};
 }
 

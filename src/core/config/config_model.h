@@ -81,6 +81,11 @@ struct ConfigModel {
     bool edit_updatesearchEnabled = false;
     timeutil::TDateTime lastUpdateSearch = 0.0;
     timeutil::TDateTime lastCleaning = 0.0;
+    // Temp files modified within this many hours are left by the cleaning run; 0 is off.
+    int32_t keepFreshHours = 0;
+    // Deleted files go to the Recycle Bin: for the cleaning run, and for the found-files delete.
+    bool check_recyclerun = false;
+    bool check_recyclefound = false;
 
     // Never stored: always off after loading.
     bool check_noadd = false;

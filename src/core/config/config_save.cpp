@@ -78,6 +78,9 @@ Settings settingsFromModel(const ConfigModel& m) {
     s.updateSearch = m.check_updatesearch;
     s.updateSearchDays = static_cast<int32_t>(intervalFromText(m.edit_updatesearch, std::numeric_limits<int32_t>::min(),
                                                                std::numeric_limits<int32_t>::max()));
+    s.keepFreshHours = m.keepFreshHours;
+    s.recycleRun = m.check_recyclerun;
+    s.recycleFound = m.check_recyclefound;
     return s;
 }
 

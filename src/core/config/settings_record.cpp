@@ -1,5 +1,6 @@
 #include "core/config/settings_record.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstring>
 
@@ -34,6 +35,18 @@ constexpr size_t kZipDirectory = 1584;
 constexpr size_t kLastUpdateSearch = 1840;
 constexpr size_t kUpdateSearch = 1848;
 constexpr size_t kUpdateSearchDays = 1852;
+
+// The options added later live at the end of the reserved bytes, which older copies of
+// the program carry over unchanged. Those bytes may hold anything in a record another
+// program wrote, so they count only behind the signature and with a matching check byte;
+// otherwise the options read as off.
+constexpr size_t kExtension = 2104;
+constexpr char kExtensionSignature[4] = {'K', 'f', 'x', '1'};
+constexpr size_t kKeepFreshHours = kExtension + 4;
+constexpr size_t kRecycleRun = kExtension + 8;
+constexpr size_t kRecycleFound = kExtension + 9;
+constexpr size_t kExtensionCheck = kExtension + 10;
+constexpr int32_t kKeepFreshHoursMax = 100'000;
 
 // A short string: one length byte and room for 255 bytes of text.
 constexpr size_t kShortStringSize = 256;
@@ -88,6 +101,12 @@ private:
     std::string& out_;
 };
 
+uint8_t extensionCheck(const char* record) {
+    uint8_t sum = 0x5A;
+    for (size_t i = kExtension; i < kExtensionCheck; ++i) sum = static_cast<uint8_t>(sum * 31 + static_cast<uint8_t>(record[i]));
+    return sum;
+}
+
 }  // namespace
 
 std::optional<Settings> decodeSettingsRecord(std::string_view bytes) {
@@ -120,6 +139,13 @@ std::optional<Settings> decodeSettingsRecord(std::string_view bytes) {
     s.lastUpdateSearch = r.date(kLastUpdateSearch);
     s.updateSearch = r.boolean(kUpdateSearch);
     s.updateSearchDays = r.i32(kUpdateSearchDays);
+    if (std::memcmp(bytes.data() + kExtension, kExtensionSignature, 4) == 0 &&
+        static_cast<uint8_t>(bytes[kExtensionCheck]) == extensionCheck(bytes.data())) {
+        const int32_t hours = r.i32(kKeepFreshHours);
+        s.keepFreshHours = hours >= 0 && hours <= kKeepFreshHoursMax ? hours : 0;
+        s.recycleRun = r.boolean(kRecycleRun);
+        s.recycleFound = r.boolean(kRecycleFound);
+    }
     return s;
 }
 
@@ -150,6 +176,16 @@ std::string encodeSettingsRecord(const Settings& s) {
     w.date(kLastUpdateSearch, s.lastUpdateSearch);
     w.boolean(kUpdateSearch, s.updateSearch);
     w.i32(kUpdateSearchDays, s.updateSearchDays);
+    // Written only once one of them is on, so a record of someone who never used them
+    // stays byte for byte what an older copy would write.
+    if (s.keepFreshHours != 0 || s.recycleRun || s.recycleFound ||
+        std::memcmp(out.data() + kExtension, kExtensionSignature, 4) == 0) {
+        std::memcpy(&out[kExtension], kExtensionSignature, 4);
+        w.i32(kKeepFreshHours, std::clamp(s.keepFreshHours, 0, kKeepFreshHoursMax));
+        w.boolean(kRecycleRun, s.recycleRun);
+        w.boolean(kRecycleFound, s.recycleFound);
+        out[kExtensionCheck] = static_cast<char>(extensionCheck(out.data()));
+    }
     return out;
 }
 

@@ -36,6 +36,10 @@ struct Settings {
     timeutil::TDateTime lastUpdateSearch = 0.0;
     bool updateSearch = false;            // check_updatesearch
     int32_t updateSearchDays = 15;        // edit_updatesearch
+    // Kept in the record's reserved tail, behind a signature (see the .cpp).
+    int32_t keepFreshHours = 0;
+    bool recycleRun = false;
+    bool recycleFound = false;
 
     // The record as last read (or all zero): reserved and padding bytes are written back
     // from here unchanged.

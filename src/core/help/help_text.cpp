@@ -13,7 +13,11 @@ tartalmát, a bejelölt feladatok által talált állományokat, a keresés
 eredménylistájában aktívvá tett állományokat, illetve a Műveletek lapon
 bejelölt rendszertárolók tartalmát.
 
-A törölt állományok NEM kerülnek a Lomtárba, tehát nem állíthatók vissza!
+A törölt állományok alapesetben NEM kerülnek a Lomtárba, tehát nem
+állíthatók vissza! Ha szeretné, a "Beállítások" lap "Törlés módja" csoportjában
+kérheti, hogy a Takarítás, illetve a talált állományok törlése a Lomtárba
+helyezze az állományokat.
+
 Mielőtt egy könyvtárat Ürítendő tárolóként felvesz, győződjön meg róla, hogy
 abban valóban semmi olyan nincs, amire még szüksége lehet.
 
@@ -81,6 +85,11 @@ egyetlen biztonsági másolata is. Törlés előtt mindig nézze át a listát.
 
 - Takarítás: a bejelölt tárolók kiürítése és a bejelölt feladatok végrehajtása
   egy lépésben, színes műveleti naplóval, a felszabadított terület kiírásával.
+- Takarítás előnézete: megmutatja, mely állományokat törölné a Takarítás,
+  anélkül, hogy bármit törölne.
+- Friss állományok megtartása és Lomtár: a Takarítás meghagyhatja a
+  legutóbbi órákban módosított átmeneti állományokat, és a törölt
+  állományokat a Lomtárba is helyezheti.
 - Átmeneti állományok keresése: egy megadott helyen a kiválasztott típusok
   keresése, az eredmény rendezhető listában; a kiválasztott állományok
   törölhetők, áthelyezhetők, ZIP-be tömöríthetők vagy védetté tehetők.
@@ -192,6 +201,15 @@ takarítás, a kézi és az automatikus is (a megszakított is, az addig töröl
 következő takarítás végén újra megpróbálja. A nagyon régi takarításokat a
 program egyetlen összesítő sorba vonja össze, így az állomány nem nő korlátlanul.
 
+Az "Előnézet" gomb ugyanúgy bejárja a bejelölt tárolókat és feladatokat, mint
+a Takarítás, de semmit sem töröl: minden állományt, amelyet a Takarítás
+törölne, a "Talált állományok" listájába tesz, a darabszámmal és a teljes
+mérettel együtt. Ott a szokásos műveletek (törlés, áthelyezés, ZIP,
+védetté tétel) használhatók, és a Takarítás ezután is elindítható. A
+Takarítás sosem töröl olyat, amit az előnézet nem mutatott volna, kivéve ha
+közben új állományok keletkeztek, vagy egyesek idősebbek lettek a megadott
+óraszámnál.
+
 < /I.Ablak bemutatása >
 
 < II.Ablak bemutatása >
@@ -232,7 +250,19 @@ csoportokban érhetők el:
 
 A negyedik lap ("Beállítások") a program viselkedését szabályozza: általános
 beállítások, automatikusan induló szolgáltatások (takarítás, frissítéskeresés),
-parancsikonok és a Védett állományok listája.
+parancsikonok, a Védett állományok listája és a törlés módja.
+
+A "Törlés módja" csoportban megadhatja, hány óránál frissebb átmeneti
+állományokat hagyjon meg a Takarítás, az Automatikus Takarítás és az előnézet
+(0 = kikapcsolva); így megmaradnak azok, amelyekre egy éppen futó telepítőnek
+még szüksége lehet. A megtartott állományok számát a napló összegzése írja ki.
+A talált állományok kézi törlésére ez nem vonatkozik.
+
+Ugyanitt kérheti, hogy a Takarítás, illetve a talált állományok törlése a
+Lomtárba helyezze az állományokat, ahonnan visszaállíthatók. Amit a Lomtár
+nem fogad (például mert azon a meghajtón nincs Lomtár), azt a program nem
+törli véglegesen: megmarad, a nem törölhető állományok között szerepel, és a
+napló megírja az okát.
 
 Mindkét lapon a leírásmező elmagyarázza azt a vezérlőt, amely fölött az egér
 áll. A leírás a Ctrl+F3 billentyűkkel kimenthető a Jegyzettömbbe.

@@ -44,6 +44,8 @@ FocusTarget focusAfterSelection(int group) {
             return FocusTarget::check_programrun;
         case group_protectfiles:
             return FocusTarget::list_protectfiles;
+        case group_cleaning:
+            return FocusTarget::edit_keepfreshhours;
         default:
             return FocusTarget::checked_startupwithwindows;
     }
@@ -221,6 +223,18 @@ void OptionsPageModel::check_quitprogramwhenautorundoneClick(bool checked) {
 void OptionsPageModel::check_updatesearchClick(bool checked) {
     ctx_.config.check_updatesearch = checked;
     ctx_.config.edit_updatesearchEnabled = checked;
+}
+
+void OptionsPageModel::edit_keepfreshhoursChange(std::string& text) {
+    std::string digits;
+    for (char c : text) {
+        if (c >= '0' && c <= '9' && digits.size() < 5) digits += c;
+    }
+    // Leading zeros say nothing; a lone 0 stays.
+    const size_t first = digits.find_first_not_of('0');
+    digits = first == std::string::npos ? (digits.empty() ? "" : "0") : digits.substr(first);
+    text = digits;
+    ctx_.config.keepFreshHours = digits.empty() ? 0 : std::stoi(digits);
 }
 
 namespace {

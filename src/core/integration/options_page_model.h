@@ -22,8 +22,9 @@ enum OptionGroup : int {
     group_autoruns = 1,
     group_shortcut = 2,
     group_protectfiles = 3,
+    group_cleaning = 4,
 };
-inline constexpr int kOptionGroupCount = 4;
+inline constexpr int kOptionGroupCount = 5;
 using OptionSelector = app::GroupSelector<kOptionGroupCount>;
 
 inline constexpr std::string_view kOptionSelectCaption = "  Beállítás-csoportok  ";
@@ -32,6 +33,7 @@ inline constexpr std::array<std::string_view, kOptionGroupCount> kOptionGroupCap
     "Auto-szolgáltatások",
     "Parancsikonok",
     "Védett állományok",
+    "Törlés módja",
 };
 
 inline constexpr std::string_view kSimpleOptionsCaption = "  Á l t a l á n o s   b e á l l í t á s o k  ";
@@ -47,6 +49,33 @@ inline constexpr std::string_view kQuitWhenAutorunDoneCaption =
 inline constexpr std::string_view kRunLabel = "Futtatás:";
 inline constexpr std::string_view kDaysLabel = "naponta";
 inline constexpr std::string_view kUpdateSearchCheckCaption = "Újabb Kefeló-változat keresése a program indításakor ";
+
+// The group of how the files go: the age rule of the cleaning and the Recycle Bin.
+inline constexpr std::string_view kDeletingCaption = "  A   t ö r l é s   m ó d j a  ";
+inline constexpr std::string_view kKeepFreshCaption = "  Friss átmeneti állományok megtartása  ";
+inline constexpr std::string_view kKeepFreshLabel = "Csak a legalább";
+inline constexpr std::string_view kKeepFreshHoursLabel = "órája nem módosított átmeneti állományok törlése";
+inline constexpr std::string_view kKeepFreshNote =
+    "(0 = minden átmeneti állomány törlődik; a talált állományok kezelésére nem vonatkozik)";
+inline constexpr std::string_view kRecycleCaption = "  Lomtár  ";
+inline constexpr std::string_view kRecycleRunCaption = "A Takarítás a Lomtárba helyezze a törölt állományokat";
+inline constexpr std::string_view kRecycleFoundCaption =
+    "A talált állományok törlése is a Lomtárba helyezze az állományokat";
+inline constexpr std::string_view kKeepFreshInfo =
+    "A Takarítás, az Automatikus Takarítás és a Takarítás előnézete csak azokat az átmeneti állományokat törli, "
+    "amelyek legalább ennyi órája nem módosultak. Így megmaradnak azok, amelyekre egy éppen futó telepítőnek vagy "
+    "programnak még szüksége lehet. A megtartott állományok számát a Takarítási napló összegzése mutatja.\r\n\r\n"
+    "0 esetén ez a szűrés ki van kapcsolva. A talált állományok listájában kézzel kijelölt állományokra nem "
+    "vonatkozik.";
+inline constexpr std::string_view kRecycleRunInfo =
+    "Bekapcsolva a Takarítás (és az Automatikus Takarítás) a törlendő állományokat a Lomtárba helyezi, ahonnan "
+    "szükség esetén visszaállíthatók. Azt az állományt, amelyet a Lomtár nem fogad (például mert azon a meghajtón "
+    "nincs Lomtár), a program nem törli véglegesen: megmarad, a nem törölhető állományok között szerepel, és a "
+    "Takarítási napló megírja az okát.\r\n\r\nA Lomtárba helyezés lassabb a végleges törlésnél, és a lemezterület "
+    "csak a Lomtár ürítésekor szabadul fel.";
+inline constexpr std::string_view kRecycleFoundInfo =
+    "Bekapcsolva a talált állományok listájának \"Törlés\" parancsa a kijelölt állományokat a Lomtárba helyezi. "
+    "Amit a Lomtár nem fogad, az megmarad a listában.";
 
 // The check boxes of page 0, the general ones first and then the three of
 // `box_specialwarningoptions`.
@@ -69,7 +98,13 @@ inline constexpr int kSimpleOptionCount = 8;  // the rest are the special ones
 std::string_view generalOptionCaption(GeneralOption option);
 
 // The control that takes the focus once a group is chosen.
-enum class FocusTarget { checked_startupwithwindows, check_autorun, check_programrun, list_protectfiles };
+enum class FocusTarget {
+    checked_startupwithwindows,
+    check_autorun,
+    check_programrun,
+    list_protectfiles,
+    edit_keepfreshhours,
+};
 FocusTarget focusAfterSelection(int group);
 
 inline constexpr std::string_view kDirRegistrationCheckInfo =
@@ -139,6 +174,11 @@ public:
     void check_autorunClick(bool checked);
     void check_quitprogramwhenautorundoneClick(bool checked);
     void check_updatesearchClick(bool checked);
+    void check_recyclerunClick(bool checked) { ctx_.config.check_recyclerun = checked; }
+    void check_recyclefoundClick(bool checked) { ctx_.config.check_recyclefound = checked; }
+    // Digits only, at most five of them; an empty box means 0. The text is put right and
+    // the hours stored.
+    void edit_keepfreshhoursChange(std::string& text);
     // The change handlers: the text is normalised and stored.
     void edit_daysofautorunChange(std::string& text);
     void edit_updatesearchChange(std::string& text);

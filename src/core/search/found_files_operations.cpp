@@ -3,6 +3,8 @@
 #include "core/search/found_files_operations.h"
 
 #include <algorithm>
+#include <deque>
+#include <memory>
 
 #include "base/text/codec.h"
 #include "base/text/format.h"
@@ -10,6 +12,7 @@
 #include "core/config/list_file.h"
 #include "core/search/message_pump.h"
 #include "core/search/move_log.h"
+#include "core/search/recycle_batch.h"
 #include "core/search/search_page_model.h"
 
 namespace kefelo::search {
@@ -91,6 +94,11 @@ void SearchPageModel::endOperation() {
     changed();
 }
 
+std::string notRecycledMessage(size_t count, const char* reason) {
+    return std::to_string(count) + " kijelölt állományt a Lomtár nem fogadott el (" + reason +
+           "), ezért nem töröltem őket: bent maradnak a \"Talált állományok\" listájában kipipálva.";
+}
+
 void SearchPageModel::button_findsselectdeleteClick() {
     if (!activeFilesActionable() || app::FutValami(activity(), ctx_.platform.ui)) return;
     platform::Platform& p = ctx_.platform;
@@ -112,6 +120,25 @@ void SearchPageModel::button_findsselectdeleteClick() {
     std::vector<std::string> batchLines;
     std::vector<char> removed(found.size());
     const uint64_t generation = found.generation();
+    // Into the bin: the rows wait in the batch, in the order they were added, until the
+    // shell has answered for them.
+    std::deque<size_t> waiting;
+    size_t notRecycled = 0;
+    platform::Recycling firstRefusal = platform::Recycling::Refused;
+    std::unique_ptr<RecycleBatch> recycle;
+    if (ctx_.config.check_recyclefound && shell) {
+        recycle = std::make_unique<RecycleBatch>(*shell, [&](const RecycleBatch::Item& item, platform::Recycling outcome) {
+            const size_t i = waiting.front();
+            waiting.pop_front();
+            if (outcome == platform::Recycling::Recycled) {
+                removed[i] = 1;
+                freed += item.size;
+                label_findselect = freedText();
+            } else if (notRecycled++ == 0) {
+                firstRefusal = outcome;
+            }
+        });
+    }
     OperationPump pump(p.clock, p.ui, PumpIntervalMs, [this] { changed(); });
     for (size_t i = 0; i < removed.size(); ++i) {
         pump.step();
@@ -119,6 +146,13 @@ void SearchPageModel::button_findsselectdeleteClick() {
         if (found.generation() != generation || !busy.owns()) break;
         if (found.row(i).mark != Mark::Active) continue;
         const std::string path = found.fullPath(i);
+        if (recycle) {
+            const std::optional<platform::DirEntry> entry = p.fs.find(path);
+            if (!entry) continue;  // gone meanwhile: nothing to take back
+            waiting.push_back(i);
+            recycle->add({path, static_cast<int64_t>(entry->size), entry->attributes});
+            continue;
+        }
         const std::optional<uint32_t> attributes = p.fs.getAttributes(path);
         if (attributes) p.fs.setAttributes(path, 0);
         const std::optional<platform::DirEntry> entry = p.fs.find(path);
@@ -132,11 +166,15 @@ void SearchPageModel::button_findsselectdeleteClick() {
         if (!p.fs.fileExists(path) || !undeletables) continue;
         if (std::optional<std::string> line = undeletables->deleteLine(path)) batchLines.push_back(std::move(*line));
     }
+    if (recycle) recycle->settle(found.generation() == generation && busy.owns());
     if (found.generation() == generation) found.removeRows(removed);
     endOperation();
 
     if (!batchLines.empty() && p.ui.message(MessageKind::Confirmation, Buttons::YesNo, kQueueQuestion) == Answer::Yes)
         queueUndeletables(batchLines);
+    if (notRecycled > 0) {
+        p.ui.message(MessageKind::Warning, Buttons::Ok, notRecycledMessage(notRecycled, recyclingRefusalText(firstRefusal)));
+    }
 
     foundHint_ = found.holdsResults() ? kFoundHint : kNothingLeftToDeleteHint;
     showList();

@@ -33,6 +33,9 @@ bool activeFilesActionable(std::string_view label_findselect);
 
 inline constexpr const char* kDeleteQuestion = "Valóban törölni kívánja a kijelölt állomány(oka)t?";
 inline constexpr const char* kFreedCaption = " Nyert terület: ";
+// After a delete into the Recycle Bin that the bin refused for some files.
+std::string notRecycledMessage(size_t count, const char* reason);
+
 inline constexpr const char* kQueueQuestion =
     "Egy vagy több kijelölt állományt nem sikerült eltávolítani, ezek bent maradnak\r\na \"Talált állományok\" "
     "listájában kipipálva.\r\n\r\nNéhány lehetséges ok, amiért a törlés nem sikerülhet:\r\n- Az állomány éppen meg "

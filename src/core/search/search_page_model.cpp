@@ -184,6 +184,30 @@ void SearchPageModel::SearchFoldersChanged() {
     setActivity(app::Activity::Idle);
 }
 
+void SearchPageModel::showCleaningPreview(std::vector<TFilePack> files, int64_t keptFresh) {
+    if (activity() != app::Activity::Idle) return;
+    const config::ProtectionTest isProtected(ctx_.config.list_protectfiles.items);
+    found.fill(std::move(files), isProtected, ctx_.platform.clock);
+    sorting.reset();
+    found.resetActiveTotals();
+    label_findselectBold = false;
+    label_findselect = kEmptySummary;
+    label_findsabout = found.foundSummary();
+    group_findsabout = kFoundCaption;
+    group_finds = kPreviewCaption;
+    button_searchbegin = kBeginCaption;
+    button_searchhalt = kBackCaption;
+    pcKereses = search_results;
+    showList();
+    edit_searchpathEnabled = group_findselectEnabled = list_findsEnabled = check_autorefreshEnabled = true;
+    foundHint_ = found.holdsResults() ? kFoundHint : kPreviewEmptyHint;
+    found.currentRow = 0;
+    ctx_.view.foundFilesChanged();
+    ctx_.view.showSearchPage();
+    changed();
+    ctx_.status.setStatusText(previewStatus(found.foundCount(), keptFresh));
+}
+
 void SearchPageModel::button_searchhaltClick() {
     SearchView& view = ctx_.view;
     beepSuppressed = true;

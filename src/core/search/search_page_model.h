@@ -109,6 +109,10 @@ public:
     bool operationButtonsEnabled() const;
     bool searching() const;
 
+    // The files a cleaning run would delete, in its place: the results page shows them
+    // with their totals, ready for the list's operations.
+    void showCleaningPreview(std::vector<TFilePack> files, int64_t keptFresh);
+
     // --- the life of a search ---
     void button_searchbeginClick();
     // Enter in the location field.

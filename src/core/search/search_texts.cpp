@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "core/app/program_texts.h"
+#include "base/text/format.h"
 
 namespace kefelo::search {
 namespace {
@@ -42,6 +43,14 @@ std::string resultsCaption(std::string_view location, std::string_view elapsed) 
 std::string searchingTrayHint(std::string_view fileVersion, std::string_view folder) {
     return app::programTitle(fileVersion) + " - Átmeneti állományok keresése folyamatban...\r\nVizsgált hely:\r\n" +
            std::string(folder);
+}
+
+std::string previewStatus(int64_t files, int64_t keptFresh) {
+    std::string out = " A Takarítás " + text::Ezredel(text::toDecimal(files)) + " állományt törölne.";
+    if (keptFresh > 0) {
+        out += " " + text::Ezredel(text::toDecimal(keptFresh)) + " friss állomány megmarad.";
+    }
+    return out;
 }
 
 }  // namespace kefelo::search

@@ -1,5 +1,6 @@
 #pragma once
 // Texts of the search page: captions, hints and messages of a search's life.
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -31,6 +32,11 @@ inline constexpr const char* kNothingFoundHint =
 inline constexpr const char* kNothingFoundNotRecursiveHint =
     "Nincs találat! Ajánlott bekapcsolni a Rekurzív keresést a \"Beállítások\" panelen, majd újra próbálkozni!";
 inline constexpr const char* kRefreshingHint = "A talált állományok listájának frissítése. Kérem, várjon!";
+
+// A cleaning run's preview on the results page.
+inline constexpr const char* kPreviewCaption = "  A   T a k a r í t á s   e l ő n é z e t e  ";
+inline constexpr const char* kPreviewEmptyHint = "A Takarítás jelenleg egyetlen állományt sem törölne";
+std::string previewStatus(int64_t files, int64_t keptFresh);
 
 // Messages of the start.
 inline constexpr const char* kAlreadySearching =

@@ -28,7 +28,7 @@ Session::Session(const SessionContext& context, app::ShellViews views)
       taskEditors_(config_.list_projects, typeLists_, masks_, context.platform.fs, context.platform.ui, context.shell),
       run_(cleaning::CleaningRunContext{context.platform, config_, walker_, context.commandLine, status_,
                                         shell_.frame(), cleaningView_, record_, autodel_, context.programDirectory,
-                                        context.fileVersion, ntFamily_}),
+                                        context.fileVersion, ntFamily_, &context.shell}),
       history_(context.platform.fs, context.platform.ui, context.programDirectory),
       options_(integration::OptionsPageModel::Context{
           config_, context.platform.registry, context.platform.ui, context.platform.sys.executablePath(),
@@ -52,6 +52,9 @@ Session::Session(const SessionContext& context, app::ShellViews views)
     walker_.OnChanged = [this](search::TSearchFolders&, int64_t, int64_t) { walkerChanged(); };
     run_.beepSuppressed = [this] { return search_.beepSuppressed; };
     run_.runEnded = [this](bool halted) { recordRun(halted); };
+    run_.showPreview = [this](cleaning::RunPreview preview) {
+        search_.showCleaningPreview(std::move(preview.files), static_cast<int64_t>(preview.keptFresh.size()));
+    };
     search_.shell = &context.shell;
     search_.undeletables = &foundFilesAutodel_;
 }

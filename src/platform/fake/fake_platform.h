@@ -11,7 +11,7 @@
 namespace kefelo::platform::fake {
 
 struct FakePlatform {
-    FakePlatform() = default;
+    FakePlatform() { shell.files = &fs; }
     // The bundle refers to the members of this very object.
     FakePlatform(const FakePlatform&) = delete;
     FakePlatform& operator=(const FakePlatform&) = delete;

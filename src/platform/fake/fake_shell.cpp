@@ -23,6 +23,30 @@ RecycleBinEmptying FakeShell::emptyRecycleBin() {
     return recycleBinResult;
 }
 
+std::vector<Recycling> FakeShell::recycleFiles(const std::vector<std::string>& paths) {
+    ++recycleCalls;
+    std::vector<Recycling> out;
+    for (const std::string& path : paths) {
+        bool noBin = false;
+        for (const std::string& prefix : noBinPrefixes) noBin = noBin || path.starts_with(prefix);
+        if (noBin) {
+            out.push_back(Recycling::NoBin);
+            continue;
+        }
+        // The shell takes read-only files too; a locked one stays as it was.
+        const std::optional<uint32_t> attributes = files ? files->getAttributes(path) : std::nullopt;
+        if (attributes) files->setAttributes(path, 0);
+        if (attributes && files->deleteFile(path)) {
+            recycled.push_back(path);
+            out.push_back(Recycling::Recycled);
+        } else {
+            if (attributes) files->setAttributes(path, *attributes);
+            out.push_back(Recycling::Refused);
+        }
+    }
+    return out;
+}
+
 bool FakeShell::openRecycleBin(bool properties) {
     recycleBinOpened.push_back(properties);
     return accept;

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/fake/fake_file_system.h"
 #include "platform/shell.h"
 
 namespace kefelo::platform::fake {
@@ -27,12 +28,19 @@ public:
     // false: the window, true: the property sheet.
     std::vector<bool> recycleBinOpened;
     int floppyFormats = 0;
+    // The bin takes files out of this file system; paths that start with one of
+    // `noBinPrefixes` (a drive without a bin) or are locked there stay.
+    FakeFileSystem* files = nullptr;
+    std::vector<std::string> noBinPrefixes;
+    std::vector<std::string> recycled;
+    int recycleCalls = 0;
 
     bool executeFile(const std::string& file, const std::string& parameters, const std::string& directory,
                      bool showNormal) override;
     bool propertiesDialog(const std::string& path) override;
     bool restartWindows(bool ntFamily) override;
     RecycleBinEmptying emptyRecycleBin() override;
+    std::vector<Recycling> recycleFiles(const std::vector<std::string>& paths) override;
     bool openRecycleBin(bool properties) override;
     void formatFloppy() override;
 };

@@ -3,6 +3,8 @@
 #include <shellapi.h>
 #include <shlobj.h>
 
+#include <map>
+
 #include "platform/win32/handle.h"
 #include "platform/win32/wide.h"
 
@@ -78,6 +80,58 @@ RecycleBinEmptying Win32Shell::emptyRecycleBin() {
     if (!again.module) return RecycleBinEmptying::LibraryNotLoaded;
     empty(owner_, nullptr, SHERB_NOCONFIRMATION | SHERB_NOPROGRESSUI | SHERB_NOSOUND);
     return RecycleBinEmptying::Emptied;
+}
+
+std::vector<Recycling> Win32Shell::recycleFiles(const std::vector<std::string>& paths) {
+    std::vector<Recycling> out(paths.size(), Recycling::Refused);
+    // One operation for the batch: the names one after the other, each ended by a zero, the
+    // list by a second one.
+    std::wstring from;
+    std::vector<size_t> sent;
+    std::map<std::wstring, bool> binOfRoot;  // asking sums up the bin: once per drive
+    for (size_t i = 0; i < paths.size(); ++i) {
+        const std::wstring wide = widen(paths[i]);
+        // The operation takes plain names only: no "\\?\" form, nothing over MAX_PATH,
+        // and a wildcard would widen the delete to other files.
+        if (wide.empty() || wide.size() >= MAX_PATH || wide.find_first_of(L"*?") != std::wstring::npos ||
+            wide.starts_with(L"\\\\?\\")) {
+            out[i] = Recycling::NameRefused;
+            continue;
+        }
+        // A drive whose bin cannot be asked about has none (a removable disk, a network
+        // share): the shell would delete such a file for good without a word.
+        wchar_t root[MAX_PATH];
+        if (!GetVolumePathNameW(wide.c_str(), root, MAX_PATH)) root[0] = 0;
+        auto known = binOfRoot.find(root);
+        if (known == binOfRoot.end()) {
+            SHQUERYRBINFO info{};
+            info.cbSize = sizeof info;
+            known = binOfRoot.emplace(root, root[0] != 0 && SUCCEEDED(SHQueryRecycleBinW(root, &info))).first;
+        }
+        if (!known->second) {
+            out[i] = Recycling::NoBin;
+            continue;
+        }
+        from += wide;
+        from.push_back(L'\0');
+        sent.push_back(i);
+    }
+    if (sent.empty()) return out;
+    from.push_back(L'\0');
+    SHFILEOPSTRUCTW op{};
+    op.hwnd = owner_;
+    op.wFunc = FO_DELETE;
+    op.pFrom = from.c_str();
+    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
+    SHFileOperationW(&op);
+    // The operation's result names only its first failure: each file is looked at again.
+    for (size_t i : sent) {
+        out[i] = GetFileAttributesW(widen(paths[i]).c_str()) == INVALID_FILE_ATTRIBUTES &&
+                         GetLastError() != ERROR_ACCESS_DENIED
+                     ? Recycling::Recycled
+                     : Recycling::Refused;
+    }
+    return out;
 }
 
 bool Win32Shell::openRecycleBin(bool properties) {

@@ -16,6 +16,7 @@ public:
     bool propertiesDialog(const std::string& path) override;
     bool restartWindows(bool ntFamily) override;
     RecycleBinEmptying emptyRecycleBin() override;
+    std::vector<Recycling> recycleFiles(const std::vector<std::string>& paths) override;
     bool openRecycleBin(bool properties) override;
     void formatFloppy() override;
 

@@ -16,7 +16,7 @@ using containers::GridKind;
 
 constexpr int kButtonIds[] = {
     IDC_BUTTON_INITIAL,       IDC_BUTTON_TEMPDIRADD,    IDC_BUTTON_TEMPDIRREMOVE, IDC_BUTTON_NEWPROJECT,
-    IDC_BUTTON_PROJECTMODIFY, IDC_BUTTON_PROJECTREMOVE, IDC_BUTTON_BEGINCLEAN,
+    IDC_BUTTON_PROJECTMODIFY, IDC_BUTTON_PROJECTREMOVE, IDC_BUTTON_BEGINCLEAN,  IDC_BUTTON_PREVIEWCLEAN,
 };
 
 // Sent to child windows once the top window has moved to another DPI (Windows 10).
@@ -263,6 +263,8 @@ void CleaningListsView::onHover(HWND window) {
         text = cleaning::beginCleanHint(model_.lastCleaning, platform_.sys.shortDateFormat());
     } else if (window == GetDlgItem(hwnd(), IDC_BUTTON_INITIAL)) {
         text = kInitialHint;
+    } else if (window == GetDlgItem(hwnd(), IDC_BUTTON_PREVIEWCLEAN)) {
+        text = cleaning::kPreviewCleanHint;
     }
     if (text != lastHint_) showHint(text);
 }
@@ -284,6 +286,7 @@ void CleaningListsView::layout() {
     const int beginWidth = place.x(90), beginHeight = place.y(20);
     const int beginTop = h - place.y(4) - beginHeight;
     place.place(IDC_BUTTON_BEGINCLEAN, w - margin - beginWidth, beginTop, beginWidth, beginHeight);
+    place.place(IDC_BUTTON_PREVIEWCLEAN, w - margin - 2 * beginWidth - place.x(4), beginTop, beginWidth, beginHeight);
 
     const int groupHeight = beginTop - place.y(4) - top;
     const int tempsWidth = (w - 3 * margin) * 45 / 100;

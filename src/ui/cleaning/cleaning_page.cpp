@@ -47,6 +47,7 @@ bool CleaningPage::create(const MainPageContext& context) {
     containerMenus_ = std::make_unique<ContainerListMenus>(s.context().platform, s.config(), *this);
     containerMenus_->connect();
     connectListButton(IDC_BUTTON_INITIAL, [&s] { s.discovery().button_initialClick(); });
+    connectListButton(IDC_BUTTON_PREVIEWCLEAN, [&s] { s.run().button_previewClick(); });
     connectTaskEditors(context);
     s.attachCleaningView(this);
     s.attachDiscoveryView(this);

@@ -52,6 +52,17 @@ int checkHeight(HWND check, int width, int minimum) {
               DT_CALCRECT | DT_WORDBREAK | DT_NOPREFIX);
     return std::max(minimum, static_cast<int>(rect.bottom) + 2);
 }
+// The width a one-line label needs for its caption.
+int labelWidth(HWND label, int minimum) {
+    const std::wstring caption = widen(windowText(label));
+    const WindowDc dc(label);
+    if (!dc.dc()) return minimum;
+    const SelectScope font(dc.dc(), reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    RECT rect{0, 0, 0, 0};
+    DrawTextW(dc.dc(), caption.c_str(), static_cast<int>(caption.size()), &rect,
+              DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+    return std::max(minimum, static_cast<int>(rect.right) + 2);
+}
 }  // namespace
 
 bool OptionsPage::create(const MainPageContext& context) {
@@ -87,6 +98,11 @@ bool OptionsPage::create(const MainPageContext& context) {
     shortcut.layout = [this](HWND) { layoutShortcut(); };
     shortcut.command = [this](HWND, int id, int code) { onShortcutCommand(id, code); };
     shortcut.describe = [this](HWND control) { return describe(control); };
+    SelectorPage::Group& deleting = setup.groups[integration::group_cleaning];
+    deleting.templateId = IDD_OPTIONS_CLEANING;
+    deleting.layout = [this](HWND) { layoutCleaning(); };
+    deleting.command = [this](HWND dialog, int id, int code) { onCleaningCommand(dialog, id, code); };
+    deleting.describe = [this](HWND control) { return describe(control); };
     SelectorPage::Group& protect = setup.groups[integration::group_protectfiles];
     protectedNames_.setUp(context.session, protect);
     // The group explains itself in the box, over its frame and over its list; the list's
@@ -181,6 +197,21 @@ void OptionsPage::initialize() {
         frame_.describeOnHover(integration::group_shortcut, id);
     }
 
+    const HWND deleting = frame_.group(integration::group_cleaning);
+    setText(deleting, IDC_BOX_DELETING, integration::kDeletingCaption);
+    setText(deleting, IDC_BOX_KEEPFRESH, integration::kKeepFreshCaption);
+    setText(deleting, IDC_LABEL_KEEPFRESH, integration::kKeepFreshLabel);
+    setText(deleting, IDC_LABEL_KEEPFRESHHOURS, integration::kKeepFreshHoursLabel);
+    setText(deleting, IDC_LABEL_KEEPFRESHNOTE, integration::kKeepFreshNote);
+    setText(deleting, IDC_BOX_RECYCLE, integration::kRecycleCaption);
+    setText(deleting, IDC_CHECK_RECYCLERUN, integration::kRecycleRunCaption);
+    setText(deleting, IDC_CHECK_RECYCLEFOUND, integration::kRecycleFoundCaption);
+    SendDlgItemMessageW(deleting, IDC_EDIT_KEEPFRESHHOURS, EM_LIMITTEXT, 5, 0);
+    for (int id : {IDC_EDIT_KEEPFRESHHOURS, IDC_CHECK_RECYCLERUN, IDC_CHECK_RECYCLEFOUND, IDC_BOX_KEEPFRESH,
+                   IDC_BOX_RECYCLE}) {
+        frame_.describeOnHover(integration::group_cleaning, id);
+    }
+
     refresh();
     frame_.show(model_->selector().selected());
 }
@@ -268,6 +299,12 @@ void OptionsPage::refresh() {
         maintenance::lastUpdateCaption(c.lastUpdateSearch, session_->context().platform.sys.shortDateFormat());
     const HWND lastUpdateLabel = GetDlgItem(autoruns, IDC_LABEL_LASTUPDATEDATE);
     if (windowText(lastUpdateLabel) != lastUpdate) SetWindowTextW(lastUpdateLabel, widen(lastUpdate).c_str());
+    const HWND deleting = frame_.group(integration::group_cleaning);
+    setCheck(deleting, IDC_CHECK_RECYCLERUN, c.check_recyclerun, true);
+    setCheck(deleting, IDC_CHECK_RECYCLEFOUND, c.check_recyclefound, true);
+    const HWND hours = GetDlgItem(deleting, IDC_EDIT_KEEPFRESHHOURS);
+    const std::string hoursText = std::to_string(c.keepFreshHours);
+    if (windowText(hours) != hoursText && GetFocus() != hours) SetWindowTextW(hours, widen(hoursText).c_str());
     refreshing_ = false;
     applyStayOnTop();
 }
@@ -319,6 +356,14 @@ std::string OptionsPage::describe(HWND control) {
             case IDC_GROUP_SHORTCUT:
                 info = OptionsInfo::group_shortcut;
                 break;
+            case IDC_BOX_KEEPFRESH:
+            case IDC_EDIT_KEEPFRESHHOURS:
+                return std::string(integration::kKeepFreshInfo);
+            case IDC_BOX_RECYCLE:
+            case IDC_CHECK_RECYCLERUN:
+                return std::string(integration::kRecycleRunInfo);
+            case IDC_CHECK_RECYCLEFOUND:
+                return std::string(integration::kRecycleFoundInfo);
             case IDC_CHECK_PROGRAMRUN:
                 info = OptionsInfo::check_programrun;
                 hint = integration::kProgramRunHint;
@@ -399,6 +444,9 @@ void OptionsPage::selectGroup(int group) {
             break;
         case integration::FocusTarget::list_protectfiles:
             focus = protectedNames_.list();
+            break;
+        case integration::FocusTarget::edit_keepfreshhours:
+            focus = GetDlgItem(frame_.group(integration::group_cleaning), IDC_EDIT_KEEPFRESHHOURS);
             break;
     }
     SetFocus(focus ? focus : frame_.group(selected));
@@ -493,6 +541,65 @@ void OptionsPage::layoutAutoruns() {
     place.place(IDC_BOXUPDATESEARCHENABLE, outer, top, innerWidth, y - top);
 
     place.place(IDC_BOX_AUTORUNS, 0, 0, w, std::max(place.height(), y + place.y(4)));
+}
+
+void OptionsPage::layoutCleaning() {
+    const HWND deleting = frame_.group(integration::group_cleaning);
+    DialogLayout place(deleting, 10);
+    const int w = place.width();
+    const int outer = place.x(6), inner = outer + place.x(6);
+    const int innerWidth = w - 2 * outer, checkWidth = w - 2 * inner;
+    const int minimum = place.y(10);
+    int y = place.y(11);
+    const auto check = [&](int id) {
+        const int height = checkHeight(GetDlgItem(deleting, id), checkWidth, minimum);
+        place.place(id, inner, y, checkWidth, height);
+        y += height + place.y(3);
+    };
+
+    int top = y;
+    y += place.y(11);
+    const int leading = labelWidth(GetDlgItem(deleting, IDC_LABEL_KEEPFRESH), place.x(20));
+    place.place(IDC_LABEL_KEEPFRESH, inner, y + place.y(2), leading, place.y(8));
+    place.place(IDC_EDIT_KEEPFRESHHOURS, inner + leading + place.x(2), y, place.x(30), place.y(12));
+    const int hoursLeft = inner + leading + place.x(36);
+    place.place(IDC_LABEL_KEEPFRESHHOURS, hoursLeft, y + place.y(2), std::max(1, w - outer - place.x(4) - hoursLeft),
+                place.y(8));
+    y += place.y(12) + place.y(3);
+    const int noteHeight = checkHeight(GetDlgItem(deleting, IDC_LABEL_KEEPFRESHNOTE), checkWidth, place.y(8));
+    place.place(IDC_LABEL_KEEPFRESHNOTE, inner, y, checkWidth, noteHeight);
+    y += noteHeight + place.y(4);
+    place.place(IDC_BOX_KEEPFRESH, outer, top, innerWidth, y - top);
+
+    y += place.y(4);
+    top = y;
+    y += place.y(11);
+    check(IDC_CHECK_RECYCLERUN);
+    check(IDC_CHECK_RECYCLEFOUND);
+    y += place.y(1);
+    place.place(IDC_BOX_RECYCLE, outer, top, innerWidth, y - top);
+
+    place.place(IDC_BOX_DELETING, 0, 0, w, std::max(place.height(), y + place.y(4)));
+}
+
+void OptionsPage::onCleaningCommand(HWND deleting, int id, int code) {
+    if (refreshing_) return;
+    if (code == EN_CHANGE && id == IDC_EDIT_KEEPFRESHHOURS) {
+        const HWND edit = GetDlgItem(deleting, id);
+        const std::string typed = windowText(edit);
+        std::string text = typed;
+        model_->edit_keepfreshhoursChange(text);
+        if (text == typed) return;
+        refreshing_ = true;
+        SetWindowTextW(edit, widen(text).c_str());
+        SendMessageW(edit, EM_SETSEL, text.size(), text.size());
+        refreshing_ = false;
+        return;
+    }
+    if (code != BN_CLICKED) return;
+    const bool checked = IsDlgButtonChecked(deleting, id) == BST_CHECKED;
+    if (id == IDC_CHECK_RECYCLERUN) model_->check_recyclerunClick(checked);
+    if (id == IDC_CHECK_RECYCLEFOUND) model_->check_recyclefoundClick(checked);
 }
 
 }  // namespace kefelo::ui

@@ -54,6 +54,8 @@ private:
     void onIntervalStep(int id, cleaning::IntervalStep step);
     void onIntervalChange(int id);
     void layoutShortcut();
+    void layoutCleaning();
+    void onCleaningCommand(HWND cleaning, int id, int code);
     void onShortcutCommand(int id, int code);
     // The description box's text for a control of the page's own groups.
     std::string describe(HWND control);

@@ -111,6 +111,32 @@ TEST(SettingsRecord, ReservedAndPaddingBytesSurviveAndStringTailsAreCleared) {
     EXPECT_EQ(output[296], 0);
 }
 
+// The later options live in the reserved tail: an older copy carries them over untouched,
+// a record that never used them keeps its tail as it was, and bytes that merely look like
+// them (a wrong check byte, an hour count out of range) read as off.
+TEST(SettingsRecord, LaterOptionsRideInTheReservedTailBehindASignature) {
+    std::string input(config::kSettingsRecordSize, '\0');
+    for (size_t i = 1856; i < input.size(); ++i) input[i] = static_cast<char>(i * 13 + 1);
+    Settings s = *config::decodeSettingsRecord(input);
+    EXPECT_EQ(s.keepFreshHours, 0);
+    EXPECT_FALSE(s.recycleRun || s.recycleFound);
+    EXPECT_EQ(config::encodeSettingsRecord(s).substr(1856), input.substr(1856));
+
+    s.keepFreshHours = 48;
+    s.recycleFound = true;
+    const std::string written = config::encodeSettingsRecord(s);
+    EXPECT_EQ(written.substr(1856, 248), input.substr(1856, 248)) << "the reserved bytes before them stay";
+    const Settings back = *config::decodeSettingsRecord(written);
+    EXPECT_EQ(back.keepFreshHours, 48);
+    EXPECT_FALSE(back.recycleRun);
+    EXPECT_TRUE(back.recycleFound);
+
+    std::string damaged = written;
+    damaged[2108] = 49;  // the hours, without the check byte following
+    EXPECT_EQ(config::decodeSettingsRecord(damaged)->keepFreshHours, 0);
+    EXPECT_FALSE(config::decodeSettingsRecord(damaged)->recycleFound);
+}
+
 TEST(SettingsRecord, NonZeroBooleansReadAsTrueAndAreWrittenAsOne) {
     std::string record(config::kSettingsRecordSize, '\0');
     record[2] = 7;

@@ -161,13 +161,33 @@ TEST_F(OptionsFixture, UpdateIntervalRules) {
 TEST_F(OptionsFixture, SelectorStartsOnGeneralAndFocusFollowsTheGroup) {
     EXPECT_EQ(model.selector().selected(), integration::group_advanced);
     EXPECT_FALSE(model.selector().select(integration::group_advanced));
-    EXPECT_FALSE(model.selector().select(4));
+    EXPECT_FALSE(model.selector().select(integration::kOptionGroupCount));
     EXPECT_TRUE(model.selector().select(integration::group_autoruns));
     EXPECT_EQ(integration::focusAfterSelection(model.selector().selected()), integration::FocusTarget::check_autorun);
     EXPECT_EQ(integration::focusAfterSelection(integration::group_advanced),
               integration::FocusTarget::checked_startupwithwindows);
     EXPECT_EQ(integration::focusAfterSelection(integration::group_protectfiles),
               integration::FocusTarget::list_protectfiles);
+    EXPECT_EQ(integration::focusAfterSelection(integration::group_cleaning),
+              integration::FocusTarget::edit_keepfreshhours);
+}
+
+// The hours box keeps digits only, at most five, without leading zeros; empty is off.
+TEST_F(OptionsFixture, KeepFreshHoursTakeDigitsOnly) {
+    std::string text = "0048";
+    model.edit_keepfreshhoursChange(text);
+    EXPECT_EQ(text, "48");
+    EXPECT_EQ(config.keepFreshHours, 48);
+    text = "1x2345678";
+    model.edit_keepfreshhoursChange(text);
+    EXPECT_EQ(text, "12345");
+    EXPECT_EQ(config.keepFreshHours, 12345);
+    text = "";
+    model.edit_keepfreshhoursChange(text);
+    EXPECT_EQ(config.keepFreshHours, 0);
+    text = "000";
+    model.edit_keepfreshhoursChange(text);
+    EXPECT_EQ(text, "0");
 }
 
 }  // namespace

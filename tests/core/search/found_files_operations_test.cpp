@@ -77,6 +77,25 @@ TEST_F(FoundFilesOperations, TheGuardBlocksWithoutActiveFilesAndWhileAResultIsSh
     EXPECT_TRUE(page->activeFilesActionable());
 }
 
+// Into the bin in one batch; a file the bin refuses stays active in the list, is never
+// handed to autodel.bat, and the user is told why.
+TEST_F(FoundFilesOperations, DeleteIntoTheBinKeepsWhatTheBinRefuses) {
+    config.check_recyclefound = true;
+    shell.noBinPrefixes = {"C:\\Temp\\sub\\"};
+    activate({"C:\\Temp\\a.tmp", "C:\\Temp\\ro.tmp", "C:\\Temp\\sub\\Thumbs.db"});
+    page->button_findsselectdeleteClick();
+
+    EXPECT_EQ(shell.recycleCalls, 1);
+    EXPECT_EQ(shell.recycled, (Paths{"C:\\Temp\\a.tmp", "C:\\Temp\\ro.tmp"}));
+    EXPECT_TRUE(fs.exists("C:\\Temp\\sub\\Thumbs.db"));
+    EXPECT_EQ(page->label_findselect, "[ 6 bájt. ]");
+    EXPECT_EQ(foundPaths(), (Paths{"C:\\Temp\\busy.tmp", "C:\\Temp\\sub\\Thumbs.db", "C:\\Temp\\THUMBS.DB"}));
+    EXPECT_EQ(page->found.row(1).mark, config::Mark::Active);
+    EXPECT_TRUE(queue.extended.empty() && queue.written.empty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].text, search::notRecycledMessage(1, "ezen a meghajtón nincs Lomtár"));
+}
+
 TEST_F(FoundFilesOperations, DeleteRemovesWhatGoesAndKeepsALockedFileActiveForAutodel) {
     config.check_viewalerts = true;
     activate({"C:\\Temp\\a.tmp", "C:\\Temp\\busy.tmp", "C:\\Temp\\ro.tmp"});

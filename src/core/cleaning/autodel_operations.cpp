@@ -173,10 +173,11 @@ std::vector<std::string> batchDeletePaths(const std::vector<std::string>& lines)
         std::string_view rest = std::string_view(line).substr(4);
         while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
         while (!rest.empty() && rest.back() == ' ') rest.remove_suffix(1);
-        if (rest.size() >= 2 && rest.front() == '"' && rest.back() == '"') rest = rest.substr(1, rest.size() - 2);
+        const bool quoted = rest.size() >= 2 && rest.front() == '"' && rest.back() == '"';
+        if (quoted) rest = rest.substr(1, rest.size() - 2);
         // A blank outside quotes, a second quote or a wildcard would name more than one file.
         if (rest.find_first_of("\"*?") != std::string_view::npos) continue;
-        if (line[4] != '"' && rest.find(' ') != std::string_view::npos) continue;
+        if (!quoted && rest.find(' ') != std::string_view::npos) continue;
         std::string path;
         for (size_t i = 0; i < rest.size(); ++i) {
             path += rest[i];

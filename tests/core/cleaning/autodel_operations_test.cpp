@@ -339,7 +339,7 @@ TEST(BatchDeletePaths, TakesOneFullPathPerDelLine) {
         "del \"C:\\Temp\\a b.tmp\"",
         "del \"C:\\Temp\\100%%.tmp\"",
         "DEL C:\\TEMP\\SHORT~1.TMP",
-        "del  \"\\\\server\\share\\x.tmp\" ",
+        "del  \"\\\\server\\share\\x y.tmp\" ",
         "del relative.tmp",
         "del \"C:\\Temp\\*.tmp\"",
         "del C:\\Temp\\two words.tmp",
@@ -349,7 +349,7 @@ TEST(BatchDeletePaths, TakesOneFullPathPerDelLine) {
     };
     EXPECT_EQ(cleaning::batchDeletePaths(lines),
               (std::vector<std::string>{"C:\\Temp\\a b.tmp", "C:\\Temp\\100%.tmp", "C:\\TEMP\\SHORT~1.TMP",
-                                        "\\\\server\\share\\x.tmp"}));
+                                        "\\\\server\\share\\x y.tmp"}));
 }
 
 // The NT family: the system deletes the files at its next start when the process is an

@@ -116,20 +116,16 @@ std::optional<RunPreview> CleaningRun::previewRun() {
     RunPreview preview;
     search::MessagePump pump(ctx_.platform.clock, ctx_.platform.ui, PumpIntervalMs);
 
-    // A container's files are not found again by a task that walks the same folder: the
-    // run would have deleted them already.
-    std::unordered_set<std::string> listed;
-    size_t counted = 0;
-    const auto dropRepeats = [&] {
-        std::vector<search::TFilePack>& files = preview.files;
-        size_t kept = counted;
-        for (size_t i = counted; i < files.size(); ++i) {
-            if (!listed.insert(text::asciiUpper(files[i].Folder + files[i].Name)).second) continue;
-            if (kept != i) files[kept] = std::move(files[i]);
-            ++kept;
-        }
-        files.resize(kept);
-        counted = kept;
+    // A file the run deletes in a container is not there for a task (or a container) that
+    // walks the same folder again: where the walked folders nest, later finds of a file
+    // already listed are dropped. Only then, so the usual preview hashes nothing.
+    std::vector<std::string> walkedRoots;
+    bool nested = false;
+    const auto walking = [&](const std::string& location) {
+        std::string root = text::asciiUpper(location);
+        if (root.back() != '\\') root += '\\';
+        for (const std::string& other : walkedRoots) nested = nested || root.starts_with(other) || other.starts_with(root);
+        walkedRoots.push_back(std::move(root));
     };
 
     RunRecord& scratch = record_;  // the preview writes nothing into it: it does not log
@@ -143,8 +139,8 @@ std::optional<RunPreview> CleaningRun::previewRun() {
         const LocationJudgement judged = judgeContainer(guard, row.path);
         if (!judged.allowed()) continue;
         const std::string& location = judged.location;
+        walking(location);
         emptying.emptyContainer(location.back() == '\\' ? location : location + "\\", "*.*", true);
-        dropRepeats();
     }
     for (const config::TaskRow& row : tasks) {
         if (!busy.owns()) return std::nullopt;
@@ -158,13 +154,19 @@ std::optional<RunPreview> CleaningRun::previewRun() {
         } catch (const search::InvalidMask&) {
             continue;  // the run passes such a task over too
         }
+        walking(judged.location);
         if (!busy.owns()) return std::nullopt;
         for (search::TFilePack& match : ctx_.Search.TakeMatches()) {
             const RunFileVerdict verdict = rule.judge(match.Name, match.Attr, match.LastWriteUtc);
             if (verdict == RunFileVerdict::TooFresh) preview.keptFresh.insert(text::asciiUpper(match.Folder + match.Name));
             if (verdict == RunFileVerdict::Delete) preview.files.push_back(std::move(match));
         }
-        dropRepeats();
+    }
+    if (nested) {
+        std::unordered_set<std::string> listed;
+        std::erase_if(preview.files, [&](const search::TFilePack& file) {
+            return !listed.insert(text::asciiUpper(file.Folder + file.Name)).second;
+        });
     }
     return preview;
 }

@@ -61,6 +61,14 @@ struct RunPreview {
     std::unordered_set<std::string> keptFresh;
 };
 
+// What the last run achieved, as its summary tells it.
+struct RunTotals {
+    int64_t filesDeleted = 0;  // deleted, or sent to the Recycle Bin
+    int64_t bytesFreed = 0;
+    int64_t undeletable = 0;
+    int64_t keptFresh = 0;
+};
+
 class CleaningRun {
 public:
     explicit CleaningRun(const CleaningRunContext& context);
@@ -99,6 +107,10 @@ public:
     void TakaritVege(bool halted);
 
     bool running() const { return running_; }
+    RunTotals totals() const {
+        return {record_.deletedFiles, record_.runTotal, static_cast<int64_t>(record_.undeletable.size()),
+                static_cast<int64_t>(record_.keptFresh.size())};
+    }
     const std::string& trayCleanCaption() const { return trayCleanCaption_; }
     // The full paths the current task deleted (rFel).
     const std::vector<std::string>& taskDeletedPaths() const { return taskDeletedPaths_; }

@@ -55,7 +55,9 @@ void ContainerEmptying::listForPreview(const std::string& folder, const platform
     if (!env_.preview) return;
     search::TFilePack pack;
     pack.Name = entry.name;
-    pack.Folder = folder.back() == '\\' ? folder : folder + "\\";
+    pack.Folder.reserve(folder.size() + 1);
+    pack.Folder = folder;
+    if (folder.back() != '\\') pack.Folder += '\\';
     pack.Size = static_cast<int64_t>(entry.size);
     pack.Attr = entry.attributes;
     pack.LastWriteUtc = entry.lastWriteUtc;
@@ -209,13 +211,15 @@ void ContainerEmptying::emptySubFolder(std::string path) {
             frames.pop_back();
             continue;
         }
+        // The preview lists its files before any path is put together: it takes every file
+        // of the tree, so each allocation shows.
+        if (!isFolder(entry) && mode_ == EmptyingMode::Preview) {
+            if (goes(frame.path, entry)) listForPreview(frame.path, entry);
+            continue;
+        }
         std::string full = frame.path + "\\" + entry.name;
         if (!isFolder(entry)) {
             if (!goes(frame.path, entry)) continue;
-            if (mode_ == EmptyingMode::Preview) {
-                listForPreview(frame.path, entry);
-                continue;
-            }
             if (env_.recycle && logging()) {
                 recycleLater(full, entry);
                 continue;

@@ -55,7 +55,7 @@ protected:
             fs, sys, ui, shell, registry, record.batch, record.log, dir, [this] { return config.check_viewalerts; }});
         run = std::make_unique<cleaning::CleaningRun>(
             cleaning::CleaningRunContext{platform, config, Search, commandLine, host, host, host, record, *autodel, dir,
-                                         "3.2.1.0", sys.platform >= 2});
+                                         "3.2.1.0", sys.platform >= 2, &shell});
         run->PumpIntervalMs = 0;
     }
 

@@ -55,6 +55,9 @@ public:
         return true;
     }
     platform::RecycleBinEmptying emptyRecycleBin() override { return platform::RecycleBinEmptying::Emptied; }
+    std::vector<platform::Recycling> recycleFiles(const std::vector<std::string>& paths) override {
+        return std::vector<platform::Recycling>(paths.size(), platform::Recycling::Refused);
+    }
     bool openRecycleBin(bool) override { return true; }
     void formatFloppy() override {}
 };

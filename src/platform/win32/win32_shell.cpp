@@ -122,7 +122,10 @@ std::vector<Recycling> Win32Shell::recycleFiles(const std::vector<std::string>& 
     op.hwnd = owner_;
     op.wFunc = FO_DELETE;
     op.pFrom = from.c_str();
-    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_SILENT | FOF_NOERRORUI | FOF_NOCONFIRMMKDIR;
+    // Silent, except where the bin cannot take a file (too large for it, say): then the
+    // shell asks before deleting it for good, and a "No" leaves it, counted as refused.
+    op.fFlags = FOF_ALLOWUNDO | FOF_NOCONFIRMATION | FOF_WANTNUKEWARNING | FOF_SILENT | FOF_NOERRORUI |
+                FOF_NOCONFIRMMKDIR;
     SHFileOperationW(&op);
     // The operation's result names only its first failure: each file is looked at again.
     for (size_t i : sent) {

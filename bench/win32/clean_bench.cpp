@@ -126,7 +126,7 @@ double timedRun(const std::string& root, const std::string& programDir, long& pu
     cleaningtest::RecordingHost host;  // a visible window that only remembers what it was told
     search::TSearchFolders Search{platform};
     cleaning::RunRecord record{[&] { return cleaning::nowTexts(clock, sys); }};
-    cleaning::AutodelOperations autodel(cleaning::AutodelEnv{fs, sys, ui, shell, record.batch, record.log, programDir,
+    cleaning::AutodelOperations autodel(cleaning::AutodelEnv{fs, sys, ui, shell, registry, record.batch, record.log, programDir,
                                                              [] { return true; }});
     cleaning::CleaningRun run(cleaning::CleaningRunContext{platform, model, Search, commandLine, host, host, host,
                                                            record, autodel, programDir, "3.2.1.0", true});

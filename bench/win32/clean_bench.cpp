@@ -104,7 +104,6 @@ public:
     }
 };
 
-// One cleaning run over the tree, wired as the main window wires it.
 // One cleaning run over the tree, wired as the main window wires it; with `preview` only
 // its preview, which leaves the tree as it is.
 double timedRun(const std::string& root, const std::string& programDir, long& pumps, int64_t& deleted,

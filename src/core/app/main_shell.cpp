@@ -249,7 +249,16 @@ void MainShell::startBlinking(int tag) {
     blinkOn_ = false;
 }
 
-void MainShell::stopBlinking() { blinking_ = false; }
+void MainShell::stopBlinking() {
+    // A tick may have left the "in progress" text up: once the work is over it would tell
+    // a lie, so it goes, but a text the work put there since is kept.
+    if (blinking_ && blinkOn_ && !ctx_.commandLine.isAutomatic() &&
+        views_.status.statusText() == blinkStatusText(blinkTag_)) {
+        views_.status.setStatusText("");
+        if (blinkTag_ == 2 || blinkTag_ == 3) views_.tray.setTrayHint(programTitle(ctx_.fileVersion));
+    }
+    blinking_ = false;
+}
 
 void MainShell::VillogTimer() {
     if (!blinking_) return;

@@ -47,6 +47,7 @@ public:
     void storeWindowState() override { ++storedStates; }
     bool pageControlVisible() override { return pagesShown; }
     void setStatusText(const std::string& t) override { status = t; }
+    std::string statusText() override { return status; }
     std::function<void()> onPump;
     void repaintAndPump() override {
         if (onPump) onPump();
@@ -288,8 +289,19 @@ TEST_F(MainShellTest, BlinkingAlternatesTheStatusOrInAnAutomaticRunTheSplash) {
     EXPECT_EQ(view.status, " A Takarítás folyamatban van... Kérem várjon!");
     EXPECT_EQ(view.tray, "unchanged");
     s.stopBlinking();
+    EXPECT_EQ(view.status, "");  // the work is over: "in progress" does not stay
     EXPECT_TRUE(s.statusFollowsHint(false));
     EXPECT_FALSE(s.statusFollowsHint(true));
+    s.startBlinking(2);
+    s.VillogTimer();
+    view.status = " A Takarítási folyamat befejeződött";  // what the work said at its end stays
+    s.stopBlinking();
+    EXPECT_EQ(view.status, " A Takarítási folyamat befejeződött");
+    s.startBlinking(3);
+    s.VillogTimer();
+    s.stopBlinking();
+    EXPECT_EQ(view.status, "");
+    EXPECT_EQ(view.tray, "Kefeló v3.2.1.0");
 
     auto& a = make({"/a"});
     view.status = "kept";

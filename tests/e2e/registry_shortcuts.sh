@@ -126,15 +126,16 @@ drv click "${MAIN[@]}" --class Button --text 'Védett állományok'
 check "Védett állományok brings up its list" drv wait "${MAIN[@]}" --id 2481 --has-item readme.txt
 shot options_protectfiles
 
-# The description of the control under the mouse goes to Notepad with Ctrl+F3.
+# The description box holds the protected-names group's text while the list's own hint
+# goes to the status bar; Ctrl+F3 hands the box to Notepad.
 INFO="$PROG/info.txt"
 rm -f "$INFO"
 drv click "${MAIN[@]}" --id 2481
-check "the list's description shows" drv wait "${MAIN[@]}" --id 2421 --text-has 'Ilyen nevű állományokat'
+check "the group's description shows" drv wait "${MAIN[@]}" --id 2421 --text-has 'A listában szereplő nevű állományokat'
 drv key "${MAIN[@]}" --id 2481 ctrl+F3
 check "Ctrl+F3 saves the description into the program folder" wait_for 10 test -f "$INFO"
-expect "as a Windows-1250 line ended by CR LF" "$(iconv -f cp1250 -t utf-8 "$INFO" 2>/dev/null | od -An -c | tr -s ' \n' ' ')" \
-    "$(printf 'Ilyen nevű állományokat kikerüli a Kefeló törlési folyamata\r\n' | od -An -c | tr -s ' \n' ' ')"
+expect "as Windows-1250 lines ended by CR LF" "$(iconv -f cp1250 -t utf-8 "$INFO" 2>/dev/null | od -An -c | tr -s ' \n' ' ')" \
+    "$(printf 'A listában szereplő nevű állományokat a Kefeló program nem távolít el a Takarítás folyamán, illetve Állomány-keresésnél nem szerepelteti a találati táblázatban, így az véletlenül sem lesz törölhető.\r\n\r\nHa van Microsoft Office programcsomag telepítve a számítógépünkre, akkor mindenféleképpen ajánlott, hogy legalább a következő két név szerepeljen a listában:\r\ndata.bak\r\nopa11.bak\r\nKérem, csak akkor törölje a listából ezen neveket, ha biztos abban, hogy nincs Microsoft Office termék a számítógépén!\r\n' | od -An -c | tr -s ' \n' ' ')"
 check "Notepad opens it" drv wait --window 'info.txt*'
 
 check "the program ends when closed" close_program

@@ -65,9 +65,14 @@ inline unsigned lastCodePage(const std::string& printed) {
     return static_cast<unsigned>(std::strtoul(printed.c_str() + at + 6, nullptr, 10));
 }
 
-// The code page a new console starts with: the OEM one of the locale.
+// The code page a new console starts with: the OEM one of the locale. Asked again when a
+// cmd started on a busy machine printed nothing at all, which happens now and then.
 inline unsigned foundCodePage(const std::filesystem::path& folder) {
-    return lastCodePage(runCmd(folder, L"cmd.exe /c chcp"));
+    unsigned found = 0;
+    for (int attempt = 0; attempt < 3 && found == 0; ++attempt) {
+        found = lastCodePage(runCmd(folder, L"cmd.exe /c chcp"));
+    }
+    return found;
 }
 
 inline void writeBatch(const std::filesystem::path& file, const std::vector<std::string>& lines) {
